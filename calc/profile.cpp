@@ -1,0 +1,112 @@
+#include "profile.h"
+
+#include "arith.h"
+#include "calc_error.h"
+#include "number_text.h"
+
+#include <cstdint>
+#include <string>
+
+namespace dishwright {
+namespace {
+
+// What differs between the imperial and the metric listings.
+struct ProfileUnits {
+  double perDiameterUnit; // 12 inches a foot, 100 cm a metre
+  bool imperial;          // depths in inches use the foot-based formula
+  std::int32_t step;      // X step: 1 inch or 2 cm
+  float printBound;
+  float DesignValues::*focal;
+  float DesignValues::*depth;
+  float DesignValues::*counter; // of the print listing
+};
+
+constexpr ProfileUnits kImperial{12, true, 1, kImperialPrintBound,
+                                 &DesignValues::focin, &DesignValues::depin,
+                                 &DesignValues::xin};
+constexpr ProfileUnits kMetric{100, false, 2, kMetricPrintBound,
+                               &DesignValues::foccm, &DesignValues::depcm,
+                               &DesignValues::xcm};
+
+std::int32_t checked(std::int64_t value) {
+  if (value < INT32_MIN || value > INT32_MAX)
+    throw CalcError(ErrorKind::Overflow);
+  return static_cast<std::int32_t>(value);
+}
+
+// focal <- (fd x dia) x 12 or x 100, stored and tested.
+void storeFocal(Arith &a, const ProfileUnits &u, DesignValues &v) {
+  v.*u.focal = a.store(a.mul(a.mul(v.fd, v.dia), u.perDiameterUnit));
+  a.test();
+}
+
+// The divisor of X x X: (focin x 12) x 4 inches, or foccm x 4 cm.
+double depthDivisor(Arith &a, const ProfileUnits &u, const DesignValues &v) {
+  double focal = v.*u.focal;
+  return u.imperial ? a.mul(a.mul(focal, 12), 4) : a.mul(focal, 4);
+}
+
+// depth <- X x X over the divisor (x 12 for inches), stored and tested, then
+// rounded to three places.
+void storeDepth(Arith &a, const ProfileUnits &u, DesignValues &v, double squared,
+                double divisor) {
+  double quotient = a.div(squared, divisor);
+  v.*u.depth = a.store(u.imperial ? a.mul(quotient, 12) : quotient);
+  a.test();
+  v.*u.depth = roundThreePlaces(v.*u.depth);
+}
+
+void listProfile(const ProfileUnits &u, DesignValues &v, FieldSink &sink) {
+  Arith a;
+  double scaled = a.mul(v.dia, u.perDiameterUnit);
+  a.test();
+  double half = a.mul(scaled, 0.5);
+  a.test();
+  const std::int32_t limit = wholeNumber(half);
+  for (std::int32_t x = 1; x <= limit; x = checked(std::int64_t{x} + u.step)) {
+    storeFocal(a, u, v);
+    std::int32_t squared = checked(std::int64_t{x} * x);
+    double divisor = depthDivisor(a, u, v);
+    a.test();
+    storeDepth(a, u, v, squared, divisor);
+    sink.appendRow(intToText(x) + "...." + singleToText(v.*u.depth));
+  }
+}
+
+void listPrint(const ProfileUnits &u, DesignValues &v, FieldSink &sink) {
+  Arith a;
+  double scaled = a.mul(v.dia, u.perDiameterUnit);
+  a.test();
+  double half = a.mul(scaled, 0.5);
+  a.test();
+  const float limit = a.store(half);
+  a.test();
+  if (limit >= u.printBound)
+    throw CalcError(ErrorKind::Overflow);
+  float &x = v.*u.counter;
+  for (x = 1.0f; x <= limit;) {
+    storeFocal(a, u, v);
+    double squared = a.mul(x, x);
+    storeDepth(a, u, v, squared, depthDivisor(a, u, v));
+    sink.appendRow(singleToText(x) + "...." + singleToText(v.*u.depth));
+    x = a.store(a.add(x, u.step));
+    a.test();
+  }
+}
+
+} // namespace
+
+void listImperialProfile(DesignValues &values, FieldSink &sink) {
+  listProfile(kImperial, values, sink);
+}
+void listMetricProfile(DesignValues &values, FieldSink &sink) {
+  listProfile(kMetric, values, sink);
+}
+void listImperialPrint(DesignValues &values, FieldSink &sink) {
+  listPrint(kImperial, values, sink);
+}
+void listMetricPrint(DesignValues &values, FieldSink &sink) {
+  listPrint(kMetric, values, sink);
+}
+
+} // namespace dishwright

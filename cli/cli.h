@@ -1,0 +1,15 @@
+// The command-line front end over the load calculations.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace dishwright {
+
+// Runs one command (the arguments after the program name). Figures go to `out`
+// as they come; a failure ends the output with "error: <kind>" on `err` and
+// status 1; wrong usage prints the usage on `err`, status 2.
+int runCli(const std::vector<std::string> &args, std::ostream &out, std::ostream &err);
+
+} // namespace dishwright
