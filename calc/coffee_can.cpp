@@ -49,10 +49,9 @@ void loadCoffeeCan(const DesignValues &design, CoffeeCanValues &can, FieldSink &
   sink.setText("Text24", singleToText(design.freq));
   computeCan(design.freq, can);
   const std::pair<const char *, float> fields[] = {
-      {"Text2", can.idin},   {"Text4", can.idcm},   {"Text7", can.milin},
-      {"Text8", can.malin},  {"Text12", can.spin},  {"Text14", can.spcm},
-      {"Text16", can.milcm}, {"Text17", can.malcm}, {"Text20", can.antin},
-      {"Text22", can.antcm}};
+      {"Text2", can.idin},   {"Text4", can.idcm},  {"Text7", can.milin},  {"Text8", can.malin},
+      {"Text12", can.spin},  {"Text14", can.spcm}, {"Text16", can.milcm}, {"Text17", can.malcm},
+      {"Text20", can.antin}, {"Text22", can.antcm}};
   for (const auto &[name, value] : fields)
     sink.setText(name, singleToText(value));
 }

@@ -14,7 +14,7 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The parts of a number text that has passed the grammar check.
 struct NumberText {
-  std::string_view body;    // sign stripped, from the first digit or point
+  std::string_view body; // sign stripped, from the first digit or point
   bool negative = false;
   std::string_view intDigits;
   std::string_view fracDigits;

@@ -21,11 +21,19 @@ struct ProfileUnits {
   float DesignValues::*counter; // of the print listing
 };
 
-constexpr ProfileUnits kImperial{12, true, 1, kImperialPrintBound,
-                                 &DesignValues::focin, &DesignValues::depin,
+constexpr ProfileUnits kImperial{12,
+                                 true,
+                                 1,
+                                 kImperialPrintBound,
+                                 &DesignValues::focin,
+                                 &DesignValues::depin,
                                  &DesignValues::xin};
-constexpr ProfileUnits kMetric{100, false, 2, kMetricPrintBound,
-                               &DesignValues::foccm, &DesignValues::depcm,
+constexpr ProfileUnits kMetric{100,
+                               false,
+                               2,
+                               kMetricPrintBound,
+                               &DesignValues::foccm,
+                               &DesignValues::depcm,
                                &DesignValues::xcm};
 
 std::int32_t checked(std::int64_t value) {
@@ -48,8 +56,7 @@ double depthDivisor(Arith &a, const ProfileUnits &u, const DesignValues &v) {
 
 // depth <- X x X over the divisor (x 12 for inches), stored and tested, then
 // rounded to three places.
-void storeDepth(Arith &a, const ProfileUnits &u, DesignValues &v, double squared,
-                double divisor) {
+void storeDepth(Arith &a, const ProfileUnits &u, DesignValues &v, double squared, double divisor) {
   double quotient = a.div(squared, divisor);
   v.*u.depth = a.store(u.imperial ? a.mul(quotient, 12) : quotient);
   a.test();
@@ -105,8 +112,6 @@ void listMetricProfile(DesignValues &values, FieldSink &sink) {
 void listImperialPrint(DesignValues &values, FieldSink &sink) {
   listPrint(kImperial, values, sink);
 }
-void listMetricPrint(DesignValues &values, FieldSink &sink) {
-  listPrint(kMetric, values, sink);
-}
+void listMetricPrint(DesignValues &values, FieldSink &sink) { listPrint(kMetric, values, sink); }
 
 } // namespace dishwright

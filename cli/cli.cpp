@@ -62,10 +62,9 @@ public:
   void appendRow(std::string_view) override {}
   void printDimensions() {
     out_ << "inside diameter: " << t("Text2") << " INCHES " << t("Text4") << " CM\n";
-    out_ << "length: " << t("Text7") << " to " << t("Text8") << " INCHES " << t("Text16")
-         << " to " << t("Text17") << " CM\n";
-    out_ << "probe position: " << t("Text12") << " INCHES " << t("Text14")
-         << " CM FROM THE BACK\n";
+    out_ << "length: " << t("Text7") << " to " << t("Text8") << " INCHES " << t("Text16") << " to "
+         << t("Text17") << " CM\n";
+    out_ << "probe position: " << t("Text12") << " INCHES " << t("Text14") << " CM FROM THE BACK\n";
     out_ << "probe length: " << t("Text20") << " INCHES " << t("Text22") << " CM\n";
   }
 

@@ -38,8 +38,8 @@ TEST(Arith, FailureKinds) {
 
 TEST(Arith, NotFailures) {
   EXPECT_EQ(failureOf([](Arith &a) { a.sqrt(0); }), std::nullopt);
-  EXPECT_EQ(failureOf([](Arith &a) { a.store(1e-50); }), std::nullopt); // underflow
-  EXPECT_EQ(failureOf([](Arith &a) { a.div(1, 3); }), std::nullopt);   // inexact
+  EXPECT_EQ(failureOf([](Arith &a) { a.store(1e-50); }), std::nullopt);     // underflow
+  EXPECT_EQ(failureOf([](Arith &a) { a.div(1, 3); }), std::nullopt);        // inexact
   EXPECT_EQ(failureOf([](Arith &a) { a.mul(HUGE_VAL, 2); }), std::nullopt); // already infinite
 }
 

@@ -45,22 +45,22 @@ TEST_P(WorkedFigures, TextsInOrderAndStoredSingles) {
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, WorkedFigures,
-    ::testing::Values(
-        FigureCase{"Feet4At2304", false, 0.4f, 4, 2304,
-                   Strings{"Text33=2304", "Text30=4", "Text37=INCHES", "Text31=FEET",
-                           "Text36=0.5125868", "Text39=26.79085", "Text53=7.595486"},
-                   0.5125868320465088f, 12.041199684143066f, 7.249649524688721f,
-                   19.290849685668945f, 26.790849685668945f, 7.595486164093018f},
-        FigureCase{"Metres1p2At2304", true, 0.4f, 1.2f, 2304,
-                   Strings{"Text33=2304", "Text30=1.2", "Text37=MM", "Text31=METERS",
-                           "Text36=13.02083", "Text39=26.65327", "Text53=7.703993"},
-                   13.020833015441895f, 1.583625316619873f, 7.249649524688721f,
-                   8.833274841308594f, 26.653274536132812f, 7.70399284362793f},
-        FigureCase{"Metres0p16At10368", true, 0.25f, 0.16f, 10368,
-                   Strings{"Text33=10368", "Text30=0.16", "Text37=MM", "Text31=METERS",
-                           "Text36=2.893518", "Text39=22.2163", "Text53=12.83999"},
-                   2.8935184478759766f, -15.917600631713867f, 20.313899993896484f,
-                   4.396299362182617f, 22.216299057006836f, 12.839988708496094f}),
+    ::testing::Values(FigureCase{"Feet4At2304", false, 0.4f, 4, 2304,
+                                 Strings{"Text33=2304", "Text30=4", "Text37=INCHES", "Text31=FEET",
+                                         "Text36=0.5125868", "Text39=26.79085", "Text53=7.595486"},
+                                 0.5125868320465088f, 12.041199684143066f, 7.249649524688721f,
+                                 19.290849685668945f, 26.790849685668945f, 7.595486164093018f},
+                      FigureCase{"Metres1p2At2304", true, 0.4f, 1.2f, 2304,
+                                 Strings{"Text33=2304", "Text30=1.2", "Text37=MM", "Text31=METERS",
+                                         "Text36=13.02083", "Text39=26.65327", "Text53=7.703993"},
+                                 13.020833015441895f, 1.583625316619873f, 7.249649524688721f,
+                                 8.833274841308594f, 26.653274536132812f, 7.70399284362793f},
+                      FigureCase{"Metres0p16At10368", true, 0.25f, 0.16f, 10368,
+                                 Strings{"Text33=10368", "Text30=0.16", "Text37=MM",
+                                         "Text31=METERS", "Text36=2.893518", "Text39=22.2163",
+                                         "Text53=12.83999"},
+                                 2.8935184478759766f, -15.917600631713867f, 20.313899993896484f,
+                                 4.396299362182617f, 22.216299057006836f, 12.839988708496094f}),
     [](const auto &info) { return std::string(info.param.name); });
 
 struct FailingFigures {
@@ -95,16 +95,15 @@ const Strings kEchoFeet0{"Text33=0", "Text30=0", "Text37=INCHES", "Text31=FEET"}
 INSTANTIATE_TEST_SUITE_P(
     Failures, FiguresFail,
     ::testing::Values(
-        FailingFigures{"DesignTextsFeet", false, 0, 0, 0, ErrorKind::DivisionByZero,
-                       kEchoFeet0},
+        FailingFigures{"DesignTextsFeet", false, 0, 0, 0, ErrorKind::DivisionByZero, kEchoFeet0},
         FailingFigures{"DesignTextsMetres", true, 0, 0, 0, ErrorKind::DivisionByZero,
                        Strings{"Text33=0", "Text30=0", "Text37=MM", "Text31=METERS"}},
-        FailingFigures{"ZeroDiameter", false, 0.4f, 0, 2304, ErrorKind::InvalidArgument,
-                       Strings{"Text33=2304", "Text30=0", "Text37=INCHES", "Text31=FEET",
-                               "Text36=0.5125868"}},
-        FailingFigures{"NegativeDiameter", true, 0.4f, -1, 2304, ErrorKind::InvalidArgument,
-                       Strings{"Text33=2304", "Text30=-1", "Text37=MM", "Text31=METERS",
-                               "Text36=13.02083"}},
+        FailingFigures{
+            "ZeroDiameter", false, 0.4f, 0, 2304, ErrorKind::InvalidArgument,
+            Strings{"Text33=2304", "Text30=0", "Text37=INCHES", "Text31=FEET", "Text36=0.5125868"}},
+        FailingFigures{
+            "NegativeDiameter", true, 0.4f, -1, 2304, ErrorKind::InvalidArgument,
+            Strings{"Text33=2304", "Text30=-1", "Text37=MM", "Text31=METERS", "Text36=13.02083"}},
         FailingFigures{"NegativeFrequency", false, 0.4f, 4, -2304, ErrorKind::InvalidArgument,
                        Strings{"Text33=-2304", "Text30=4", "Text37=INCHES", "Text31=FEET",
                                "Text36=-0.5125868"}},

@@ -65,18 +65,15 @@ constexpr ErrorKind kOverflow = ErrorKind::Overflow;
 
 INSTANTIATE_TEST_SUITE_P(
     NotNumbers, TextToSingleFails,
-    ::testing::Values(FailCase{"", kMismatch}, FailCase{"   ", kMismatch},
-                      FailCase{"4 ft", kMismatch}, FailCase{"1.2.3", kMismatch},
-                      FailCase{".", kMismatch}, FailCase{"-", kMismatch},
-                      FailCase{"+-1", kMismatch}, FailCase{"--1", kMismatch},
-                      FailCase{"- 1", kMismatch}, FailCase{"1 2", kMismatch},
-                      FailCase{"1e", kMismatch}, FailCase{"1e+", kMismatch},
-                      FailCase{"e5", kMismatch}, FailCase{"1e5.5", kMismatch},
-                      FailCase{"inf", kMismatch}, FailCase{"nan", kMismatch},
-                      FailCase{"0x10", kMismatch}, FailCase{"1,5", kMismatch},
-                      FailCase{"x", kMismatch}, FailCase{"1e39", kOverflow},
-                      FailCase{"-1e39", kOverflow}, FailCase{"3.5e38", kOverflow},
-                      FailCase{"1e99999999999999999999", kOverflow}));
+    ::testing::Values(
+        FailCase{"", kMismatch}, FailCase{"   ", kMismatch}, FailCase{"4 ft", kMismatch},
+        FailCase{"1.2.3", kMismatch}, FailCase{".", kMismatch}, FailCase{"-", kMismatch},
+        FailCase{"+-1", kMismatch}, FailCase{"--1", kMismatch}, FailCase{"- 1", kMismatch},
+        FailCase{"1 2", kMismatch}, FailCase{"1e", kMismatch}, FailCase{"1e+", kMismatch},
+        FailCase{"e5", kMismatch}, FailCase{"1e5.5", kMismatch}, FailCase{"inf", kMismatch},
+        FailCase{"nan", kMismatch}, FailCase{"0x10", kMismatch}, FailCase{"1,5", kMismatch},
+        FailCase{"x", kMismatch}, FailCase{"1e39", kOverflow}, FailCase{"-1e39", kOverflow},
+        FailCase{"3.5e38", kOverflow}, FailCase{"1e99999999999999999999", kOverflow}));
 
 struct ToTextCase {
   float value;
@@ -121,13 +118,13 @@ TEST_P(ThreePlaces, HalvesToEven) {
   EXPECT_EQ(std::signbit(got), std::signbit(GetParam().rounded)) << GetParam().value;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Depths, ThreePlaces,
-    ::testing::Values(RoundCase{0.01302083f, 0.013f}, RoundCase{0.0625f, 0.062f},
-                      RoundCase{0.5625f, 0.562f}, RoundCase{1.5625f, 1.562f},
-                      RoundCase{0.1875f, 0.188f}, RoundCase{7.5f, 7.5f},
-                      RoundCase{0.0052083f, 0.005f}, RoundCase{-0.0625f, -0.062f},
-                      RoundCase{-0.0004f, -0.0f}, RoundCase{0.0004f, 0.0f}));
+INSTANTIATE_TEST_SUITE_P(Depths, ThreePlaces,
+                         ::testing::Values(RoundCase{0.01302083f, 0.013f},
+                                           RoundCase{0.0625f, 0.062f}, RoundCase{0.5625f, 0.562f},
+                                           RoundCase{1.5625f, 1.562f}, RoundCase{0.1875f, 0.188f},
+                                           RoundCase{7.5f, 7.5f}, RoundCase{0.0052083f, 0.005f},
+                                           RoundCase{-0.0625f, -0.062f}, RoundCase{-0.0004f, -0.0f},
+                                           RoundCase{0.0004f, 0.0f}));
 
 TEST(WholeNumber, HalvesToEven) {
   EXPECT_EQ(wholeNumber(24.0), 24);

@@ -52,12 +52,11 @@ const Strings kFeet4{"1....0.013",  "2....0.052",  "3....0.117",  "4....0.208", 
                      "21....5.742", "22....6.302", "23....6.888", "24....7.5"};
 
 const Strings kMetres1p2{
-    "1....0.005",   "3....0.047",   "5....0.13",    "7....0.255",   "9....0.422",
-    "11....0.63",   "13....0.88",   "15....1.172",  "17....1.505",  "19....1.88",
-    "21....2.297",  "23....2.755",  "25....3.255",  "27....3.797",  "29....4.38",
-    "31....5.005",  "33....5.672",  "35....6.38",   "37....7.13",   "39....7.922",
-    "41....8.755",  "43....9.63",   "45....10.547", "47....11.505", "49....12.505",
-    "51....13.547", "53....14.63",  "55....15.755", "57....16.922", "59....18.13"};
+    "1....0.005",   "3....0.047",   "5....0.13",   "7....0.255",   "9....0.422",   "11....0.63",
+    "13....0.88",   "15....1.172",  "17....1.505", "19....1.88",   "21....2.297",  "23....2.755",
+    "25....3.255",  "27....3.797",  "29....4.38",  "31....5.005",  "33....5.672",  "35....6.38",
+    "37....7.13",   "39....7.922",  "41....8.755", "43....9.63",   "45....10.547", "47....11.505",
+    "49....12.505", "51....13.547", "53....14.63", "55....15.755", "57....16.922", "59....18.13"};
 
 // The same rows with every depth negative: "1....-0.013".
 Strings negated(Strings rows) {
@@ -91,13 +90,11 @@ INSTANTIATE_TEST_SUITE_P(
                       WholeListCase{"HalvesMetres", Listing::Metres, 0.25f, 0.16f, kMetres0p16},
                       WholeListCase{"HalvesPrintMetres", Listing::PrintMetres, 0.25f, 0.16f,
                                     kMetres0p16},
-                      WholeListCase{"TenthFoot", Listing::Feet, 0.4f, 0.1f,
-                                    Strings{"1....0.521"}},
+                      WholeListCase{"TenthFoot", Listing::Feet, 0.4f, 0.1f, Strings{"1....0.521"}},
                       WholeListCase{"TenthFootPrint", Listing::PrintFeet, 0.4f, 0.1f, Strings{}},
                       WholeListCase{"NegativeFd", Listing::Feet, -0.4f, 4, negated(kFeet4)},
                       WholeListCase{"BelowTwelfthFoot", Listing::Feet, 0.4f, 0.08f, Strings{}},
-                      WholeListCase{"NegativeDiaPrint", Listing::PrintMetres, 0.4f, -2,
-                                    Strings{}}),
+                      WholeListCase{"NegativeDiaPrint", Listing::PrintMetres, 0.4f, -2, Strings{}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 struct EndsCase {
@@ -122,19 +119,27 @@ INSTANTIATE_TEST_SUITE_P(
     Limits, ListEnds,
     ::testing::Values(
         EndsCase{"Feet4p25", Listing::Feet, 0.4f, 4.25f, 26, {"25....7.659", "26....8.284"}},
-        EndsCase{"PrintFeet4p25", Listing::PrintFeet, 0.4f, 4.25f, 25,
-                 {"24....7.059", "25....7.659"}},
+        EndsCase{
+            "PrintFeet4p25", Listing::PrintFeet, 0.4f, 4.25f, 25, {"24....7.059", "25....7.659"}},
         EndsCase{"Feet4p75", Listing::Feet, 0.4f, 4.75f, 28, {"28....8.596"}},
         EndsCase{"PrintFeet4p75", Listing::PrintFeet, 0.4f, 4.75f, 28, {"28....8.596"}},
         EndsCase{"Metres1p21", Listing::Metres, 0.4f, 1.21f, 31, {"59....17.98", "61....19.22"}},
-        EndsCase{"PrintMetres1p21", Listing::PrintMetres, 0.4f, 1.21f, 30,
+        EndsCase{"PrintMetres1p21",
+                 Listing::PrintMetres,
+                 0.4f,
+                 1.21f,
+                 30,
                  {"57....16.782", "59....17.98"}},
         EndsCase{"Metres1p23", Listing::Metres, 0.4f, 1.23f, 31, {"61....18.908"}},
         EndsCase{"PrintMetres1p23", Listing::PrintMetres, 0.4f, 1.23f, 31, {"61....18.908"}},
         EndsCase{"Metres0p22", Listing::Metres, 0.4f, 0.22f, 6, {"11....3.438"}},
         EndsCase{"PrintMetres0p22", Listing::PrintMetres, 0.4f, 0.22f, 6, {"11....3.438"}},
-        EndsCase{"Halves6Feet", Listing::Feet, 0.5f, 6, 36, {"33....7.562", "34....8.028",
-                                                             "35....8.507", "36....9"}}),
+        EndsCase{"Halves6Feet",
+                 Listing::Feet,
+                 0.5f,
+                 6,
+                 36,
+                 {"33....7.562", "34....8.028", "35....8.507", "36....9"}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Profile, HalvesToEvenRows) {
@@ -204,8 +209,8 @@ INSTANTIATE_TEST_SUITE_P(
         FailingList{"ZeroFd", Listing::Feet, 0, 4, ErrorKind::DivisionByZero, 0, ""},
         FailingList{"ZeroFdMetres", Listing::Metres, 0, 1.2f, ErrorKind::DivisionByZero, 0, ""},
         FailingList{"ZeroFdPrint", Listing::PrintFeet, 0, 4, ErrorKind::DivisionByZero, 0, ""},
-        FailingList{"NegativeZeroFd", Listing::PrintMetres, -0.0f, 1, ErrorKind::DivisionByZero,
-                    0, ""},
+        FailingList{"NegativeZeroFd", Listing::PrintMetres, -0.0f, 1, ErrorKind::DivisionByZero, 0,
+                    ""},
         FailingList{"SquareBeyond32Bits", Listing::Feet, 0.4f, 7724, ErrorKind::Overflow, 46340,
                     "46340...."},
         FailingList{"SquareBeyond32BitsMetres", Listing::Metres, 0.4f, 927, ErrorKind::Overflow,
@@ -216,8 +221,8 @@ INSTANTIATE_TEST_SUITE_P(
         FailingList{"FocalBeyondSingle", Listing::Feet, 3e38f, 1, ErrorKind::Overflow, 0, ""},
         FailingList{"FocalBeyondSinglePrint", Listing::PrintMetres, 3e38f, 1, ErrorKind::Overflow,
                     0, ""},
-        FailingList{"CounterWouldStallFeet", Listing::PrintFeet, 0.4f, 2796203,
-                    ErrorKind::Overflow, 0, ""},
+        FailingList{"CounterWouldStallFeet", Listing::PrintFeet, 0.4f, 2796203, ErrorKind::Overflow,
+                    0, ""},
         FailingList{"CounterWouldStallMetres", Listing::PrintMetres, 0.4f, 671089,
                     ErrorKind::Overflow, 0, ""}),
     [](const auto &info) { return std::string(info.param.name); });
