@@ -13,12 +13,14 @@ build: deps
 test: build
 	ctest --preset dev -j$$(nproc)
 
-# Until the desktop program exists: the example design on the command line.
+# Without a display, the example design on the command line instead.
 run: build
-	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
-	  echo "No display found: showing the example design on the command line."; \
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  build/bin/dishwright; \
+	else \
+	  echo "No display found: here is the example design from dishwright-calc feet 0.4 4 2304."; \
+	  build/bin/dishwright-calc feet 0.4 4 2304; \
 	fi
-	build/bin/dishwright-calc feet 0.4 4 2304
 
 clean:
 	rm -rf build build-asan build-release

@@ -1,0 +1,208 @@
+#include "control_factory.h"
+
+#include "row_list_model.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTextEdit>
+
+namespace dishwright {
+namespace {
+
+// A label that reports clicks: the web page link.
+class LinkLabel : public QLabel {
+public:
+  LinkLabel(const QString &text, QWidget *parent, std::function<void()> onClick)
+      : QLabel(text, parent), onClick_(std::move(onClick)) {}
+
+protected:
+  void mouseReleaseEvent(QMouseEvent *event) override {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
+        onClick_)
+      onClick_();
+  }
+
+private:
+  std::function<void()> onClick_;
+};
+
+void applyColours(QWidget *w, const ControlSpec &spec, QPalette::ColorRole textRole,
+                  QPalette::ColorRole backRole) {
+  QPalette p = w->palette();
+  if (spec.foreground != Colour::Default)
+    p.setColor(textRole, designColour(spec.foreground));
+  if (spec.background != Colour::Default)
+    p.setColor(backRole, designColour(spec.background));
+  w->setPalette(p);
+}
+
+QWidget *makeText(const ControlSpec &spec, QWidget *parent) {
+  auto *edit = new QLineEdit(QString::fromUtf8(spec.text), parent);
+  edit->setAlignment(spec.centred ? Qt::AlignHCenter | Qt::AlignVCenter
+                                  : Qt::AlignLeft | Qt::AlignVCenter);
+  edit->setCursorPosition(0);
+  applyColours(edit, spec, QPalette::Text, QPalette::Base);
+  return edit;
+}
+
+QWidget *makeMultiText(const ControlSpec &spec, QWidget *parent) {
+  auto *edit = new QTextEdit(parent);
+  edit->setAcceptRichText(false);
+  edit->setTabChangesFocus(true);
+  edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  edit->setLineWrapMode(QTextEdit::WidgetWidth);
+  edit->document()->setDocumentMargin(1);
+  edit->setFont(designFont(spec.font)); // before the text, so the layout uses it
+  // The design texts break lines with CR LF; the editor's own break is LF.
+  edit->setPlainText(QString::fromUtf8(spec.text).replace(QStringLiteral("\r\n"), "\n"));
+  if (spec.centred) {
+    edit->selectAll();
+    edit->setAlignment(Qt::AlignHCenter);
+  }
+  edit->moveCursor(QTextCursor::Start);
+  applyColours(edit, spec, QPalette::Text, QPalette::Base);
+  return edit;
+}
+
+QWidget *makeList(const ControlSpec &spec, QWidget *parent, RowListModel *rows) {
+  auto *list = new QListView(parent);
+  list->setModel(rows);
+  list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  list->setUniformItemSizes(true);
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  applyColours(list, spec, QPalette::Text, QPalette::Base);
+  return list;
+}
+
+// Six columns, each a sixth of the list's inner width, filled top to bottom.
+QWidget *makeColumnList(const ControlSpec &spec, QWidget *parent, RowListModel *rows) {
+  auto *list = new QListView(parent);
+  list->setModel(rows);
+  list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  list->setUniformItemSizes(true);
+  list->setFlow(QListView::TopToBottom);
+  list->setWrapping(true);
+  list->setResizeMode(QListView::Adjust);
+  list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  list->setFont(designFont(spec.font));
+  int inner = twipsToPixels(spec.width) - 2 * list->frameWidth();
+  list->setGridSize(QSize(inner / 6, list->fontMetrics().height()));
+  return list;
+}
+
+QWidget *makePicture(const ControlSpec &spec, QWidget *parent) {
+  auto *picture = new QLabel(parent);
+  picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  picture->setLineWidth(2);
+  picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  picture->setPixmap(QPixmap(QString::fromUtf8(spec.text)));
+  return picture;
+}
+
+QWidget *makeLabel(const ControlSpec &spec, QWidget *parent, const ControlHooks &hooks) {
+  QString text = QString::fromUtf8(spec.text);
+  QLabel *label = spec.kind == Kind::Link ? new LinkLabel(text, parent, hooks.onClick)
+                                          : new QLabel(text, parent);
+  label->setWordWrap(true);
+  label->setAlignment((spec.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+  applyColours(label, spec, QPalette::WindowText, QPalette::Window);
+  return label;
+}
+
+QWidget *makeWidget(const ControlSpec &spec, QWidget *parent, const ControlHooks &hooks) {
+  switch (spec.kind) {
+  case Kind::Text:
+    return makeText(spec, parent);
+  case Kind::MultiText:
+    return makeMultiText(spec, parent);
+  case Kind::Button: {
+    auto *button = new QPushButton(QString::fromUtf8(spec.text), parent);
+    button->setAutoDefault(false);
+    QObject::connect(button, &QPushButton::clicked, button, [f = hooks.onClick] {
+      if (f)
+        f();
+    });
+    return button;
+  }
+  case Kind::List:
+    return makeList(spec, parent, hooks.rows);
+  case Kind::ColumnList:
+    return makeColumnList(spec, parent, hooks.rows);
+  case Kind::Picture:
+    return makePicture(spec, parent);
+  case Kind::Label:
+  case Kind::Link:
+    return makeLabel(spec, parent, hooks);
+  }
+  return nullptr;
+}
+
+Qt::FocusPolicy focusPolicy(const ControlSpec &spec) {
+  if (spec.kind == Kind::Label || spec.kind == Kind::Link)
+    return Qt::NoFocus;
+  return spec.tabStop ? Qt::StrongFocus : Qt::ClickFocus;
+}
+
+} // namespace
+
+QFont designFont(const FontSpec &spec) {
+  QFont font;
+  font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo",
+                    "DejaVu Sans"});
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(spec.pixelSize);
+  font.setBold(spec.bold);
+  font.setItalic(spec.italic);
+  font.setUnderline(spec.underline);
+  return font;
+}
+
+QColor designColour(Colour colour) {
+  const QPalette p = QApplication::palette();
+  switch (colour) {
+  case Colour::Default:
+    return {};
+  case Colour::WindowText:
+    return p.color(QPalette::Text);
+  case Colour::WindowBackground:
+    return p.color(QPalette::Base);
+  case Colour::Highlight:
+    return p.color(QPalette::Highlight);
+  case Colour::Blue:
+    return QColor(0, 0, 255);
+  case Colour::Red:
+    return QColor(255, 0, 0);
+  case Colour::White:
+    return QColor(255, 255, 255);
+  case Colour::LightYellow:
+    return QColor(255, 255, 192);
+  case Colour::LightGreen:
+    return QColor(192, 255, 192);
+  case Colour::LightCyan:
+    return QColor(192, 255, 255);
+  case Colour::Aqua:
+    return QColor(128, 255, 255);
+  }
+  return {};
+}
+
+QWidget *makeControl(const ControlSpec &spec, QWidget *parent, const ControlHooks &hooks) {
+  QWidget *w = makeWidget(spec, parent, hooks);
+  w->setObjectName(QString::fromUtf8(spec.name));
+  w->setFont(designFont(spec.font));
+  w->setGeometry(twipsToPixels(spec.left), twipsToPixels(spec.top), twipsToPixels(spec.width),
+                 twipsToPixels(spec.height));
+  w->setFocusPolicy(focusPolicy(spec));
+  return w;
+}
+
+} // namespace dishwright

@@ -1,0 +1,27 @@
+// Makes the Qt widget for one control of a screen's table.
+#pragma once
+
+#include "control_spec.h"
+
+#include <QColor>
+#include <QFont>
+#include <functional>
+
+class QWidget;
+
+namespace dishwright {
+
+class RowListModel;
+
+QFont designFont(const FontSpec &spec);
+QColor designColour(Colour colour);
+
+struct ControlHooks {
+  RowListModel *rows = nullptr;        // the model a list control shows
+  std::function<void()> onClick;       // buttons and links
+};
+
+// Creates the control as a child of `parent` at its place, with its design text.
+QWidget *makeControl(const ControlSpec &spec, QWidget *parent, const ControlHooks &hooks);
+
+} // namespace dishwright

@@ -1,0 +1,16 @@
+// The input screen: f/D ratio, diameter and frequency, and the FEET and METERS
+// buttons.
+#pragma once
+
+#include "screen.h"
+
+namespace dishwright {
+
+class Form1 : public Screen {
+  Q_OBJECT
+
+public:
+  Form1();
+};
+
+} // namespace dishwright

@@ -1,0 +1,26 @@
+// The coffee-can feed screen: can diameter, length range, probe position and probe
+// length for the stored frequency, in inches and centimetres.
+#pragma once
+
+#include "coffee_can.h"
+#include "screen.h"
+
+namespace dishwright {
+
+class Form4 : public Screen {
+  Q_OBJECT
+
+public:
+  Form4();
+  // The screen's own values; they outlive its window.
+  const CoffeeCanValues &values() const { return values_; }
+
+protected:
+  void calculate(DesignValues &design, FieldSink &fields) override;
+  void arrange() override;
+
+private:
+  CoffeeCanValues values_;
+};
+
+} // namespace dishwright

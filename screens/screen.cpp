@@ -1,0 +1,149 @@
+#include "screen.h"
+
+#include "control_factory.h"
+#include "row_list_model.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTextEdit>
+#include <QWidget>
+
+#include <algorithm>
+#include <functional>
+
+namespace dishwright {
+namespace {
+
+// The top-level window of a screen; its close box unloads the screen.
+class ScreenWindow : public QWidget {
+public:
+  explicit ScreenWindow(std::function<void()> onClose) : onClose_(std::move(onClose)) {}
+
+protected:
+  void closeEvent(QCloseEvent *event) override {
+    event->accept();
+    if (onClose_)
+      onClose_();
+  }
+
+private:
+  std::function<void()> onClose_;
+};
+
+} // namespace
+
+Screen::Screen(const WindowSpec &window, std::vector<ControlSpec> controls)
+    : spec_(window), controlSpecs_(std::move(controls)) {}
+
+Screen::~Screen() { delete window_.data(); }
+
+QString Screen::text(const QString &name) const {
+  QWidget *w = control(name);
+  if (auto *edit = qobject_cast<QLineEdit *>(w))
+    return edit->text();
+  if (auto *edit = qobject_cast<QTextEdit *>(w))
+    return edit->toPlainText();
+  if (auto *button = qobject_cast<QAbstractButton *>(w))
+    return button->text();
+  if (auto *label = qobject_cast<QLabel *>(w))
+    return label->text();
+  return {};
+}
+
+void Screen::build() {
+  auto *window = new ScreenWindow([this] { emit closedByUser(); });
+  window_ = window;
+  window->setWindowTitle(QString::fromUtf8(spec_.title));
+  const int width = twipsToPixels(spec_.clientWidth), height = twipsToPixels(spec_.clientHeight);
+  if (spec_.fixedFrame) {
+    window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint);
+    window->setFixedSize(width, height);
+  } else {
+    window->resize(width, height);
+  }
+  if (spec_.fixedLeft >= 0) // the client area's corner, not the frame's
+    window->setGeometry(twipsToPixels(spec_.fixedLeft), twipsToPixels(spec_.fixedTop), width,
+                        height);
+  if (spec_.background != Colour::Default) {
+    QPalette p = window->palette();
+    p.setColor(QPalette::Window, designColour(spec_.background));
+    window->setPalette(p);
+    window->setAutoFillBackground(true);
+  }
+  rows_ = new RowListModel(window);
+  for (const ControlSpec &spec : controlSpecs_) {
+    ControlHooks hooks;
+    hooks.rows = rows_;
+    hooks.onClick = [this, name = QString::fromUtf8(spec.name)] { emit clicked(name); };
+    controls_.insert(QString::fromUtf8(spec.name), dishwright::makeControl(spec, window, hooks));
+  }
+  setTabOrder();
+  arrange();
+}
+
+// Chains the controls that have tab stops by their place in the tab order.
+void Screen::setTabOrder() {
+  std::vector<const ControlSpec *> stops;
+  for (const ControlSpec &spec : controlSpecs_)
+    if (spec.tabStop)
+      stops.push_back(&spec);
+  std::sort(stops.begin(), stops.end(),
+            [](const ControlSpec *a, const ControlSpec *b) { return a->tab < b->tab; });
+  for (std::size_t i = 1; i < stops.size(); ++i)
+    QWidget::setTabOrder(control(QString::fromUtf8(stops[i - 1]->name)),
+                         control(QString::fromUtf8(stops[i]->name)));
+  firstFocus_ = stops.empty() ? nullptr : control(QString::fromUtf8(stops.front()->name));
+}
+
+void Screen::load(DesignValues &values) {
+  build();
+  calculate(values, *this);
+  rows_->publish();
+  focusPending_ = true;
+}
+
+void Screen::bringToFront() {
+  if (!window_)
+    return;
+  if (focusPending_ && firstFocus_)
+    firstFocus_->setFocus(Qt::OtherFocusReason);
+  focusPending_ = false;
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+}
+
+void Screen::unload() {
+  if (!window_)
+    return;
+  QWidget *window = window_;
+  window_ = nullptr;
+  controls_.clear();
+  rows_ = nullptr;
+  firstFocus_ = nullptr;
+  window->hide();
+  window->deleteLater();
+}
+
+void Screen::calculate(DesignValues &, FieldSink &) {}
+
+void Screen::arrange() {}
+
+void Screen::setText(std::string_view field, std::string_view text) {
+  QWidget *w = control(QString::fromUtf8(field.data(), static_cast<qsizetype>(field.size())));
+  QString value = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+    edit->setText(value);
+    edit->setCursorPosition(0);
+  } else if (auto *multi = qobject_cast<QTextEdit *>(w)) {
+    multi->setPlainText(value);
+  }
+}
+
+void Screen::appendRow(std::string_view row) { rows_->appendQuietly(row); }
+
+} // namespace dishwright

@@ -1,0 +1,75 @@
+// One screen: a single instance for the whole run, whose window and controls
+// exist only while it is loaded.
+#pragma once
+
+#include "control_spec.h"
+#include "design_values.h"
+#include "field_sink.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+namespace dishwright {
+
+class RowListModel;
+
+class Screen : public QObject, public FieldSink {
+  Q_OBJECT
+
+public:
+  Screen(const WindowSpec &window, std::vector<ControlSpec> controls);
+  ~Screen() override;
+
+  bool isLoaded() const { return !window_.isNull(); }
+  QWidget *window() const { return window_; }
+  QWidget *control(const QString &name) const { return controls_.value(name); }
+  // Text shown by a text field, button or label ("" for others).
+  QString text(const QString &name) const;
+  const RowListModel *rows() const { return rows_; }
+  const WindowSpec &windowSpec() const { return spec_; }
+  const std::vector<ControlSpec> &controlSpecs() const { return controlSpecs_; }
+
+  // Builds the window and its controls with their design texts, then runs the
+  // load calculation. Throws CalcError when that fails; the caller then unloads.
+  void load(DesignValues &values);
+  // Shows the window in front of the others, with the focus on the first control
+  // of the tab order when it is shown for the first time after a load.
+  void bringToFront();
+  // Destroys the window and its controls; the instance and its values stay.
+  void unload();
+
+signals:
+  void clicked(const QString &control);
+  void closedByUser();
+
+protected:
+  // The calculation that fills the fields when the screen is loaded.
+  virtual void calculate(DesignValues &values, FieldSink &fields);
+  // Settles what the table cannot say, such as which of two overlapping controls
+  // lies on top; runs after the controls are built.
+  virtual void arrange();
+
+public:
+  // The load calculation writes through these.
+  void setText(std::string_view field, std::string_view text) override;
+  void appendRow(std::string_view row) override;
+
+private:
+  void build();
+  void setTabOrder();
+
+  WindowSpec spec_;
+  std::vector<ControlSpec> controlSpecs_;
+  QPointer<QWidget> window_;
+  QHash<QString, QWidget *> controls_;
+  RowListModel *rows_ = nullptr;
+  QWidget *firstFocus_ = nullptr;
+  bool focusPending_ = false;
+};
+
+} // namespace dishwright

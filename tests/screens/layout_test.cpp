@@ -1,0 +1,164 @@
+#include "screen_fixture.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QStyleFactory>
+#include <QTest>
+#include <QTextEdit>
+
+namespace dishwright {
+using test::Program;
+
+namespace {
+
+// A program with every screen loaded from a design that opens them all.
+Program &everyScreen() {
+  static Program *p = [] {
+    auto *program = new Program;
+    program->inputs("0.4", "1.2", "2304");
+    program->click(ScreenId::Form1, "Command1");
+    program->click(ScreenId::Form1, "Command2");
+    program->click(ScreenId::Form2, "Command2");
+    program->click(ScreenId::Form2, "Command5");
+    program->click(ScreenId::Form3, "Command5");
+    program->click(ScreenId::Form2, "Command1");
+    return program;
+  }();
+  return *p;
+}
+
+// The Tab key's cycle: the controls that take focus from Tab, in chain order.
+QStringList tabCycle(QWidget *first) {
+  QStringList names{first->objectName()};
+  for (QWidget *w = first->nextInFocusChain(); w != first; w = w->nextInFocusChain())
+    if ((w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty() &&
+        w->window() == first->window())
+      names << w->objectName();
+  return names;
+}
+
+// Shows a screen by its buttons without touching it afterwards, so that its focus
+// is where the load left it.
+void openFresh(Program &p, ScreenId id) {
+  const bool metric = id == ScreenId::Form3 || id == ScreenId::Form6;
+  if (id == ScreenId::Form1)
+    return;
+  p.click(ScreenId::Form1, metric ? "Command2" : "Command1");
+  const ScreenId calc = metric ? ScreenId::Form3 : ScreenId::Form2;
+  if (id == ScreenId::Form4)
+    p.click(calc, "Command2");
+  else if (id == ScreenId::Form5 || id == ScreenId::Form6)
+    p.click(calc, "Command5");
+}
+
+} // namespace
+
+class LayoutTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void initTestCase() { QApplication::setStyle(QStyleFactory::create("Windows")); }
+
+  void tabOrderAndFirstFocus_data() {
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QStringList>("cycle");
+    QTest::newRow("Form1") << int(ScreenId::Form1)
+                           << QStringList{"Picture1", "Text6",    "Text8",
+                                          "Text10",   "Command1", "Command2"};
+    QTest::newRow("Form2") << int(ScreenId::Form2)
+                           << QStringList{"Picture1", "Text30",   "Text33",   "Text36",
+                                          "Text39",   "Command1", "Command3", "Command4",
+                                          "List1",    "Text53",   "Command2", "Command5"};
+    QTest::newRow("Form3") << int(ScreenId::Form3)
+                           << QStringList{"Text53",   "List2",  "Command4", "Command3",
+                                          "Command1", "Text39", "Text36",   "Text33",
+                                          "Text30",   "Picture1", "Command2", "Command5"};
+    QTest::newRow("Form4") << int(ScreenId::Form4)
+                           << QStringList{"Text2",  "Text4",  "Text7",  "Text8",
+                                          "Text12", "Text14", "Text16", "Text17",
+                                          "Text20", "Text22", "Text24", "Picture1"};
+    QTest::newRow("Form5") << int(ScreenId::Form5)
+                           << QStringList{"List1", "Command1", "Command2"};
+    QTest::newRow("Form6") << int(ScreenId::Form6)
+                           << QStringList{"List1", "Command1", "Command2"};
+  }
+  void tabOrderAndFirstFocus() {
+    QFETCH(int, screen);
+    QFETCH(QStringList, cycle);
+    Program p;
+    p.inputs("0.4", "1.2", "2304");
+    openFresh(p, ScreenId(screen));
+    QWidget *focus = p.screen(ScreenId(screen))->window()->focusWidget();
+    QVERIFY(focus);
+    QCOMPARE(focus->objectName(), cycle.front());
+    QCOMPARE(tabCycle(focus), cycle);
+  }
+
+  void webLabelsNeverTakeFocus() {
+    QWidget *window = everyScreen().screen(ScreenId::Web)->window();
+    for (QWidget *w : window->findChildren<QWidget *>())
+      QCOMPARE(w->focusPolicy(), Qt::NoFocus);
+    QVERIFY(!window->focusWidget());
+  }
+
+  void controlsSitAtTheirTwips_data() {
+    QTest::addColumn<int>("screen");
+    for (int id = 0; id < int(kScreenCount); ++id)
+      QTest::newRow(qPrintable(QString("screen %1").arg(id))) << id;
+  }
+  void controlsSitAtTheirTwips() {
+    QFETCH(int, screen);
+    const Screen *s = everyScreen().screen(ScreenId(screen));
+    const WindowSpec &w = s->windowSpec();
+    QVERIFY(w.clientWidth % 15 == 0 && w.clientHeight % 15 == 0);
+    QCOMPARE(s->window()->size(), QSize(w.clientWidth / 15, w.clientHeight / 15));
+    for (const ControlSpec &c : s->controlSpecs()) {
+      for (int twips : {c.left, c.top, c.width, c.height})
+        QVERIFY2(twips % 15 == 0, c.name);
+      QWidget *control = s->control(c.name);
+      QCOMPARE(control->geometry(), QRect(c.left / 15, c.top / 15, c.width / 15, c.height / 15));
+      QCOMPARE(QFontInfo(control->font()).pixelSize(), c.font.pixelSize);
+      QCOMPARE(QFontInfo(control->font()).bold(), c.font.bold);
+    }
+  }
+
+  void webScreenIsFixed() {
+    QWidget *window = everyScreen().screen(ScreenId::Web)->window();
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(window->geometry().topLeft(), QPoint(2130 / 15, 1695 / 15));
+  }
+
+  void inputScreenTextsBreakAtTheirLines() {
+    const Screen *s = everyScreen().screen(ScreenId::Form1);
+    QString about = s->text("Text2");
+    QCOMPARE(about.count('\n'), 8);
+    QVERIFY(about.contains("like 1\" \nby 1\"  softwood"));
+    QVERIFY(about.contains("bend into  the \n"));
+    QVERIFY(s->text("Text3").contains("mounted.  Unless"));
+    QCOMPARE(s->text("Text4"),
+             "For transmitting dishes, the best focal length to diameter ratio is.5 or more\n");
+    QCOMPARE(s->text("Text1"), "PARABOLIC DESIGN by TREMIK");
+  }
+
+  void calculationCaptionsKeepTheirSpaces() {
+    const Screen *s = everyScreen().screen(ScreenId::Form2);
+    QCOMPARE(s->text("Text29"), "FOR A  DIAMETER OF");
+    QCOMPARE(s->text("Text2"), "HALF POWER BEAMWIDTH IS ");
+    QCOMPARE(s->text("Text35"), "THE MAXIMUM MESH SIZE SHOULD BE");
+    QCOMPARE(s->text("Command5"), "Print X, Y");
+    QCOMPARE(everyScreen().screen(ScreenId::Form3)->text("Command5"), "PRINT X,Y");
+  }
+
+  void windowTitles() {
+    const QStringList titles{"DISHWRIGHT", "Calculation", "METRIC",       "WAVE GUIDE",
+                             "Form5",      "Form6",       "Web Page Link"};
+    for (int id = 0; id < int(kScreenCount); ++id)
+      QCOMPARE(everyScreen().screen(ScreenId(id))->window()->windowTitle(), titles[id]);
+  }
+};
+
+} // namespace dishwright
+
+QTEST_MAIN(dishwright::LayoutTest)
+#include "layout_test.moc"

@@ -1,0 +1,51 @@
+// A screen set with captured failure reports and a recorded end of program, and
+// small helpers to drive the screens as a user would.
+#pragma once
+
+#include "screen.h"
+#include "row_list_model.h"
+#include "screen_set.h"
+
+#include <QLineEdit>
+#include <QStringList>
+#include <QTest>
+
+#include <memory>
+
+namespace dishwright::test {
+
+struct Program {
+  std::unique_ptr<ScreenSet> screens = std::make_unique<ScreenSet>();
+  QStringList reports;
+  int exits = 0;
+
+  Program() {
+    screens->setReporter([this](const QString &message) { reports << message; });
+    screens->setExitHandler([this] { ++exits; });
+    screens->show(ScreenId::Form1);
+  }
+
+  Screen *screen(ScreenId id) const { return screens->screen(id); }
+  bool loaded(ScreenId id) const { return screens->isLoaded(id); }
+  QString text(ScreenId id, const char *control) const {
+    return screen(id)->text(QString::fromLatin1(control));
+  }
+  void type(const char *control, const QString &text) {
+    auto *edit = qobject_cast<QLineEdit *>(screen(ScreenId::Form1)->control(control));
+    QVERIFY(edit);
+    edit->setText(text);
+  }
+  void inputs(const QString &fd, const QString &dia, const QString &freq) {
+    type("Text6", fd);
+    type("Text8", dia);
+    type("Text10", freq);
+  }
+  void click(ScreenId id, const char *control) {
+    QWidget *w = screen(id)->control(QString::fromLatin1(control));
+    QVERIFY2(w, control);
+    QTest::mouseClick(w, Qt::LeftButton);
+  }
+  void close(ScreenId id) { screen(id)->window()->close(); }
+};
+
+} // namespace dishwright::test
