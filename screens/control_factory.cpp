@@ -156,8 +156,8 @@ Qt::FocusPolicy focusPolicy(const ControlSpec &spec) {
 
 QFont designFont(const FontSpec &spec) {
   QFont font;
-  font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo",
-                    "DejaVu Sans"});
+  font.setFamilies(
+      {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo", "DejaVu Sans"});
   font.setStyleHint(QFont::SansSerif);
   font.setPixelSize(spec.pixelSize);
   font.setBold(spec.bold);

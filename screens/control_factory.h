@@ -17,8 +17,8 @@ QFont designFont(const FontSpec &spec);
 QColor designColour(Colour colour);
 
 struct ControlHooks {
-  RowListModel *rows = nullptr;        // the model a list control shows
-  std::function<void()> onClick;       // buttons and links
+  RowListModel *rows = nullptr;  // the model a list control shows
+  std::function<void()> onClick; // buttons and links
 };
 
 // Creates the control as a child of `parent` at its place, with its design text.

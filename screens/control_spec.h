@@ -39,10 +39,10 @@ struct FontSpec {
   bool underline;
 };
 
-constexpr FontSpec kDefaultFont{11, false, false, false};   // buttons, lists, labels
-constexpr FontSpec kCaptionFont{13, true, false, false};    // 9.75 pt bold
-constexpr FontSpec kNumberFont{18, true, false, false};     // 13.5 pt bold
-constexpr FontSpec kListFont{16, true, false, false};       // 12 pt bold
+constexpr FontSpec kDefaultFont{11, false, false, false}; // buttons, lists, labels
+constexpr FontSpec kCaptionFont{13, true, false, false};  // 9.75 pt bold
+constexpr FontSpec kNumberFont{18, true, false, false};   // 13.5 pt bold
+constexpr FontSpec kListFont{16, true, false, false};     // 12 pt bold
 
 // Tab: the control's place in the tab order; -1 for controls that never take
 // focus. Controls without a tab stop are skipped by Tab but take a click.
@@ -60,9 +60,9 @@ struct ControlSpec {
 
 struct WindowSpec {
   const char *title;
-  int clientWidth, clientHeight; // twips
-  Colour background;             // Default: the platform's window face colour
-  bool fixedFrame;               // no resizing, no maximise box
+  int clientWidth, clientHeight;     // twips
+  Colour background;                 // Default: the platform's window face colour
+  bool fixedFrame;                   // no resizing, no maximise box
   int fixedLeft = -1, fixedTop = -1; // twips from the screen's corner; -1: the system's choice
 };
 

@@ -6,15 +6,14 @@ namespace {
 constexpr WindowSpec kWindow{"DISHWRIGHT", 8895, 6540, Colour::LightYellow, false};
 
 // Lines end in CR LF, the last one too; the spaces and inch marks are part of the text.
-constexpr const char *kAboutDishes =
-    "Parabolic antennas are much easier to construct \r\n"
-    "than you may believe. Engineers will tell you that \r\n"
-    "a material under stress will bend to make a \r\n"
-    "parabola. If you use a soft enough material like 1\" \r\n"
-    "by 1\"  softwood and mount it to a center hub, you \r\n"
-    "can string a cable around the outside ends. As \r\n"
-    "you tighten the cable, the arms will bend into  the \r\n"
-    "exact shape you need.\r\n";
+constexpr const char *kAboutDishes = "Parabolic antennas are much easier to construct \r\n"
+                                     "than you may believe. Engineers will tell you that \r\n"
+                                     "a material under stress will bend to make a \r\n"
+                                     "parabola. If you use a soft enough material like 1\" \r\n"
+                                     "by 1\"  softwood and mount it to a center hub, you \r\n"
+                                     "can string a cable around the outside ends. As \r\n"
+                                     "you tighten the cable, the arms will bend into  the \r\n"
+                                     "exact shape you need.\r\n";
 
 constexpr const char *kDrawbacks = "Dishes are one of the highest gain antennas you \r\n"
                                    "can build but have two drawbacks. Because of the \r\n"

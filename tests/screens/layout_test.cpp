@@ -70,17 +70,15 @@ private slots:
                                           "Text39",   "Command1", "Command3", "Command4",
                                           "List1",    "Text53",   "Command2", "Command5"};
     QTest::newRow("Form3") << int(ScreenId::Form3)
-                           << QStringList{"Text53",   "List2",  "Command4", "Command3",
-                                          "Command1", "Text39", "Text36",   "Text33",
+                           << QStringList{"Text53",   "List2",    "Command4", "Command3",
+                                          "Command1", "Text39",   "Text36",   "Text33",
                                           "Text30",   "Picture1", "Command2", "Command5"};
     QTest::newRow("Form4") << int(ScreenId::Form4)
                            << QStringList{"Text2",  "Text4",  "Text7",  "Text8",
                                           "Text12", "Text14", "Text16", "Text17",
                                           "Text20", "Text22", "Text24", "Picture1"};
-    QTest::newRow("Form5") << int(ScreenId::Form5)
-                           << QStringList{"List1", "Command1", "Command2"};
-    QTest::newRow("Form6") << int(ScreenId::Form6)
-                           << QStringList{"List1", "Command1", "Command2"};
+    QTest::newRow("Form5") << int(ScreenId::Form5) << QStringList{"List1", "Command1", "Command2"};
+    QTest::newRow("Form6") << int(ScreenId::Form6) << QStringList{"List1", "Command1", "Command2"};
   }
   void tabOrderAndFirstFocus() {
     QFETCH(int, screen);

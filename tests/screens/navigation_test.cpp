@@ -117,12 +117,26 @@ private slots:
     QTest::addColumn<QString>("dia");
     QTest::addColumn<QString>("freq");
     QTest::addColumn<QString>("report");
-    QTest::newRow("typo") << "0.4" << "4 ft" << "2304" << "Type mismatch";
-    QTest::newRow("empty") << "" << "4" << "2304" << "Type mismatch";
-    QTest::newRow("too large") << "0.4" << "1e39" << "2304" << "Overflow";
-    QTest::newRow("no diameter") << "0.4" << "0" << "2304"
+    QTest::newRow("typo") << "0.4"
+                          << "4 ft"
+                          << "2304"
+                          << "Type mismatch";
+    QTest::newRow("empty") << ""
+                           << "4"
+                           << "2304"
+                           << "Type mismatch";
+    QTest::newRow("too large") << "0.4"
+                               << "1e39"
+                               << "2304"
+                               << "Overflow";
+    QTest::newRow("no diameter") << "0.4"
+                                 << "0"
+                                 << "2304"
                                  << "Invalid procedure call or argument";
-    QTest::newRow("zero f/D") << ".0" << "4" << "2304" << "Division by zero";
+    QTest::newRow("zero f/D") << ".0"
+                              << "4"
+                              << "2304"
+                              << "Division by zero";
   }
   void failuresNameTheirKind() {
     QFETCH(QString, fd);
@@ -195,8 +209,8 @@ private slots:
     p.click(ScreenId::Form3, "Command5");
     p.click(ScreenId(screen), button.toLatin1().constData());
     QCOMPARE(p.exits, 1);
-    for (ScreenId id : {ScreenId::Form1, ScreenId::Form2, ScreenId::Form3, ScreenId::Form5,
-                        ScreenId::Form6})
+    for (ScreenId id :
+         {ScreenId::Form1, ScreenId::Form2, ScreenId::Form3, ScreenId::Form5, ScreenId::Form6})
       QVERIFY(!p.loaded(id));
   }
 

@@ -2,8 +2,8 @@
 // small helpers to drive the screens as a user would.
 #pragma once
 
-#include "screen.h"
 #include "row_list_model.h"
+#include "screen.h"
 #include "screen_set.h"
 
 #include <QLineEdit>

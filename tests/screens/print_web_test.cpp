@@ -1,0 +1,219 @@
+#include "screen_fixture.h"
+
+#include "form4.h"
+#include "row_list_model.h"
+#include "web_screen.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QImage>
+#include <QListView>
+#include <QPrinter>
+#include <QProcess>
+#include <QScrollBar>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+namespace dishwright {
+using test::Program;
+
+// Receives the addresses the desktop is asked to open.
+class UrlCatcher : public QObject {
+  Q_OBJECT
+public:
+  QList<QUrl> urls;
+public slots:
+  void open(const QUrl &url) { urls << url; }
+};
+
+namespace {
+
+QListView *columnList(Program &p, ScreenId id) {
+  auto *list = qobject_cast<QListView *>(p.screen(id)->control("List1"));
+  QCoreApplication::processEvents(); // let the view lay out its items
+  return list;
+}
+
+// Bounding box of the pixels that are not white.
+QRect inkBox(const QImage &image) {
+  QRect box;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (qGray(image.pixel(x, y)) < 250)
+        box |= QRect(x, y, 1, 1);
+  return box;
+}
+
+} // namespace
+
+class PrintWebTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void initTestCase() { QApplication::setStyle(QStyleFactory::create("Windows")); }
+
+  void coffeeCanExamples_data() {
+    QTest::addColumn<QString>("freq");
+    QTest::addColumn<QStringList>("texts"); // Text24, 2, 4, 7, 8, 12, 14, 16, 17, 20, 22
+    QTest::newRow("2400") << "2400" << QStringList{"2400",    "3.49178",  "8.875",    "9.8374",
+                                                   "14.7561", "1.229675", "3.123375", "24.987",
+                                                   "37.4805", "1.17",     "2.9718"};
+    QTest::newRow("1296") << "1296" << QStringList{"1296",     "6.466259", "16.43518", "18.22008",
+                                                   "27.33012", "2.27751",  "5.784874", "46.279",
+                                                   "69.4185",  "2.166667", "5.503334"};
+  }
+  void coffeeCanExamples() {
+    QFETCH(QString, freq);
+    QFETCH(QStringList, texts);
+    Program p;
+    p.inputs("0.4", "4", freq);
+    p.click(ScreenId::Form1, "Command1");
+    p.click(ScreenId::Form2, "Command2");
+    const char *fields[] = {"Text24", "Text2",  "Text4",  "Text7",  "Text8", "Text12",
+                            "Text14", "Text16", "Text17", "Text20", "Text22"};
+    for (int i = 0; i < texts.size(); ++i)
+      QCOMPARE(p.text(ScreenId::Form4, fields[i]), texts[i]);
+    // a new frequency leaves the loaded screen as it is
+    p.inputs("0.4", "4", "5760");
+    p.click(ScreenId::Form1, "Command1");
+    p.click(ScreenId::Form2, "Command2");
+    QCOMPARE(p.text(ScreenId::Form4, "Text24"), texts[0]);
+    QCOMPARE(p.text(ScreenId::Form4, "Text2"), texts[1]);
+  }
+
+  void printListsFillSixColumns_data() {
+    QTest::addColumn<bool>("metric");
+    QTest::addColumn<QString>("dia");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("last");
+    QTest::newRow("feet") << false << "4.25" << 25 << "25....7.659";
+    QTest::newRow("metres") << true << "1.21" << 30 << "59....17.98";
+    QTest::newRow("many feet") << false << "60" << 360 << "360....112.5";
+  }
+  void printListsFillSixColumns() {
+    QFETCH(bool, metric);
+    QFETCH(QString, dia);
+    QFETCH(int, rows);
+    QFETCH(QString, last);
+    Program p;
+    p.inputs("0.4", dia, "2304");
+    p.click(ScreenId::Form1, metric ? "Command2" : "Command1");
+    p.click(metric ? ScreenId::Form3 : ScreenId::Form2, "Command5");
+    const ScreenId id = metric ? ScreenId::Form6 : ScreenId::Form5;
+    const RowListModel *model = p.screen(id)->rows();
+    QCOMPARE(model->rowCount(), rows);
+    QCOMPARE(model->rowText(rows - 1), last);
+    QCOMPARE(model->rowText(0).left(5), "1....");
+
+    QListView *list = columnList(p, id);
+    const int column = list->viewport()->width() / 6;
+    const QRect first = list->visualRect(model->index(0));
+    const QRect second = list->visualRect(model->index(1));
+    QCOMPARE(second.left(), first.left()); // top to bottom first
+    QVERIFY(second.top() > first.top());
+    int perColumn = 1;
+    while (perColumn < rows && list->visualRect(model->index(perColumn)).left() == first.left())
+      ++perColumn;
+    QVERIFY(perColumn > 20);
+    if (rows > perColumn) // the next column starts a sixth of the list further right
+      QVERIFY(qAbs(list->visualRect(model->index(perColumn)).left() - first.left() - column) <= 1);
+    QCOMPARE(list->horizontalScrollBar()->isVisible(), rows > 6 * perColumn);
+    QVERIFY(!list->verticalScrollBar()->isVisible());
+  }
+
+  void printingPutsTheWindowOnThePage() {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("form5.pdf");
+    Program p;
+    p.screens->setPrinterFactory([pdf] {
+      auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+      printer->setOutputFormat(QPrinter::PdfFormat);
+      printer->setOutputFileName(pdf);
+      return printer;
+    });
+    p.inputs("0.4", "60", "2304");
+    p.click(ScreenId::Form1, "Command1");
+    p.click(ScreenId::Form2, "Command5");
+    QWidget *window = p.screen(ScreenId::Form5)->window();
+    QCoreApplication::processEvents();
+    p.click(ScreenId::Form5, "Command2");
+    QVERIFY(p.reports.isEmpty());
+
+    // The page at 96 dpi: the window's image at its own size.
+    QProcess render;
+    render.start("pdftoppm", {"-r", "96", "-png", "-singlefile", pdf, dir.filePath("page")});
+    QVERIFY(render.waitForFinished(30000));
+    QImage page(dir.filePath("page.png"));
+    QVERIFY(!page.isNull());
+    const QRect ink = inkBox(page);
+    QVERIFY2(qAbs(ink.width() - window->width()) <= 3 && qAbs(ink.height() - window->height()) <= 3,
+             qPrintable(QString("ink %1x%2").arg(ink.width()).arg(ink.height())));
+    // The list's text is on the page: dark pixels where the first column stands.
+    const QImage onPage = page.copy(ink).convertToFormat(QImage::Format_RGB32);
+    const QImage onScreen = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect firstColumn(10, 10, 80, 300);
+    int dark = 0, alike = 0, total = 0;
+    for (int y = firstColumn.top(); y <= firstColumn.bottom(); ++y)
+      for (int x = firstColumn.left(); x <= firstColumn.right(); ++x) {
+        const bool pageDark = qGray(onPage.pixel(x, y)) < 128;
+        dark += pageDark;
+        alike += pageDark == (qGray(onScreen.pixel(x, y)) < 128);
+        ++total;
+      }
+    QVERIFY(dark > 500);
+    QVERIFY2(alike > total * 85 / 100, qPrintable(QString("%1 of %2 alike").arg(alike).arg(total)));
+  }
+
+  void noPrinterIsReportedAndTheProgramGoesOn() {
+    Program p;
+    p.screens->setPrinterFactory([] { return std::unique_ptr<QPrinter>(); });
+    p.inputs("0.4", "1.2", "2304");
+    p.click(ScreenId::Form1, "Command2");
+    p.click(ScreenId::Form3, "Command5");
+    p.click(ScreenId::Form6, "Command1");
+    QCOMPARE(p.reports.size(), 1);
+    QVERIFY(p.loaded(ScreenId::Form6));
+    QCOMPARE(p.exits, 0);
+  }
+
+  void linkOpensTheAddressWithASlash() {
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("http", &catcher, "open");
+    QDesktopServices::setUrlHandler("https", &catcher, "open");
+    Program p;
+    p.inputs("0.4", "4", "2304");
+    p.click(ScreenId::Form1, "Command1");
+    p.click(ScreenId::Form2, "Command1");
+    QCOMPARE(p.text(ScreenId::Web, "lblWebPage"), webPageAddress());
+    QVERIFY(!webPageAddress().endsWith('/'));
+    p.click(ScreenId::Web, "lblWebPage");
+    p.click(ScreenId::Web, "lblWebPage");
+    QDesktopServices::unsetUrlHandler("http");
+    QDesktopServices::unsetUrlHandler("https");
+    QCOMPARE(catcher.urls.size(), 2);
+    QCOMPARE(catcher.urls.front(), QUrl(webPageAddress() + "/"));
+    QVERIFY(p.loaded(ScreenId::Web));
+    QVERIFY(p.reports.isEmpty());
+  }
+
+  void onlyTheLinkHasTheHand() {
+    Program p;
+    p.inputs("0.4", "4", "2304");
+    p.click(ScreenId::Form1, "Command1");
+    p.click(ScreenId::Form2, "Command1");
+    QWidget *link = p.screen(ScreenId::Web)->control("lblWebPage");
+    QCOMPARE(link->cursor().shape(), Qt::BitmapCursor);
+    QCOMPARE(link->cursor().hotSpot(), QPoint(13, 9));
+    QCOMPARE(link->cursor().pixmap().size(), QSize(32, 32));
+    for (const char *label : {"Label1", "Label2"})
+      QVERIFY(!p.screen(ScreenId::Web)->control(label)->testAttribute(Qt::WA_SetCursor));
+    QVERIFY(link->font().underline());
+  }
+};
+
+} // namespace dishwright
+
+QTEST_MAIN(dishwright::PrintWebTest)
+#include "print_web_test.moc"
