@@ -20,6 +20,8 @@ float textToSingle(std::string_view text);
 // up to but excluding 10,000,000, exponent notation ("1.234568E+07", "1E-05")
 // otherwise.
 std::string singleToText(float value);
+// The same text, appended to `out` (for building list rows without temporaries).
+void appendSingleText(std::string &out, float value);
 
 // Decimal digits of a 32-bit signed value, "-" before a negative one.
 std::string intToText(std::int32_t value);
@@ -31,5 +33,13 @@ float roundThreePlaces(float value);
 // Rounds a double to the nearest 32-bit signed whole number, halves to even
 // (25.5 gives 26, 28.5 gives 28). Throws CalcError(Overflow) outside the range.
 std::int32_t wholeNumber(double value);
+
+namespace detail {
+// Seven significant digits of |value| (rounded half to even) and the decimal
+// exponent of the first: by std::to_chars, and by integer arithmetic for
+// magnitudes from 1e-4 to below 1e7 (false outside them).
+void sevenDigitsByToChars(float value, char digits[7], int &exponent);
+bool sevenDigitsExact(float value, char digits[7], int &exponent);
+} // namespace detail
 
 } // namespace dishwright

@@ -70,13 +70,16 @@ void listProfile(const ProfileUnits &u, DesignValues &v, FieldSink &sink) {
   double half = a.mul(scaled, 0.5);
   a.test();
   const std::int32_t limit = wholeNumber(half);
+  std::string row;
   for (std::int32_t x = 1; x <= limit; x = checked(std::int64_t{x} + u.step)) {
     storeFocal(a, u, v);
     std::int32_t squared = checked(std::int64_t{x} * x);
     double divisor = depthDivisor(a, u, v);
     a.test();
     storeDepth(a, u, v, squared, divisor);
-    sink.appendRow(intToText(x) + "...." + singleToText(v.*u.depth));
+    row.assign(intToText(x)).append("....");
+    appendSingleText(row, v.*u.depth);
+    sink.appendRow(row);
   }
 }
 
@@ -91,11 +94,16 @@ void listPrint(const ProfileUnits &u, DesignValues &v, FieldSink &sink) {
   if (limit >= u.printBound)
     throw CalcError(ErrorKind::Overflow);
   float &x = v.*u.counter;
+  std::string row;
   for (x = 1.0f; x <= limit;) {
     storeFocal(a, u, v);
     double squared = a.mul(x, x);
     storeDepth(a, u, v, squared, depthDivisor(a, u, v));
-    sink.appendRow(singleToText(x) + "...." + singleToText(v.*u.depth));
+    row.clear();
+    appendSingleText(row, x);
+    row.append("....");
+    appendSingleText(row, v.*u.depth);
+    sink.appendRow(row);
     x = a.store(a.add(x, u.step));
     a.test();
   }

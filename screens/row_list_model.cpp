@@ -4,7 +4,7 @@ namespace dishwright {
 
 void RowListModel::appendQuietly(std::string_view row) {
   text_.append(row);
-  ends_.push_back(text_.size());
+  ends_.push_back(static_cast<std::uint32_t>(text_.size()));
 }
 
 void RowListModel::publish() {

@@ -3,6 +3,7 @@
 
 #include <QAbstractListModel>
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,7 +27,7 @@ public:
 
 private:
   std::string text_;
-  std::vector<std::size_t> ends_; // end of each row in text_
+  std::vector<std::uint32_t> ends_; // end of each row in text_ (listings stay far below 4 GiB)
   int published_ = 0;
 };
 

@@ -6,6 +6,8 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
+#include <string>
 
 namespace dishwright {
 namespace {
@@ -166,6 +168,47 @@ TEST(InputStep, DesignTextsAreZeros) {
   EXPECT_EQ(v.fd, 0.0f);
   EXPECT_EQ(v.dia, 0.0f);
   EXPECT_EQ(v.freq, 0.0f);
+}
+
+} // namespace
+} // namespace dishwright
+
+namespace dishwright {
+namespace {
+
+// The integer shortcut must round exactly as std::to_chars does, ties included.
+void expectSameDigits(float v) {
+  char fast[7], slow[7];
+  int fastExp = 0, slowExp = 0;
+  if (!detail::sevenDigitsExact(v, fast, fastExp))
+    return;
+  detail::sevenDigitsByToChars(v, slow, slowExp);
+  ASSERT_EQ(std::string(fast, 7) + "e" + std::to_string(fastExp),
+            std::string(slow, 7) + "e" + std::to_string(slowExp))
+      << std::hexfloat << v;
+}
+
+TEST(SevenDigits, IntegerShortcutMatchesToChars) {
+  std::uint32_t state = 12345;
+  for (int i = 0; i < 2000000; ++i) { // random magnitudes from 1e-5 to 1e8
+    state = state * 1664525u + 1013904223u;
+    float v = std::ldexp(1.0f + (state >> 8) / 16777216.0f, static_cast<int>(state % 44) - 17);
+    expectSameDigits(v);
+  }
+  // every single around the powers of ten, where the exponent changes
+  for (float p = 1e-4f; p < 2e7f; p *= 10) {
+    float below = p, above = p;
+    for (int i = 0; i < 5000; ++i) {
+      expectSameDigits(below = std::nextafter(below, 0.0f));
+      expectSameDigits(above = std::nextafter(above, 1e9f));
+    }
+  }
+  // ties: singles with exactly eight significant digits ending in 5
+  for (std::uint32_t n = 10000005; n < 16777216; n += 10)
+    for (int scale : {0, -1, -2, -3})
+      expectSameDigits(std::ldexp(static_cast<float>(n), scale));
+  EXPECT_EQ(singleToText(1234567.5f), "1234568");
+  EXPECT_EQ(singleToText(1234568.5f), "1234568");
 }
 
 } // namespace
