@@ -4,6 +4,7 @@
 #include "row_list_model.h"
 
 #include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,8 @@ namespace {
 
 // The top-level window of a screen; its close box unloads the screen.
 class ScreenWindow : public QWidget {
+  Q_OBJECT
+
 public:
   explicit ScreenWindow(std::function<void()> onClose) : onClose_(std::move(onClose)) {}
 
@@ -32,10 +35,23 @@ private:
   std::function<void()> onClose_;
 };
 
+// Screen readers see each screen as a frame of its own, not as a plain pane.
+QAccessibleInterface *accessibleScreenWindow(const QString &className, QObject *object) {
+  if (className == QLatin1String("dishwright::ScreenWindow") && object->isWidgetType())
+    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+  return nullptr;
+}
+
 } // namespace
 
 Screen::Screen(const WindowSpec &window, std::vector<ControlSpec> controls)
-    : spec_(window), controlSpecs_(std::move(controls)) {}
+    : spec_(window), controlSpecs_(std::move(controls)) {
+  static const bool registered = [] {
+    QAccessible::installFactory(accessibleScreenWindow);
+    return true;
+  }();
+  Q_UNUSED(registered);
+}
 
 Screen::~Screen() { delete window_.data(); }
 
@@ -147,3 +163,5 @@ void Screen::setText(std::string_view field, std::string_view text) {
 void Screen::appendRow(std::string_view row) { rows_->appendQuietly(row); }
 
 } // namespace dishwright
+
+#include "screen.moc"
