@@ -3,6 +3,7 @@
 #include "row_list_model.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -152,12 +153,24 @@ Qt::FocusPolicy focusPolicy(const ControlSpec &spec) {
   return spec.tabStop ? Qt::StrongFocus : Qt::ClickFocus;
 }
 
+// The first of the design's faces that this desktop has, looked up once: asking
+// the font system for absent faces on every font costs more than building a screen.
+const QString &designFamily() {
+  static const QString family = [] {
+    for (const char *face :
+         {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo", "DejaVu Sans"})
+      if (QFontDatabase::hasFamily(QString::fromLatin1(face)))
+        return QString::fromLatin1(face);
+    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+  }();
+  return family;
+}
+
 } // namespace
 
 QFont designFont(const FontSpec &spec) {
   QFont font;
-  font.setFamilies(
-      {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo", "DejaVu Sans"});
+  font.setFamily(designFamily());
   font.setStyleHint(QFont::SansSerif);
   font.setPixelSize(spec.pixelSize);
   font.setBold(spec.bold);
