@@ -12,6 +12,7 @@
 #include "web_screen.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QPrinter>
@@ -80,6 +81,13 @@ std::unique_ptr<Screen> makeScreen(ScreenId id) {
   return nullptr;
 }
 
+struct BusyCursor {
+  BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+  BusyCursor(const BusyCursor &) = delete;
+  BusyCursor &operator=(const BusyCursor &) = delete;
+};
+
 QString failureMessage(ErrorKind kind) {
   switch (kind) {
   case ErrorKind::TypeMismatch:
@@ -121,6 +129,7 @@ void ScreenSet::show(ScreenId id) {
   }
   if (!slot->isLoaded()) {
     try {
+      BusyCursor busy; // long listings take seconds
       slot->load(values_);
     } catch (const CalcError &e) {
       slot->unload();
