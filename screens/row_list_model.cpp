@@ -3,13 +3,19 @@
 namespace dishwright {
 
 void RowListModel::appendQuietly(std::string_view row) {
-  text_.append(row);
-  ends_.push_back(static_cast<std::uint32_t>(text_.size()));
+  if (blocks_.empty() || blocks_.back().size() + row.size() > kBlockSize) {
+    blocks_.emplace_back();
+    blocks_.back().reserve(kBlockSize);
+  }
+  std::string &block = blocks_.back();
+  const auto number = static_cast<std::uint32_t>(blocks_.size() - 1);
+  starts_.push_back(number << kBlockBits | static_cast<std::uint32_t>(block.size()));
+  block.append(row);
 }
 
 void RowListModel::publish() {
   beginResetModel();
-  published_ = static_cast<int>(ends_.size());
+  published_ = static_cast<int>(starts_.size());
   endResetModel();
 }
 
@@ -18,9 +24,14 @@ int RowListModel::rowCount(const QModelIndex &parent) const {
 }
 
 QString RowListModel::rowText(int row) const {
-  std::size_t begin = row == 0 ? 0 : ends_[static_cast<std::size_t>(row) - 1];
-  std::size_t end = ends_[static_cast<std::size_t>(row)];
-  return QString::fromLatin1(text_.data() + begin, static_cast<qsizetype>(end - begin));
+  const auto i = static_cast<std::size_t>(row);
+  const std::uint32_t start = starts_[i];
+  const std::string &block = blocks_[start >> kBlockBits];
+  const std::size_t begin = start & (kBlockSize - 1);
+  std::size_t end = block.size();
+  if (i + 1 < starts_.size() && (starts_[i + 1] >> kBlockBits) == (start >> kBlockBits))
+    end = starts_[i + 1] & (kBlockSize - 1);
+  return QString::fromLatin1(block.data() + begin, static_cast<qsizetype>(end - begin));
 }
 
 QVariant RowListModel::data(const QModelIndex &index, int role) const {

@@ -1,4 +1,4 @@
-// A list model that holds many short rows compactly: all texts in one buffer.
+// A list model that holds many short rows compactly: the texts in large blocks.
 #pragma once
 
 #include <QAbstractListModel>
@@ -26,8 +26,12 @@ public:
   QString rowText(int row) const;
 
 private:
-  std::string text_;
-  std::vector<std::uint32_t> ends_; // end of each row in text_ (listings stay far below 4 GiB)
+  // Blocks are filled and never grown, so a long listing is never copied to a
+  // larger buffer; a row's start is its block number and offset in one word.
+  static constexpr int kBlockBits = 20;
+  static constexpr std::size_t kBlockSize = std::size_t{1} << kBlockBits;
+  std::vector<std::string> blocks_;
+  std::vector<std::uint32_t> starts_;
   int published_ = 0;
 };
 
