@@ -1,0 +1,186 @@
+// dishwright-bench: prints how fast the program starts, loads its screens and
+// fills its long listings, against a bare Qt window started the same way.
+//
+//   dishwright-bench               the table
+//   dishwright-bench --start app   start the program's first screen, say "shown", quit
+//   dishwright-bench --start bare  the same with an empty window of that size
+#include "font_warmup.h"
+#include "row_list_model.h"
+#include "screen.h"
+#include "screen_set.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QProcess>
+#include <QStyleFactory>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+using namespace dishwright;
+
+namespace {
+
+long peakKiB() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);)
+    if (line.rfind("VmHWM:", 0) == 0)
+      return std::stol(line.substr(6));
+  return 0;
+}
+
+int startAndQuit(bool bare) {
+  int argc = 1;
+  char name[] = "dishwright-bench";
+  char *argv[] = {name, nullptr};
+  std::unique_ptr<FontWarmup> fonts;
+  if (!bare) // as the program's own main does
+    fonts = std::make_unique<FontWarmup>();
+  QApplication app(argc, argv);
+  if (fonts)
+    fonts->finish();
+  QWidget *shown = nullptr;
+  std::unique_ptr<ScreenSet> screens;
+  std::unique_ptr<QWidget> window;
+  if (bare) {
+    window = std::make_unique<QWidget>();
+    window->resize(593, 436);
+    window->show();
+    shown = window.get();
+  } else {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    screens = std::make_unique<ScreenSet>();
+    screens->show(ScreenId::Form1);
+    shown = screens->screen(ScreenId::Form1)->window();
+  }
+  if (!QTest::qWaitForWindowExposed(shown))
+    return 1;
+  std::puts("shown");
+  std::fflush(stdout);
+  return 0;
+}
+
+// Milliseconds from starting a process until its window is shown; the median of runs.
+double startupMs(const QString &mode, int runs) {
+  std::vector<double> times;
+  for (int i = 0; i < runs; ++i) {
+    QProcess child;
+    QElapsedTimer clock;
+    clock.start();
+    child.start(QCoreApplication::applicationFilePath(), {"--start", mode});
+    child.waitForReadyRead(30000);
+    times.push_back(clock.nsecsElapsed() / 1e6);
+    child.waitForFinished(30000);
+  }
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
+
+struct Row {
+  std::string what;
+  double ms;
+  double target;
+};
+
+class Driver {
+public:
+  Driver() {
+    screens_.setReporter([](const QString &m) { std::printf("report: %s\n", qPrintable(m)); });
+    screens_.setExitHandler([] {});
+    screens_.show(ScreenId::Form1);
+  }
+  void inputs(const char *fd, const char *dia, const char *freq) {
+    type("Text6", fd);
+    type("Text8", dia);
+    type("Text10", freq);
+  }
+  // Milliseconds for a click that loads and shows `target`, until it is on screen.
+  double timeClick(ScreenId on, const char *button, ScreenId target) {
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(screens_.screen(on)->control(button), Qt::LeftButton);
+    if (Screen *s = screens_.screen(target);
+        s && s->window() && !QTest::qWaitForWindowExposed(s->window()))
+      std::printf("window not shown\n");
+    QCoreApplication::processEvents(); // first paint and list layout
+    return clock.nsecsElapsed() / 1e6;
+  }
+  void close(ScreenId id) {
+    screens_.screen(id)->window()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  int rows(ScreenId id) { return screens_.screen(id)->rows()->rowCount(); }
+
+private:
+  void type(const char *field, const char *text) {
+    qobject_cast<QLineEdit *>(screens_.screen(ScreenId::Form1)->control(field))->setText(text);
+  }
+  ScreenSet screens_;
+};
+
+int table(int argc, char **argv) {
+  QApplication app(argc, argv);
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+  const double bare = startupMs("bare", 9), ours = startupMs("app", 9);
+
+  Driver d;
+  std::vector<Row> rows;
+  d.inputs("0.4", "4", "2304");
+  rows.push_back({"Form2 load + show (0.4, 4 ft, 2304 MHz)",
+                  d.timeClick(ScreenId::Form1, "Command1", ScreenId::Form2), 16});
+  rows.push_back({"Form4 load + show (2304 MHz)",
+                  d.timeClick(ScreenId::Form2, "Command2", ScreenId::Form4), 16});
+  rows.push_back(
+      {"Form5 load + show (4 ft)", d.timeClick(ScreenId::Form2, "Command5", ScreenId::Form5), 16});
+  rows.push_back({"web show", d.timeClick(ScreenId::Form2, "Command1", ScreenId::Web), 16});
+  rows.push_back(
+      {"Form1 show again (RETURN)", d.timeClick(ScreenId::Form2, "Command3", ScreenId::Form1), 16});
+  d.inputs("0.4", "1.2", "2304");
+  rows.push_back({"Form3 load + show (0.4, 1.2 m, 2304 MHz)",
+                  d.timeClick(ScreenId::Form1, "Command2", ScreenId::Form3), 16});
+  rows.push_back(
+      {"Form6 load + show (1.2 m)", d.timeClick(ScreenId::Form3, "Command5", ScreenId::Form6), 16});
+  for (ScreenId id : {ScreenId::Form2, ScreenId::Form3, ScreenId::Form4, ScreenId::Form5,
+                      ScreenId::Form6, ScreenId::Web})
+    d.close(id);
+
+  d.inputs("0.4", "7723.4", "2304");
+  rows.push_back({"Form2 with the largest listing (46,340 rows)",
+                  d.timeClick(ScreenId::Form1, "Command1", ScreenId::Form2), 100});
+  const int screenRows = d.rows(ScreenId::Form2);
+  d.inputs("0.4", "166667", "2304"); // Form2 stays loaded; Form5 lists the new diameter
+  d.timeClick(ScreenId::Form1, "Command1", ScreenId::Form2);
+  rows.push_back({"Form5 with a 1,000,002-row listing",
+                  d.timeClick(ScreenId::Form2, "Command5", ScreenId::Form5), 2000});
+  const int printRows = d.rows(ScreenId::Form5);
+
+  std::printf("%-48s %10s %10s\n", "measure", "ms", "target");
+  std::printf("%-48s %10.1f\n", "bare Qt window: process start to shown", bare);
+  std::printf("%-48s %10.1f %10.1f\n", "dishwright: process start to Form1 shown", ours,
+              1.3 * bare);
+  std::printf("%-48s %10.2f %10.2f\n", "ratio", ours / bare, 1.3);
+  bool met = ours <= 1.3 * bare;
+  for (const Row &r : rows) {
+    std::printf("%-48s %10.1f %10.1f\n", r.what.c_str(), r.ms, r.target);
+    met = met && r.ms <= r.target;
+  }
+  const double peakMiB = peakKiB() / 1024.0;
+  std::printf("%-48s %10.1f %10.1f\n", "peak memory, MiB", peakMiB, 300.0);
+  std::printf("rows: %d on Form2, %d on Form5; platform %s; %s\n", screenRows, printRows,
+              qPrintable(QGuiApplication::platformName()),
+              met && peakMiB <= 300 ? "every target met" : "TARGET MISSED");
+  return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  if (argc == 3 && std::string(argv[1]) == "--start")
+    return startAndQuit(std::string(argv[2]) == "bare");
+  return table(argc, argv);
+}
