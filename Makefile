@@ -1,5 +1,5 @@
 # The commands a user types. Each installs missing Debian packages first.
-.PHONY: all deps build test run clean
+.PHONY: all deps build test run clean bench fuzz
 
 all: build
 
@@ -22,5 +22,15 @@ run: build
 	  build/bin/dishwright-calc feet 0.4 4 2304; \
 	fi
 
+# Start-up, screen loads, long listings and memory, printed as a table.
+bench: build
+	cmake --build --preset dev --target dishwright-bench
+	scripts/bench
+
+# libFuzzer targets for the calculation core (clang 14), 60 seconds each;
+# installs clang-14 and libclang-rt-14-dev when missing.
+fuzz:
+	fuzz/run 60
+
 clean:
-	rm -rf build build-asan build-release
+	rm -rf build build-asan build-release build-fuzz

@@ -1,14 +1,11 @@
 // dishwright: the desktop program. It starts on the input screen.
-#include "font_warmup.h"
 #include "screen_set.h"
 
 #include <QApplication>
 #include <QStyleFactory>
 
 int main(int argc, char *argv[]) {
-  dishwright::FontWarmup fonts;
   QApplication app(argc, argv);
-  fonts.finish();
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
   QApplication::setQuitOnLastWindowClosed(false); // the screen set decides when to end
   dishwright::ScreenSet screens;

@@ -4,17 +4,21 @@
 //   dishwright-bench               the table
 //   dishwright-bench --start app   start the program's first screen, say "shown", quit
 //   dishwright-bench --start bare  the same with an empty window of that size
-#include "font_warmup.h"
+//   dishwright-bench --start text  the same with one line of text in the window, which
+//                                  adds what any window with text pays: loading the
+//                                  desktop's font configuration and a font
 #include "row_list_model.h"
 #include "screen.h"
 #include "screen_set.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QStyleFactory>
 #include <QTest>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstdio>
@@ -34,31 +38,42 @@ long peakKiB() {
   return 0;
 }
 
-int startAndQuit(bool bare) {
+// Waits until the window system has put the window on screen and it has been
+// painted. (QTest's own wait sleeps in 10 ms steps, too coarse to time a screen.)
+bool waitShown(QWidget *window) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!window->windowHandle() || !window->windowHandle()->isExposed()) {
+    if (clock.elapsed() > 5000)
+      return false;
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
+  QCoreApplication::processEvents();
+  return true;
+}
+
+int startAndQuit(const std::string &mode) {
   int argc = 1;
   char name[] = "dishwright-bench";
   char *argv[] = {name, nullptr};
-  std::unique_ptr<FontWarmup> fonts;
-  if (!bare) // as the program's own main does
-    fonts = std::make_unique<FontWarmup>();
   QApplication app(argc, argv);
-  if (fonts)
-    fonts->finish();
   QWidget *shown = nullptr;
   std::unique_ptr<ScreenSet> screens;
   std::unique_ptr<QWidget> window;
-  if (bare) {
+  if (mode != "app") {
     window = std::make_unique<QWidget>();
     window->resize(593, 436);
+    if (mode == "text")
+      new QLabel(QStringLiteral("PARABOLIC DESIGN by TREMIK"), window.get());
     window->show();
     shown = window.get();
-  } else {
+  } else { // as the program's own main does
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     screens = std::make_unique<ScreenSet>();
     screens->show(ScreenId::Form1);
     shown = screens->screen(ScreenId::Form1)->window();
   }
-  if (!QTest::qWaitForWindowExposed(shown))
+  if (!waitShown(shown))
     return 1;
   std::puts("shown");
   std::fflush(stdout);
@@ -99,15 +114,27 @@ public:
     type("Text8", dia);
     type("Text10", freq);
   }
+  // Median milliseconds of five clicks that load and show `target` (closed in
+  // between), each until the screen is on screen and painted.
+  double medianClick(ScreenId on, const char *button, ScreenId target) {
+    std::vector<double> times;
+    for (int i = 0; i < 5; ++i) {
+      if (screens_.isLoaded(target) && target != ScreenId::Form1)
+        close(target);
+      times.push_back(timeClick(on, button, target));
+    }
+    std::sort(times.begin(), times.end());
+    if (qEnvironmentVariableIsSet("DISHWRIGHT_BENCH_VERBOSE")) // the five runs
+      std::printf("  %.1f %.1f %.1f %.1f %.1f\n", times[0], times[1], times[2], times[3], times[4]);
+    return times[2];
+  }
   // Milliseconds for a click that loads and shows `target`, until it is on screen.
   double timeClick(ScreenId on, const char *button, ScreenId target) {
     QElapsedTimer clock;
     clock.start();
     QTest::mouseClick(screens_.screen(on)->control(button), Qt::LeftButton);
-    if (Screen *s = screens_.screen(target);
-        s && s->window() && !QTest::qWaitForWindowExposed(s->window()))
+    if (Screen *s = screens_.screen(target); s && s->window() && !waitShown(s->window()))
       std::printf("window not shown\n");
-    QCoreApplication::processEvents(); // first paint and list layout
     return clock.nsecsElapsed() / 1e6;
   }
   void close(ScreenId id) {
@@ -126,32 +153,33 @@ private:
 int table(int argc, char **argv) {
   QApplication app(argc, argv);
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
-  const double bare = startupMs("bare", 9), ours = startupMs("app", 9);
+  const double bare = startupMs("bare", 15), text = startupMs("text", 15),
+               ours = startupMs("app", 15);
 
   Driver d;
   std::vector<Row> rows;
   d.inputs("0.4", "4", "2304");
   rows.push_back({"Form2 load + show (0.4, 4 ft, 2304 MHz)",
-                  d.timeClick(ScreenId::Form1, "Command1", ScreenId::Form2), 16});
+                  d.medianClick(ScreenId::Form1, "Command1", ScreenId::Form2), 16});
   rows.push_back({"Form4 load + show (2304 MHz)",
-                  d.timeClick(ScreenId::Form2, "Command2", ScreenId::Form4), 16});
-  rows.push_back(
-      {"Form5 load + show (4 ft)", d.timeClick(ScreenId::Form2, "Command5", ScreenId::Form5), 16});
-  rows.push_back({"web show", d.timeClick(ScreenId::Form2, "Command1", ScreenId::Web), 16});
-  rows.push_back(
-      {"Form1 show again (RETURN)", d.timeClick(ScreenId::Form2, "Command3", ScreenId::Form1), 16});
+                  d.medianClick(ScreenId::Form2, "Command2", ScreenId::Form4), 16});
+  rows.push_back({"Form5 load + show (4 ft)",
+                  d.medianClick(ScreenId::Form2, "Command5", ScreenId::Form5), 16});
+  rows.push_back({"web show", d.medianClick(ScreenId::Form2, "Command1", ScreenId::Web), 16});
+  rows.push_back({"Form1 show again (RETURN)",
+                  d.medianClick(ScreenId::Form2, "Command3", ScreenId::Form1), 16});
   d.inputs("0.4", "1.2", "2304");
   rows.push_back({"Form3 load + show (0.4, 1.2 m, 2304 MHz)",
-                  d.timeClick(ScreenId::Form1, "Command2", ScreenId::Form3), 16});
-  rows.push_back(
-      {"Form6 load + show (1.2 m)", d.timeClick(ScreenId::Form3, "Command5", ScreenId::Form6), 16});
+                  d.medianClick(ScreenId::Form1, "Command2", ScreenId::Form3), 16});
+  rows.push_back({"Form6 load + show (1.2 m)",
+                  d.medianClick(ScreenId::Form3, "Command5", ScreenId::Form6), 16});
   for (ScreenId id : {ScreenId::Form2, ScreenId::Form3, ScreenId::Form4, ScreenId::Form5,
                       ScreenId::Form6, ScreenId::Web})
     d.close(id);
 
   d.inputs("0.4", "7723.4", "2304");
   rows.push_back({"Form2 with the largest listing (46,340 rows)",
-                  d.timeClick(ScreenId::Form1, "Command1", ScreenId::Form2), 100});
+                  d.medianClick(ScreenId::Form1, "Command1", ScreenId::Form2), 100});
   const int screenRows = d.rows(ScreenId::Form2);
   d.inputs("0.4", "166667", "2304"); // Form2 stays loaded; Form5 lists the new diameter
   d.timeClick(ScreenId::Form1, "Command1", ScreenId::Form2);
@@ -161,9 +189,11 @@ int table(int argc, char **argv) {
 
   std::printf("%-48s %10s %10s\n", "measure", "ms", "target");
   std::printf("%-48s %10.1f\n", "bare Qt window: process start to shown", bare);
+  std::printf("%-48s %10.1f\n", "window with one line of text: start to shown", text);
   std::printf("%-48s %10.1f %10.1f\n", "dishwright: process start to Form1 shown", ours,
               1.3 * bare);
-  std::printf("%-48s %10.2f %10.2f\n", "ratio", ours / bare, 1.3);
+  std::printf("%-48s %10.2f %10.2f\n", "ratio to the bare window", ours / bare, 1.3);
+  std::printf("%-48s %10.2f\n", "ratio to the window with text", ours / text);
   bool met = ours <= 1.3 * bare;
   for (const Row &r : rows) {
     std::printf("%-48s %10.1f %10.1f\n", r.what.c_str(), r.ms, r.target);
@@ -181,6 +211,6 @@ int table(int argc, char **argv) {
 
 int main(int argc, char **argv) {
   if (argc == 3 && std::string(argv[1]) == "--start")
-    return startAndQuit(std::string(argv[2]) == "bare");
+    return startAndQuit(argv[2]);
   return table(argc, argv);
 }

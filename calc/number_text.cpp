@@ -25,7 +25,7 @@ void sevenDigitsByToChars(float value, char digits[7], int &exponent) {
   std::from_chars(sci[9] == '+' ? sci + 10 : sci + 9, end, exponent);
 }
 
-// The same rounding in integers, for magnitudes from 1e-4 to below 1e7 (every
+// The same rounding in integers, for magnitudes from 1e-4 to below 2^23 (every
 // figure and profile row of a real dish): |value| = m / 2^s exactly, so the
 // seven digits are m x 10^(6 - exponent) / 2^s rounded half to even. Long
 // listings format millions of numbers; this is several times faster.

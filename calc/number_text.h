@@ -37,7 +37,7 @@ std::int32_t wholeNumber(double value);
 namespace detail {
 // Seven significant digits of |value| (rounded half to even) and the decimal
 // exponent of the first: by std::to_chars, and by integer arithmetic for
-// magnitudes from 1e-4 to below 1e7 (false outside them).
+// magnitudes from 1e-4 to below 2^23 (false outside them).
 void sevenDigitsByToChars(float value, char digits[7], int &exponent);
 bool sevenDigitsExact(float value, char digits[7], int &exponent);
 } // namespace detail

@@ -44,7 +44,9 @@ void applyColours(QWidget *w, const ControlSpec &spec, QPalette::ColorRole textR
 }
 
 QWidget *makeText(const ControlSpec &spec, QWidget *parent) {
-  auto *edit = new QLineEdit(QString::fromUtf8(spec.text), parent);
+  auto *edit = new QLineEdit(parent);
+  edit->setFont(designFont(spec.font)); // before the text, so it is laid out once
+  edit->setText(QString::fromUtf8(spec.text));
   edit->setAlignment(spec.centred ? Qt::AlignHCenter | Qt::AlignVCenter
                                   : Qt::AlignLeft | Qt::AlignVCenter);
   edit->setCursorPosition(0);
@@ -153,13 +155,15 @@ Qt::FocusPolicy focusPolicy(const ControlSpec &spec) {
   return spec.tabStop ? Qt::StrongFocus : Qt::ClickFocus;
 }
 
-// The first of the design's faces that this desktop has, looked up once: asking
-// the font system for absent faces on every font costs more than building a screen.
+// The first of the design's faces that this desktop has, looked up once in the
+// list of installed families: asking the font system about each absent face
+// makes it run its whole alias configuration, which costs more than a screen.
 const QString &designFamily() {
   static const QString family = [] {
+    const QStringList installed = QFontDatabase::families();
     for (const char *face :
          {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo", "DejaVu Sans"})
-      if (QFontDatabase::hasFamily(QString::fromLatin1(face)))
+      if (installed.contains(QLatin1String(face), Qt::CaseInsensitive))
         return QString::fromLatin1(face);
     return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
   }();

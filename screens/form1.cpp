@@ -34,7 +34,7 @@ constexpr Colour kEditBack = Colour::WindowBackground;
 // clang-format off
 const std::vector<ControlSpec> kControls{
   // name       kind             left  top   width height tab stop   text                    font          fg                  bg         centred
-  {"Picture1", Kind::Picture,    120,  120,  3255, 3735,  0, true,  ":/art/dish_photo.png", kDefaultFont, Colour::Default,    Colour::Default, false},
+  {"Picture1", Kind::Picture,    120,  120,  3255, 3735,  0, true,  ":/art/dish_photo.pgm", kDefaultFont, Colour::Default,    Colour::Default, false},
   {"Text1",    Kind::Text,       3600, 120,  5055, 495,   1, false, "PARABOLIC DESIGN by TREMIK", kBanner, Colour::Blue,       kYellow, false},
   {"Text2",    Kind::MultiText,  3480, 720,  5295, 2055,  2, false, kAboutDishes,           kCaptionFont, Colour::WindowText, kYellow, false},
   {"Text3",    Kind::MultiText,  3480, 3000, 5295, 1815,  3, false, kDrawbacks,             kCaptionFont, Colour::WindowText, kYellow, false},

@@ -72,6 +72,8 @@ void Screen::build() {
   auto *window = new ScreenWindow([this] { emit closedByUser(); });
   window_ = window;
   window->setWindowTitle(QString::fromUtf8(spec_.title));
+  // Every control has a design font; the desktop's default font is never needed.
+  window->setFont(designFont(kDefaultFont));
   const int width = twipsToPixels(spec_.clientWidth), height = twipsToPixels(spec_.clientHeight);
   if (spec_.fixedFrame) {
     window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

@@ -12,8 +12,8 @@
 #include "web_screen.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QUrl>
