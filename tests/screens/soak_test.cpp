@@ -18,6 +18,14 @@ using test::Program;
 
 namespace {
 
+#if defined(__SANITIZE_ADDRESS__)
+// AddressSanitizer keeps freed memory in quarantine, so resident memory grows by
+// design; LeakSanitizer watches for leaks in that build instead.
+constexpr bool kMemoryIsMeasurable = false;
+#else
+constexpr bool kMemoryIsMeasurable = true;
+#endif
+
 // Resident memory now, in KiB.
 long residentKiB() {
   std::ifstream status("/proc/self/status");
@@ -105,7 +113,8 @@ private slots:
     QCOMPARE(QApplication::topLevelWidgets().size(), 1);
     const long growth = residentKiB() - warm;
     qInfo("resident memory after warm-up grew by %ld KiB over %d cycles", growth, cycles - 30);
-    QVERIFY2(growth < 8 * 1024, qPrintable(QString("grew by %1 KiB").arg(growth)));
+    if (kMemoryIsMeasurable)
+      QVERIFY2(growth < 8 * 1024, qPrintable(QString("grew by %1 KiB").arg(growth)));
     QCOMPARE(p.exits, 0);
   }
 };
