@@ -33,28 +33,28 @@ private:
   std::function<void()> onClick_;
 };
 
-void applyColours(QWidget *w, const ControlSpec &spec, QPalette::ColorRole textRole,
+void applyColours(QWidget *w, const ControlSpec &design, QPalette::ColorRole textRole,
                   QPalette::ColorRole backRole) {
   QPalette p = w->palette();
-  if (spec.foreground != Colour::Default)
-    p.setColor(textRole, designColour(spec.foreground));
-  if (spec.background != Colour::Default)
-    p.setColor(backRole, designColour(spec.background));
+  if (design.foreground != Colour::Default)
+    p.setColor(textRole, designColour(design.foreground));
+  if (design.background != Colour::Default)
+    p.setColor(backRole, designColour(design.background));
   w->setPalette(p);
 }
 
-QWidget *makeText(const ControlSpec &spec, QWidget *parent) {
+QWidget *makeText(const ControlSpec &design, QWidget *parent) {
   auto *edit = new QLineEdit(parent);
-  edit->setFont(designFont(spec.font)); // before the text, so it is laid out once
-  edit->setText(QString::fromUtf8(spec.text));
-  edit->setAlignment(spec.centred ? Qt::AlignHCenter | Qt::AlignVCenter
-                                  : Qt::AlignLeft | Qt::AlignVCenter);
+  edit->setFont(designFont(design.font)); // before the text, so it is laid out once
+  edit->setText(QString::fromUtf8(design.text));
+  edit->setAlignment(design.centred ? Qt::AlignHCenter | Qt::AlignVCenter
+                                    : Qt::AlignLeft | Qt::AlignVCenter);
   edit->setCursorPosition(0);
-  applyColours(edit, spec, QPalette::Text, QPalette::Base);
+  applyColours(edit, design, QPalette::Text, QPalette::Base);
   return edit;
 }
 
-QWidget *makeMultiText(const ControlSpec &spec, QWidget *parent) {
+QWidget *makeMultiText(const ControlSpec &design, QWidget *parent) {
   auto *edit = new QTextEdit(parent);
   edit->setAcceptRichText(false);
   edit->setTabChangesFocus(true);
@@ -62,31 +62,31 @@ QWidget *makeMultiText(const ControlSpec &spec, QWidget *parent) {
   edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   edit->setLineWrapMode(QTextEdit::WidgetWidth);
   edit->document()->setDocumentMargin(1);
-  edit->setFont(designFont(spec.font)); // before the text, so the layout uses it
+  edit->setFont(designFont(design.font)); // before the text, so the layout uses it
   // The design texts break lines with CR LF; the editor's own break is LF.
-  edit->setPlainText(QString::fromUtf8(spec.text).replace(QStringLiteral("\r\n"), "\n"));
-  if (spec.centred) {
+  edit->setPlainText(QString::fromUtf8(design.text).replace(QStringLiteral("\r\n"), "\n"));
+  if (design.centred) {
     edit->selectAll();
     edit->setAlignment(Qt::AlignHCenter);
   }
   edit->moveCursor(QTextCursor::Start);
-  applyColours(edit, spec, QPalette::Text, QPalette::Base);
+  applyColours(edit, design, QPalette::Text, QPalette::Base);
   return edit;
 }
 
-QWidget *makeList(const ControlSpec &spec, QWidget *parent, RowListModel *rows) {
+QWidget *makeList(const ControlSpec &design, QWidget *parent, RowListModel *rows) {
   auto *list = new QListView(parent);
   list->setModel(rows);
   list->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list->setUniformItemSizes(true);
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  applyColours(list, spec, QPalette::Text, QPalette::Base);
+  applyColours(list, design, QPalette::Text, QPalette::Base);
   return list;
 }
 
 // Six columns, each a sixth of the list's inner width, filled top to bottom.
-QWidget *makeColumnList(const ControlSpec &spec, QWidget *parent, RowListModel *rows) {
+QWidget *makeColumnList(const ControlSpec &design, QWidget *parent, RowListModel *rows) {
   auto *list = new QListView(parent);
   list->setModel(rows);
   list->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -96,39 +96,39 @@ QWidget *makeColumnList(const ControlSpec &spec, QWidget *parent, RowListModel *
   list->setResizeMode(QListView::Adjust);
   list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  list->setFont(designFont(spec.font));
-  int inner = twipsToPixels(spec.width) - 2 * list->frameWidth();
+  list->setFont(designFont(design.font));
+  int inner = twipsToPixels(design.width) - 2 * list->frameWidth();
   list->setGridSize(QSize(inner / 6, list->fontMetrics().height()));
   return list;
 }
 
-QWidget *makePicture(const ControlSpec &spec, QWidget *parent) {
+QWidget *makePicture(const ControlSpec &design, QWidget *parent) {
   auto *picture = new QLabel(parent);
   picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   picture->setLineWidth(2);
   picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  picture->setPixmap(QPixmap(QString::fromUtf8(spec.text)));
+  picture->setPixmap(QPixmap(QString::fromUtf8(design.text)));
   return picture;
 }
 
-QWidget *makeLabel(const ControlSpec &spec, QWidget *parent, const ControlHooks &hooks) {
-  QString text = QString::fromUtf8(spec.text);
-  QLabel *label = spec.kind == Kind::Link ? new LinkLabel(text, parent, hooks.onClick)
-                                          : new QLabel(text, parent);
+QWidget *makeLabel(const ControlSpec &design, QWidget *parent, const ControlHooks &hooks) {
+  QString text = QString::fromUtf8(design.text);
+  QLabel *label = design.kind == Kind::Link ? new LinkLabel(text, parent, hooks.onClick)
+                                            : new QLabel(text, parent);
   label->setWordWrap(true);
-  label->setAlignment((spec.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-  applyColours(label, spec, QPalette::WindowText, QPalette::Window);
+  label->setAlignment((design.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+  applyColours(label, design, QPalette::WindowText, QPalette::Window);
   return label;
 }
 
-QWidget *makeWidget(const ControlSpec &spec, QWidget *parent, const ControlHooks &hooks) {
-  switch (spec.kind) {
+QWidget *makeWidget(const ControlSpec &design, QWidget *parent, const ControlHooks &hooks) {
+  switch (design.kind) {
   case Kind::Text:
-    return makeText(spec, parent);
+    return makeText(design, parent);
   case Kind::MultiText:
-    return makeMultiText(spec, parent);
+    return makeMultiText(design, parent);
   case Kind::Button: {
-    auto *button = new QPushButton(QString::fromUtf8(spec.text), parent);
+    auto *button = new QPushButton(QString::fromUtf8(design.text), parent);
     button->setAutoDefault(false);
     QObject::connect(button, &QPushButton::clicked, button, [f = hooks.onClick] {
       if (f)
@@ -137,22 +137,22 @@ QWidget *makeWidget(const ControlSpec &spec, QWidget *parent, const ControlHooks
     return button;
   }
   case Kind::List:
-    return makeList(spec, parent, hooks.rows);
+    return makeList(design, parent, hooks.rows);
   case Kind::ColumnList:
-    return makeColumnList(spec, parent, hooks.rows);
+    return makeColumnList(design, parent, hooks.rows);
   case Kind::Picture:
-    return makePicture(spec, parent);
+    return makePicture(design, parent);
   case Kind::Label:
   case Kind::Link:
-    return makeLabel(spec, parent, hooks);
+    return makeLabel(design, parent, hooks);
   }
   return nullptr;
 }
 
-Qt::FocusPolicy focusPolicy(const ControlSpec &spec) {
-  if (spec.kind == Kind::Label || spec.kind == Kind::Link)
+Qt::FocusPolicy focusPolicy(const ControlSpec &design) {
+  if (design.kind == Kind::Label || design.kind == Kind::Link)
     return Qt::NoFocus;
-  return spec.tabStop ? Qt::StrongFocus : Qt::ClickFocus;
+  return design.tabStop ? Qt::StrongFocus : Qt::ClickFocus;
 }
 
 // The first of the design's faces that this desktop has, looked up once in the
@@ -172,14 +172,14 @@ const QString &designFamily() {
 
 } // namespace
 
-QFont designFont(const FontSpec &spec) {
+QFont designFont(const FontSpec &design) {
   QFont font;
   font.setFamily(designFamily());
   font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(spec.pixelSize);
-  font.setBold(spec.bold);
-  font.setItalic(spec.italic);
-  font.setUnderline(spec.underline);
+  font.setPixelSize(design.pixelSize);
+  font.setBold(design.bold);
+  font.setItalic(design.italic);
+  font.setUnderline(design.underline);
   return font;
 }
 
@@ -212,13 +212,13 @@ QColor designColour(Colour colour) {
   return {};
 }
 
-QWidget *makeControl(const ControlSpec &spec, QWidget *parent, const ControlHooks &hooks) {
-  QWidget *w = makeWidget(spec, parent, hooks);
-  w->setObjectName(QString::fromUtf8(spec.name));
-  w->setFont(designFont(spec.font));
-  w->setGeometry(twipsToPixels(spec.left), twipsToPixels(spec.top), twipsToPixels(spec.width),
-                 twipsToPixels(spec.height));
-  w->setFocusPolicy(focusPolicy(spec));
+QWidget *makeControl(const ControlSpec &design, QWidget *parent, const ControlHooks &hooks) {
+  QWidget *w = makeWidget(design, parent, hooks);
+  w->setObjectName(QString::fromUtf8(design.name));
+  w->setFont(designFont(design.font));
+  w->setGeometry(twipsToPixels(design.left), twipsToPixels(design.top), twipsToPixels(design.width),
+                 twipsToPixels(design.height));
+  w->setFocusPolicy(focusPolicy(design));
   return w;
 }
 

@@ -13,7 +13,7 @@ namespace dishwright {
 
 class RowListModel;
 
-QFont designFont(const FontSpec &spec);
+QFont designFont(const FontSpec &design);
 QColor designColour(Colour colour);
 
 struct ControlHooks {
@@ -22,6 +22,6 @@ struct ControlHooks {
 };
 
 // Creates the control as a child of `parent` at its place, with its design text.
-QWidget *makeControl(const ControlSpec &spec, QWidget *parent, const ControlHooks &hooks);
+QWidget *makeControl(const ControlSpec &design, QWidget *parent, const ControlHooks &hooks);
 
 } // namespace dishwright

@@ -93,11 +93,12 @@ void Screen::build() {
     window->setAutoFillBackground(true);
   }
   rows_ = new RowListModel(window);
-  for (const ControlSpec &spec : controlSpecs_) {
+  for (const ControlSpec &design : controlSpecs_) {
     ControlHooks hooks;
     hooks.rows = rows_;
-    hooks.onClick = [this, name = QString::fromUtf8(spec.name)] { emit clicked(name); };
-    controls_.insert(QString::fromUtf8(spec.name), dishwright::makeControl(spec, window, hooks));
+    hooks.onClick = [this, name = QString::fromUtf8(design.name)] { emit clicked(name); };
+    controls_.insert(QString::fromUtf8(design.name),
+                     dishwright::makeControl(design, window, hooks));
   }
   setTabOrder();
   arrange();
@@ -106,9 +107,9 @@ void Screen::build() {
 // Chains the controls that have tab stops by their place in the tab order.
 void Screen::setTabOrder() {
   std::vector<const ControlSpec *> stops;
-  for (const ControlSpec &spec : controlSpecs_)
-    if (spec.tabStop)
-      stops.push_back(&spec);
+  for (const ControlSpec &design : controlSpecs_)
+    if (design.tabStop)
+      stops.push_back(&design);
   std::sort(stops.begin(), stops.end(),
             [](const ControlSpec *a, const ControlSpec *b) { return a->tab < b->tab; });
   for (std::size_t i = 1; i < stops.size(); ++i)
