@@ -74,11 +74,17 @@ QWidget *makeMultiText(const ControlSpec &design, QWidget *parent) {
   return edit;
 }
 
-QWidget *makeList(const ControlSpec &design, QWidget *parent, RowListModel *rows) {
+// A read-only view of the screen's rows, every row the same height.
+QListView *newRowView(QWidget *parent, RowListModel *rows) {
   auto *list = new QListView(parent);
   list->setModel(rows);
   list->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list->setUniformItemSizes(true);
+  return list;
+}
+
+QWidget *makeList(const ControlSpec &design, QWidget *parent, RowListModel *rows) {
+  QListView *list = newRowView(parent, rows);
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   applyColours(list, design, QPalette::Text, QPalette::Base);
@@ -87,10 +93,7 @@ QWidget *makeList(const ControlSpec &design, QWidget *parent, RowListModel *rows
 
 // Six columns, each a sixth of the list's inner width, filled top to bottom.
 QWidget *makeColumnList(const ControlSpec &design, QWidget *parent, RowListModel *rows) {
-  auto *list = new QListView(parent);
-  list->setModel(rows);
-  list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  list->setUniformItemSizes(true);
+  QListView *list = newRowView(parent, rows);
   list->setFlow(QListView::TopToBottom);
   list->setWrapping(true);
   list->setResizeMode(QListView::Adjust);
