@@ -9,6 +9,6 @@ int main(int argc, char *argv[]) {
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
   QApplication::setQuitOnLastWindowClosed(false); // the screen set decides when to end
   dishwright::ScreenSet screens;
-  screens.show(dishwright::ScreenId::Form1);
+  screens.openScreen(dishwright::ScreenId::Input);
   return QApplication::exec();
 }

@@ -70,8 +70,8 @@ int startAndQuit(const std::string &mode) {
   } else { // as the program's own main does
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     screens = std::make_unique<ScreenSet>();
-    screens->show(ScreenId::Form1);
-    shown = screens->screen(ScreenId::Form1)->window();
+    screens->openScreen(ScreenId::Input);
+    shown = screens->screen(ScreenId::Input)->window();
   }
   if (!waitShown(shown))
     return 1;
@@ -107,7 +107,7 @@ public:
   Driver() {
     screens_.setReporter([](const QString &m) { std::printf("report: %s\n", qPrintable(m)); });
     screens_.setExitHandler([] {});
-    screens_.show(ScreenId::Form1);
+    screens_.openScreen(ScreenId::Input);
   }
   void inputs(const char *fd, const char *dia, const char *freq) {
     type("Text6", fd);
@@ -119,7 +119,7 @@ public:
   double medianClick(ScreenId on, const char *button, ScreenId target) {
     std::vector<double> times;
     for (int i = 0; i < 5; ++i) {
-      if (screens_.isLoaded(target) && target != ScreenId::Form1)
+      if (screens_.isLoaded(target) && target != ScreenId::Input)
         close(target);
       times.push_back(timeClick(on, button, target));
     }
@@ -145,7 +145,7 @@ public:
 
 private:
   void type(const char *field, const char *text) {
-    qobject_cast<QLineEdit *>(screens_.screen(ScreenId::Form1)->control(field))->setText(text);
+    qobject_cast<QLineEdit *>(screens_.screen(ScreenId::Input)->control(field))->setText(text);
   }
   ScreenSet screens_;
 };
@@ -160,32 +160,32 @@ int table(int argc, char **argv) {
   std::vector<Row> rows;
   d.inputs("0.4", "4", "2304");
   rows.push_back({"Form2 load + show (0.4, 4 ft, 2304 MHz)",
-                  d.medianClick(ScreenId::Form1, "Command1", ScreenId::Form2), 16});
+                  d.medianClick(ScreenId::Input, "Command1", ScreenId::ImperialCalculation), 16});
   rows.push_back({"Form4 load + show (2304 MHz)",
-                  d.medianClick(ScreenId::Form2, "Command2", ScreenId::Form4), 16});
+                  d.medianClick(ScreenId::ImperialCalculation, "Command2", ScreenId::CoffeeCan), 16});
   rows.push_back({"Form5 load + show (4 ft)",
-                  d.medianClick(ScreenId::Form2, "Command5", ScreenId::Form5), 16});
-  rows.push_back({"web show", d.medianClick(ScreenId::Form2, "Command1", ScreenId::Web), 16});
+                  d.medianClick(ScreenId::ImperialCalculation, "Command5", ScreenId::ImperialPrint), 16});
+  rows.push_back({"web show", d.medianClick(ScreenId::ImperialCalculation, "Command1", ScreenId::WebLink), 16});
   rows.push_back({"Form1 show again (RETURN)",
-                  d.medianClick(ScreenId::Form2, "Command3", ScreenId::Form1), 16});
+                  d.medianClick(ScreenId::ImperialCalculation, "Command3", ScreenId::Input), 16});
   d.inputs("0.4", "1.2", "2304");
   rows.push_back({"Form3 load + show (0.4, 1.2 m, 2304 MHz)",
-                  d.medianClick(ScreenId::Form1, "Command2", ScreenId::Form3), 16});
+                  d.medianClick(ScreenId::Input, "Command2", ScreenId::MetricCalculation), 16});
   rows.push_back({"Form6 load + show (1.2 m)",
-                  d.medianClick(ScreenId::Form3, "Command5", ScreenId::Form6), 16});
-  for (ScreenId id : {ScreenId::Form2, ScreenId::Form3, ScreenId::Form4, ScreenId::Form5,
-                      ScreenId::Form6, ScreenId::Web})
+                  d.medianClick(ScreenId::MetricCalculation, "Command5", ScreenId::MetricPrint), 16});
+  for (ScreenId id : {ScreenId::ImperialCalculation, ScreenId::MetricCalculation, ScreenId::CoffeeCan, ScreenId::ImperialPrint,
+                      ScreenId::MetricPrint, ScreenId::WebLink})
     d.close(id);
 
   d.inputs("0.4", "7723.4", "2304");
   rows.push_back({"Form2 with the largest listing (46,340 rows)",
-                  d.medianClick(ScreenId::Form1, "Command1", ScreenId::Form2), 100});
-  const int screenRows = d.rows(ScreenId::Form2);
+                  d.medianClick(ScreenId::Input, "Command1", ScreenId::ImperialCalculation), 100});
+  const int screenRows = d.rows(ScreenId::ImperialCalculation);
   d.inputs("0.4", "166667", "2304"); // Form2 stays loaded; Form5 lists the new diameter
-  d.timeClick(ScreenId::Form1, "Command1", ScreenId::Form2);
+  d.timeClick(ScreenId::Input, "Command1", ScreenId::ImperialCalculation);
   rows.push_back({"Form5 with a 1,000,002-row listing",
-                  d.timeClick(ScreenId::Form2, "Command5", ScreenId::Form5), 2000});
-  const int printRows = d.rows(ScreenId::Form5);
+                  d.timeClick(ScreenId::ImperialCalculation, "Command5", ScreenId::ImperialPrint), 2000});
+  const int printRows = d.rows(ScreenId::ImperialPrint);
 
   std::printf("%-48s %10s %10s\n", "measure", "ms", "target");
   std::printf("%-48s %10.1f\n", "bare Qt window: process start to shown", bare);

@@ -24,36 +24,64 @@ private:
   Arith &a_;
 };
 
+// The constants enter the arithmetic as the doubles written here, never rounded to
+// a single first: the figures builders already work from were made that way.
+// Speed of light in feet per microsecond: 983.6 / MHz is the wavelength in feet.
+constexpr double kSpeedOfLightFeetPerMicrosecond = 983.6;
+// Speed of light in metres per microsecond: 300 / MHz is the wavelength in metres.
+constexpr double kSpeedOfLightMetresPerMicrosecond = 300;
+// Inside diameter of the can, in free-space wavelengths.
+constexpr double kCanDiameterWavelengths = 0.71;
+// A quarter wave in feet at 1 MHz, shortened for the probe's end effect:
+// 234 / MHz is the probe length in feet.
+constexpr double kQuarterWaveProbeFeetMHz = 234;
+// TE11 cutoff constant, MHz x inches: the term of the guide wavelength's root.
+constexpr double kTe11CutoffMHzInches = 6917.26;
+// Speed of light in inches x MHz.
+constexpr double kSpeedOfLightInchesMHz = 11802.85;
+constexpr double kInchesPerFoot = 12;
+constexpr double kCmPerMetre = 100;
+constexpr double kCmPerInch = 2.54;
+// The longest can, in wavelengths in the can; the shortest is two of them.
+constexpr double kLongestCanWavelengths = 3;
+// The probe stands a quarter of a wavelength in the can from the closed back.
+constexpr double kProbePositionWavelengths = 0.25;
+
 void computeCan(float freq, CoffeeCanValues &c) {
   Arith a;
   CanStore set(a);
-  set(c.idin, a.mul(a.mul(a.div(983.6, freq), 0.71), 12));
-  set(c.idcm, a.mul(a.mul(a.div(300, freq), 0.71), 100));
-  set(c.antin, a.mul(a.div(234, freq), 12));
-  set(c.antcm, a.mul(c.antin, 2.54));
+  set(c.idin, a.mul(a.mul(a.div(kSpeedOfLightFeetPerMicrosecond, freq), kCanDiameterWavelengths),
+                    kInchesPerFoot));
+  set(c.idcm, a.mul(a.mul(a.div(kSpeedOfLightMetresPerMicrosecond, freq), kCanDiameterWavelengths),
+                    kCmPerMetre));
+  set(c.antin, a.mul(a.div(kQuarterWaveProbeFeetMHz, freq), kInchesPerFoot));
+  set(c.antcm, a.mul(c.antin, kCmPerInch));
   // The cutoff term 6917.26 / idin is subtracted as it stands, not squared: the
   // feed dimensions builders already work from were made with this form.
-  double root = a.sqrt(a.sub(a.mul(freq, freq), a.div(6917.26, c.idin)));
-  set(c.lambda, a.div(11802.85, root));
+  double root = a.sqrt(a.sub(a.mul(freq, freq), a.div(kTe11CutoffMHzInches, c.idin)));
+  set(c.lambda, a.div(kSpeedOfLightInchesMHz, root));
+  // Doubled by an addition: exact, where a product might tempt a later "x 2.0f".
   set(c.milin, a.add(c.lambda, c.lambda));
-  set(c.malin, a.mul(c.lambda, 3));
-  set(c.milcm, a.mul(c.milin, 2.54));
-  set(c.malcm, a.mul(c.malin, 2.54));
-  set(c.spin, a.mul(c.lambda, 0.25));
-  set(c.spcm, a.mul(c.spin, 2.54));
+  set(c.malin, a.mul(c.lambda, kLongestCanWavelengths));
+  set(c.milcm, a.mul(c.milin, kCmPerInch));
+  set(c.malcm, a.mul(c.malin, kCmPerInch));
+  set(c.spin, a.mul(c.lambda, kProbePositionWavelengths));
+  set(c.spcm, a.mul(c.spin, kCmPerInch));
 }
 
 } // namespace
 
 void loadCoffeeCan(const DesignValues &design, CoffeeCanValues &can, FieldSink &sink) {
-  sink.setText("Text24", singleToText(design.freq));
+  sink.setText(Field::Frequency, singleToText(design.freq));
   computeCan(design.freq, can);
-  const std::pair<const char *, float> fields[] = {
-      {"Text2", can.idin},   {"Text4", can.idcm},  {"Text7", can.milin},  {"Text8", can.malin},
-      {"Text12", can.spin},  {"Text14", can.spcm}, {"Text16", can.milcm}, {"Text17", can.malcm},
-      {"Text20", can.antin}, {"Text22", can.antcm}};
-  for (const auto &[name, value] : fields)
-    sink.setText(name, singleToText(value));
+  const std::pair<Field, float> fields[] = {
+      {Field::CanDiameterInches, can.idin},   {Field::CanDiameterCm, can.idcm},
+      {Field::ShortestCanInches, can.milin},  {Field::LongestCanInches, can.malin},
+      {Field::ProbePositionInches, can.spin}, {Field::ProbePositionCm, can.spcm},
+      {Field::ShortestCanCm, can.milcm},      {Field::LongestCanCm, can.malcm},
+      {Field::ProbeLengthInches, can.antin},  {Field::ProbeLengthCm, can.antcm}};
+  for (const auto &[field, value] : fields)
+    sink.setText(field, singleToText(value));
 }
 
 } // namespace dishwright

@@ -23,10 +23,11 @@ struct CoffeeCanValues {
   float lambda = 0; // wavelength in the can, inches
 };
 
-// Reads only `freq` (MHz). Writes Text24 first, then, once all eleven values are
-// stored, Text2, Text4, Text7, Text8, Text12, Text14, Text16, Text17, Text20 and
-// Text22. Throws CalcError at the first failure; values stored before it keep
-// their new contents.
+// Reads only `freq` (MHz). Writes the frequency first, then, once all eleven
+// values are stored, the can diameter (inches, cm), the shortest and longest can
+// (inches), the probe position (inches, cm), the shortest and longest can (cm)
+// and the probe length (inches, cm). Throws CalcError at the first failure;
+// values stored before it keep their new contents.
 void loadCoffeeCan(const DesignValues &design, CoffeeCanValues &can, FieldSink &sink);
 
 } // namespace dishwright

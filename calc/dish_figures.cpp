@@ -7,6 +7,26 @@
 namespace dishwright {
 namespace {
 
+// Free-space wavelength numerators: numerator / MHz is the wavelength. 11810 is the
+// speed of light in inches x MHz as radio amateurs round it; 300000 in mm x MHz.
+// Both are exact in a single, so their width does not matter.
+constexpr double kWavelengthInchesMHz = 11810;
+constexpr double kWavelengthMmMHz = 300000;
+// The largest mesh opening a dish may have: a tenth of the wavelength.
+constexpr double kMeshPerWavelength = 10;
+constexpr double kMHzPerGHz = 1000;
+// Gain of the dish, dB, over 20 log10(D) + 20 log10(GHz): D in feet, or in metres.
+// Both are doubles: rounded to a single first, many gains would differ in their
+// last bit.
+constexpr double kGainFeetGHzDb = 7.5;
+constexpr double kGainMetresGHzDb = 17.82;
+// Half-power beamwidth numerators, degrees x GHz x diameter: 70 with D in feet,
+// 21.3 (a double, for the same reason as the gains) with D in metres.
+constexpr double kBeamwidthDegGHzFeet = 70;
+constexpr double kBeamwidthDegGHzMetres = 21.3;
+constexpr double kLogBase = 10;
+constexpr double kDecibelsPerDecade = 20; // a field quantity: 20 log10
+
 // What differs between the imperial and the metric figures.
 struct FigureUnits {
   double wavelengthNumerator; // wavelength = numerator / MHz: inches or mm
@@ -16,35 +36,40 @@ struct FigureUnits {
   const char *diameterUnit;
 };
 
-constexpr FigureUnits kImperial{11810, 7.5, 70, "INCHES", "FEET"};
-constexpr FigureUnits kMetric{300000, 17.82, 21.3, "MM", "METERS"};
+constexpr FigureUnits kImperial{kWavelengthInchesMHz, kGainFeetGHzDb, kBeamwidthDegGHzFeet,
+                                "INCHES", "FEET"};
+constexpr FigureUnits kMetric{kWavelengthMmMHz, kGainMetresGHzDb, kBeamwidthDegGHzMetres, "MM",
+                              "METERS"};
 
 void computeFigures(const FigureUnits &units, DesignValues &v, FieldSink &sink) {
   Arith a;
-  sink.setText("Text33", singleToText(v.freq));
-  sink.setText("Text30", singleToText(v.dia));
-  sink.setText("Text37", units.meshUnit);
-  sink.setText("Text31", units.diameterUnit);
+  sink.setText(Field::Frequency, singleToText(v.freq));
+  sink.setText(Field::Diameter, singleToText(v.dia));
+  sink.setText(Field::MeshUnit, units.meshUnit);
+  sink.setText(Field::DiameterUnit, units.diameterUnit);
 
-  v.mesh = a.store(a.div(a.div(units.wavelengthNumerator, v.freq), 10));
+  v.mesh = a.store(a.div(a.div(units.wavelengthNumerator, v.freq), kMeshPerWavelength));
   a.test();
-  sink.setText("Text36", singleToText(v.mesh));
+  sink.setText(Field::MeshSize, singleToText(v.mesh));
 
-  v.dbdia = a.store(a.mul(a.div(a.ln(v.dia), a.ln(10)), 20));
+  // ln(x) / ln(10), not log10: the quotient of the two logarithms is what the
+  // stored decibels were worked out from, and log10 may differ in the last bit.
+  v.dbdia = a.store(a.mul(a.div(a.ln(v.dia), a.ln(kLogBase)), kDecibelsPerDecade));
   a.test();
-  double ghz = a.div(v.freq, 1000);
+  double ghz = a.div(v.freq, kMHzPerGHz);
   a.test();
-  v.dbfreq = a.store(a.mul(a.div(a.ln(ghz), a.ln(10)), 20));
+  v.dbfreq = a.store(a.mul(a.div(a.ln(ghz), a.ln(kLogBase)), kDecibelsPerDecade));
   a.test();
   v.dbsum = a.store(a.add(v.dbfreq, v.dbdia));
   a.test();
   v.gain = a.store(a.add(v.dbsum, units.gainConstant));
   a.test();
-  sink.setText("Text39", singleToText(v.gain));
+  sink.setText(Field::Gain, singleToText(v.gain));
 
-  v.beam = a.store(a.div(units.beamNumerator, a.mul(a.div(v.freq, 1000), v.dia)));
+  // GHz is worked out afresh here, as a double, and never stored.
+  v.beam = a.store(a.div(units.beamNumerator, a.mul(a.div(v.freq, kMHzPerGHz), v.dia)));
   a.test();
-  sink.setText("Text53", singleToText(v.beam));
+  sink.setText(Field::Beamwidth, singleToText(v.beam));
 }
 
 } // namespace

@@ -8,7 +8,8 @@
 namespace dishwright {
 
 // Imperial screen: `dia` in feet, mesh size in inches, profile in inches.
-// Writes Text33, Text30, Text37, Text31, Text36, Text39, Text53, then the rows.
+// Writes the frequency, diameter, mesh unit, diameter unit, mesh size, gain and
+// beamwidth, in that order, then the rows.
 // Stores mesh, dbdia, dbfreq, dbsum, gain, beam, focin and depin as it goes.
 // Throws CalcError at the first failure; what was written stays written.
 void loadImperialScreen(DesignValues &values, FieldSink &sink);

@@ -12,9 +12,9 @@ std::string figureText(double value, int significant) {
     return value == 0 ? "0" : std::isnan(value) ? "nan" : value > 0 ? "inf" : "-inf";
   // The decimal exponent after rounding: 999999.5 at six digits is 1.00000e+06.
   char sci[40];
-  auto end = std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific,
-                           significant - 1)
-                 .ptr;
+  auto end =
+      std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, significant - 1)
+          .ptr;
   int exponent = 0;
   const char *e = std::find(sci, end, 'e');
   std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);

@@ -10,6 +10,13 @@
 namespace dishwright {
 namespace {
 
+constexpr double kInchesPerFoot = 12;
+constexpr double kCmPerMetre = 100;
+// The rows run from the centre to the rim: half the diameter.
+constexpr double kRadiusPerDiameter = 0.5;
+// z = r^2 / (4 f): the parabola's depth at radius r for focal length f.
+constexpr double kParabolaFocalFactor = 4;
+
 // What differs between the imperial and the metric listings.
 struct ProfileUnits {
   double perDiameterUnit; // 12 inches a foot, 100 cm a metre
@@ -21,20 +28,12 @@ struct ProfileUnits {
   float DesignValues::*counter; // of the print listing
 };
 
-constexpr ProfileUnits kImperial{12,
-                                 true,
-                                 1,
-                                 kImperialPrintBound,
-                                 &DesignValues::focin,
-                                 &DesignValues::depin,
-                                 &DesignValues::xin};
-constexpr ProfileUnits kMetric{100,
-                               false,
-                               2,
-                               kMetricPrintBound,
-                               &DesignValues::foccm,
-                               &DesignValues::depcm,
-                               &DesignValues::xcm};
+constexpr ProfileUnits kImperial{
+    kInchesPerFoot,    true, 1, kImperialPrintBound, &DesignValues::focin, &DesignValues::depin,
+    &DesignValues::xin};
+constexpr ProfileUnits kMetric{
+    kCmPerMetre,       false, 2, kMetricPrintBound, &DesignValues::foccm, &DesignValues::depcm,
+    &DesignValues::xcm};
 
 std::int32_t checked(std::int64_t value) {
   if (value < INT32_MIN || value > INT32_MAX)
@@ -42,7 +41,9 @@ std::int32_t checked(std::int64_t value) {
   return static_cast<std::int32_t>(value);
 }
 
-// focal <- (fd x dia) x 12 or x 100, stored and tested.
+// focal <- (fd x dia) x 12 or x 100, stored and tested. It is stored before each
+// row, inside the loop, not once before it: a listing without rows leaves the
+// focal value of the previous listing as it was.
 void storeFocal(Arith &a, const ProfileUnits &u, DesignValues &v) {
   v.*u.focal = a.store(a.mul(a.mul(v.fd, v.dia), u.perDiameterUnit));
   a.test();
@@ -51,14 +52,18 @@ void storeFocal(Arith &a, const ProfileUnits &u, DesignValues &v) {
 // The divisor of X x X: (focin x 12) x 4 inches, or foccm x 4 cm.
 double depthDivisor(Arith &a, const ProfileUnits &u, const DesignValues &v) {
   double focal = v.*u.focal;
-  return u.imperial ? a.mul(a.mul(focal, 12), 4) : a.mul(focal, 4);
+  return u.imperial ? a.mul(a.mul(focal, kInchesPerFoot), kParabolaFocalFactor)
+                    : a.mul(focal, kParabolaFocalFactor);
 }
 
 // depth <- X x X over the divisor (x 12 for inches), stored and tested, then
 // rounded to three places.
 void storeDepth(Arith &a, const ProfileUnits &u, DesignValues &v, double squared, double divisor) {
   double quotient = a.div(squared, divisor);
-  v.*u.depth = a.store(u.imperial ? a.mul(quotient, 12) : quotient);
+  // The imperial depth is divided by 12 in the divisor and multiplied by 12 here.
+  // The two cancel on paper but not in floating point: the pair decides the last
+  // bit of many depths, and so the third decimal of some rows. Keep both.
+  v.*u.depth = a.store(u.imperial ? a.mul(quotient, kInchesPerFoot) : quotient);
   a.test();
   v.*u.depth = roundThreePlaces(v.*u.depth);
 }
@@ -67,7 +72,7 @@ void listProfile(const ProfileUnits &u, DesignValues &v, FieldSink &sink) {
   Arith a;
   double scaled = a.mul(v.dia, u.perDiameterUnit);
   a.test();
-  double half = a.mul(scaled, 0.5);
+  double half = a.mul(scaled, kRadiusPerDiameter);
   a.test();
   const std::int32_t limit = wholeNumber(half);
   std::string row;
@@ -87,7 +92,7 @@ void listPrint(const ProfileUnits &u, DesignValues &v, FieldSink &sink) {
   Arith a;
   double scaled = a.mul(v.dia, u.perDiameterUnit);
   a.test();
-  double half = a.mul(scaled, 0.5);
+  double half = a.mul(scaled, kRadiusPerDiameter);
   a.test();
   const float limit = a.store(half);
   a.test();

@@ -7,8 +7,9 @@
 #include "number_text.h"
 #include "profile.h"
 
-#include <map>
+#include <array>
 #include <ostream>
+#include <string>
 
 namespace dishwright {
 namespace {
@@ -22,24 +23,42 @@ const char kUsage[] =
     "FD is the focal length over the diameter, FREQ is in MHz. Every number is read\n"
     "as the input screen reads it: \" 4 \", \"4.5e1\" and \"-2\" are numbers.\n";
 
-// Prints the calculation screens' fields as lines, each as soon as it is written.
+// The texts written so far, by what they are.
+class FieldTexts {
+public:
+  void set(Field field, std::string_view text) { texts_[index(field)] = text; }
+  const std::string &operator[](Field field) const { return texts_[index(field)]; }
+
+private:
+  static std::size_t index(Field field) { return static_cast<std::size_t>(field); }
+  std::array<std::string, static_cast<std::size_t>(Field::ProbeLengthCm) + 1> texts_;
+};
+
+// Prints the calculation screens' figures as lines, each as soon as the last of its
+// fields is written.
 class ScreenPrinter : public FieldSink {
 public:
   ScreenPrinter(std::ostream &out, const char *listUnit) : out_(out), listUnit_(listUnit) {}
 
-  void setText(std::string_view field, std::string_view text) override {
-    std::string value(text);
-    texts_[std::string(field)] = value;
-    if (field == "Text31") {
-      out_ << "diameter: " << texts_["Text30"] << ' ' << value << '\n';
-      out_ << "frequency: " << texts_["Text33"] << " MHZ\n";
-    } else if (field == "Text36") {
-      out_ << "mesh size: " << value << ' ' << texts_["Text37"] << '\n';
-    } else if (field == "Text39") {
-      out_ << "gain: " << value << " DB\n";
-    } else if (field == "Text53") {
-      out_ << "beamwidth: " << value << " DEGREES\n";
+  void setText(Field field, std::string_view text) override {
+    t_.set(field, text);
+    switch (field) {
+    case Field::DiameterUnit:
+      out_ << "diameter: " << t_[Field::Diameter] << ' ' << text << '\n';
+      out_ << "frequency: " << t_[Field::Frequency] << " MHZ\n";
+      break;
+    case Field::MeshSize:
+      out_ << "mesh size: " << text << ' ' << t_[Field::MeshUnit] << '\n';
+      break;
+    case Field::Gain:
+      out_ << "gain: " << text << " DB\n";
+      break;
+    case Field::Beamwidth:
+      out_ << "beamwidth: " << text << " DEGREES\n";
       out_ << "profile: " << listUnit_ << '\n';
+      break;
+    default:
+      break;
     }
   }
   void appendRow(std::string_view row) override { out_ << row << '\n'; }
@@ -47,38 +66,40 @@ public:
 private:
   std::ostream &out_;
   const char *listUnit_;
-  std::map<std::string, std::string> texts_;
+  FieldTexts t_;
 };
 
 // Keeps the coffee-can fields; prints the frequency line at once.
 class CanPrinter : public FieldSink {
 public:
   explicit CanPrinter(std::ostream &out) : out_(out) {}
-  void setText(std::string_view field, std::string_view text) override {
-    texts_[std::string(field)] = std::string(text);
-    if (field == "Text24")
+  void setText(Field field, std::string_view text) override {
+    t_.set(field, text);
+    if (field == Field::Frequency)
       out_ << "frequency: " << text << " MHZ\n";
   }
   void appendRow(std::string_view) override {}
   void printDimensions() {
-    out_ << "inside diameter: " << t("Text2") << " INCHES " << t("Text4") << " CM\n";
-    out_ << "length: " << t("Text7") << " to " << t("Text8") << " INCHES " << t("Text16") << " to "
-         << t("Text17") << " CM\n";
-    out_ << "probe position: " << t("Text12") << " INCHES " << t("Text14") << " CM FROM THE BACK\n";
-    out_ << "probe length: " << t("Text20") << " INCHES " << t("Text22") << " CM\n";
+    out_ << "inside diameter: " << t_[Field::CanDiameterInches] << " INCHES "
+         << t_[Field::CanDiameterCm] << " CM\n";
+    out_ << "length: " << t_[Field::ShortestCanInches] << " to " << t_[Field::LongestCanInches]
+         << " INCHES " << t_[Field::ShortestCanCm] << " to " << t_[Field::LongestCanCm] << " CM\n";
+    out_ << "probe position: " << t_[Field::ProbePositionInches] << " INCHES "
+         << t_[Field::ProbePositionCm] << " CM FROM THE BACK\n";
+    out_ << "probe length: " << t_[Field::ProbeLengthInches] << " INCHES "
+         << t_[Field::ProbeLengthCm] << " CM\n";
   }
 
 private:
-  const std::string &t(const char *field) { return texts_[field]; }
   std::ostream &out_;
-  std::map<std::string, std::string> texts_;
+  FieldTexts t_;
 };
 
 // Prints the list rows only.
 class RowPrinter : public FieldSink {
 public:
   explicit RowPrinter(std::ostream &out) : out_(out) {}
-  void setText(std::string_view, std::string_view) override {}
+  void setText(Field, std::string_view) override {}
   void appendRow(std::string_view row) override { out_ << row << '\n'; }
 
 private:

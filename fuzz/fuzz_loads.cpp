@@ -57,14 +57,14 @@ class CheckingSink : public FieldSink {
 public:
   explicit CheckingSink(Load load) : load_(load) {}
 
-  void setText(std::string_view field, std::string_view text) override {
-    check(!field.empty(), "a text for an unnamed field");
-    check(!text.empty(), "an empty field text", field);
-    check(rows == 0, "a field written after the list rows", field);
-    if (field == "Text37" || field == "Text31") {
+  void setText(Field field, std::string_view text) override {
+    check(field != Field::None, "a text for no field");
+    check(!text.empty(), "an empty field text", fieldName(field));
+    check(rows == 0, "a field written after the list rows", fieldName(field));
+    if (field == Field::MeshUnit || field == Field::DiameterUnit) {
       const bool imperial = isImperial(load_);
       const char *unit =
-          field == "Text37" ? (imperial ? "INCHES" : "MM") : (imperial ? "FEET" : "METERS");
+          field == Field::MeshUnit ? (imperial ? "INCHES" : "MM") : (imperial ? "FEET" : "METERS");
       check(text == unit, "wrong unit name", text);
     } else {
       check(fuzz::isNumberText(text), "a field text is no number text", text);
@@ -103,7 +103,7 @@ public:
     }
   }
 
-  std::vector<std::pair<std::string, std::string>> fields;
+  std::vector<std::pair<Field, std::string>> fields;
   long rows = 0;
   bool capped = false;
 
@@ -137,38 +137,42 @@ void checkRowCount(Load load, const DesignValues &v, long rows) {
 }
 
 void checkScreenFields(const CheckingSink &sink, const DesignValues &v, bool complete) {
-  static const char *const kOrder[] = {"Text33", "Text30", "Text37", "Text31",
-                                       "Text36", "Text39", "Text53"};
+  static const Field kOrder[] = {Field::Frequency,    Field::Diameter, Field::MeshUnit,
+                                 Field::DiameterUnit, Field::MeshSize, Field::Gain,
+                                 Field::Beamwidth};
   check(sink.fields.size() <= 7, "too many screen fields");
   check(!complete || sink.fields.size() == 7, "a screen field missing");
   for (std::size_t i = 0; i < sink.fields.size(); ++i)
-    check(sink.fields[i].first == kOrder[i], "screen fields out of order", sink.fields[i].first);
+    check(sink.fields[i].first == kOrder[i], "screen fields out of order",
+          fieldName(sink.fields[i].first));
   check(sink.fields.empty() || sink.fields[0].second == singleToText(v.freq),
-        "Text33 is not the frequency");
+        "the frequency field is not the frequency");
   check(sink.fields.size() < 2 || sink.fields[1].second == singleToText(v.dia),
-        "Text30 is not the diameter");
+        "the diameter field is not the diameter");
   check(complete || sink.rows == 0 || sink.fields.size() == 7, "rows before all figures");
 }
 
 void checkCanFields(const CheckingSink &sink, const DesignValues &v, const CoffeeCanValues &c,
                     bool complete) {
-  check(!sink.fields.empty() && sink.fields[0].first == "Text24" &&
+  check(!sink.fields.empty() && sink.fields[0].first == Field::Frequency &&
             sink.fields[0].second == singleToText(v.freq),
-        "Text24 is not the frequency, or not first");
+        "the can's first field is not the frequency");
   if (!complete) {
     check(sink.fields.size() == 1, "can fields written although a value failed");
     return;
   }
-  const std::pair<const char *, float> expected[] = {
-      {"Text2", c.idin},   {"Text4", c.idcm},  {"Text7", c.milin},  {"Text8", c.malin},
-      {"Text12", c.spin},  {"Text14", c.spcm}, {"Text16", c.milcm}, {"Text17", c.malcm},
-      {"Text20", c.antin}, {"Text22", c.antcm}};
+  const std::pair<Field, float> expected[] = {
+      {Field::CanDiameterInches, c.idin},   {Field::CanDiameterCm, c.idcm},
+      {Field::ShortestCanInches, c.milin},  {Field::LongestCanInches, c.malin},
+      {Field::ProbePositionInches, c.spin}, {Field::ProbePositionCm, c.spcm},
+      {Field::ShortestCanCm, c.milcm},      {Field::LongestCanCm, c.malcm},
+      {Field::ProbeLengthInches, c.antin},  {Field::ProbeLengthCm, c.antcm}};
   check(sink.fields.size() == 11, "not all eleven can fields written");
   for (std::size_t i = 0; i < 10; ++i) {
     check(sink.fields[i + 1].first == expected[i].first, "can fields out of order",
-          sink.fields[i + 1].first);
+          fieldName(sink.fields[i + 1].first));
     check(sink.fields[i + 1].second == singleToText(expected[i].second),
-          "a can field is not its value", sink.fields[i + 1].first);
+          "a can field is not its value", fieldName(sink.fields[i + 1].first));
   }
 }
 

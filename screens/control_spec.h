@@ -2,6 +2,8 @@
 // position and size in twips (1/1440 inch; 15 twips are one pixel at 96 dpi).
 #pragma once
 
+#include "field_sink.h"
+
 namespace dishwright {
 
 enum class Kind {
@@ -44,6 +46,20 @@ constexpr FontSpec kCaptionFont{13, true, false, false};  // 9.75 pt bold
 constexpr FontSpec kNumberFont{18, true, false, false};   // 13.5 pt bold
 constexpr FontSpec kListFont{16, true, false, false};     // 12 pt bold
 
+// What pressing a button or the link does; None for every other control.
+enum class Command {
+  None,
+  Feet,      // store the inputs, open the imperial calculation screen
+  Meters,    // store the inputs, open the metric calculation screen
+  Website,   // open the web link screen
+  CoffeeCan, // open the coffee-can screen
+  Return,    // bring the input screen forward
+  Exit,      // end the program
+  PrintList, // open the print screen of the calculation screen's units
+  Print,     // print this screen
+  OpenLink,  // ask the desktop to open the author's page
+};
+
 // Tab: the control's place in the tab order; -1 for controls that never take
 // focus. Controls without a tab stop are skipped by Tab but take a click.
 struct ControlSpec {
@@ -56,6 +72,8 @@ struct ControlSpec {
   FontSpec font;
   Colour foreground, background;
   bool centred;
+  Field field = Field::None;       // what a calculation writes here, or reads from here
+  Command command = Command::None; // what a click does
 };
 
 struct WindowSpec {

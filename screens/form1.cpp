@@ -33,7 +33,7 @@ constexpr Colour kEditBack = Colour::WindowBackground;
 
 // clang-format off
 const std::vector<ControlSpec> kControls{
-  // name       kind             left  top   width height tab stop   text                    font          fg                  bg         centred
+  // name       kind             left  top   width height tab stop   text                    font          fg                  bg         centred  role
   {"Picture1", Kind::Picture,    120,  120,  3255, 3735,  0, true,  ":/art/dish_photo.pgm", kDefaultFont, Colour::Default,    Colour::Default, false},
   {"Text1",    Kind::Text,       3600, 120,  5055, 495,   1, false, "PARABOLIC DESIGN by TREMIK", kBanner, Colour::Blue,       kYellow, false},
   {"Text2",    Kind::MultiText,  3480, 720,  5295, 2055,  2, false, kAboutDishes,           kCaptionFont, Colour::WindowText, kYellow, false},
@@ -43,11 +43,11 @@ const std::vector<ControlSpec> kControls{
   {"Text7",    Kind::Text,       1920, 5040, 2655, 375,   7, false, "DIA FEET or METERS",   kCaptionFont, Colour::Blue,       kYellow, true},
   {"Text9",    Kind::Text,       4800, 5040, 1215, 375,   9, false, "FREQ MHZ",             kCaptionFont, Colour::Blue,       kYellow, true},
   {"Text11",   Kind::Text,       6480, 5040, 2055, 405,  13, false, "INPUT WAS IN?",        kAsk,         Colour::Highlight,  kYellow, false},
-  {"Text6",    Kind::Text,       600,  5520, 735,  375,   6, true,  ".0",                   kNumberFont,  Colour::Highlight,  kEditBack, true},
-  {"Text8",    Kind::Text,       2640, 5520, 1215, 375,   8, true,  "0.0",                  kNumberFont,  Colour::Highlight,  kEditBack, true},
-  {"Text10",   Kind::Text,       4800, 5520, 1215, 375,  10, true,  "0.0",                  kNumberFont,  Colour::Highlight,  kEditBack, true},
-  {"Command1", Kind::Button,     6360, 5640, 975,  735,  11, true,  "FEET",                 kDefaultFont, Colour::Default,    Colour::Default, true},
-  {"Command2", Kind::Button,     7800, 5640, 855,  735,  12, true,  "METERS",               kDefaultFont, Colour::Default,    Colour::Default, true},
+  {"Text6",    Kind::Text,       600,  5520, 735,  375,   6, true,  ".0",                   kNumberFont,  Colour::Highlight,  kEditBack, true, Field::FdRatio},
+  {"Text8",    Kind::Text,       2640, 5520, 1215, 375,   8, true,  "0.0",                  kNumberFont,  Colour::Highlight,  kEditBack, true, Field::Diameter},
+  {"Text10",   Kind::Text,       4800, 5520, 1215, 375,  10, true,  "0.0",                  kNumberFont,  Colour::Highlight,  kEditBack, true, Field::Frequency},
+  {"Command1", Kind::Button,     6360, 5640, 975,  735,  11, true,  "FEET",                 kDefaultFont, Colour::Default,    Colour::Default, true, Field::None, Command::Feet},
+  {"Command2", Kind::Button,     7800, 5640, 855,  735,  12, true,  "METERS",               kDefaultFont, Colour::Default,    Colour::Default, true, Field::None, Command::Meters},
 };
 // clang-format on
 

@@ -8,13 +8,16 @@ namespace {
 constexpr WindowSpec kWindow{"Form5", 9150, 6330, Colour::Default, false};
 constexpr Colour kNone = Colour::Default;
 
-// The print button is Command2 here and EXIT is Command1.
+// The two buttons' names are the other way round from the metric print screen's.
+constexpr const char *kPrintButtonName = "Command2";
+constexpr const char *kExitButtonName = "Command1";
+
 // clang-format off
 const std::vector<ControlSpec> kControls{
   // name      kind              left  top   width height tab stop  text     font          fg     bg     centred
   {"List1",    Kind::ColumnList, 120,  120,  8895, 5520,  0, true,  "",      kDefaultFont, kNone, kNone, false},
-  {"Command2", Kind::Button,     2760, 5880, 1215, 375,   2, true,  "Print", kDefaultFont, kNone, kNone, true},
-  {"Command1", Kind::Button,     5160, 5880, 1575, 375,   1, true,  "EXIT",  kDefaultFont, kNone, kNone, true},
+  {kPrintButtonName, Kind::Button, 2760, 5880, 1215, 375, 2, true,  "Print", kDefaultFont, kNone, kNone, true, Field::None, Command::Print},
+  {kExitButtonName, Kind::Button,  5160, 5880, 1575, 375, 1, true,  "EXIT",  kDefaultFont, kNone, kNone, true, Field::None, Command::Exit},
 };
 // clang-format on
 

@@ -68,6 +68,11 @@ QString Screen::text(const QString &name) const {
   return {};
 }
 
+QString Screen::text(Field field) const {
+  QWidget *w = control(field);
+  return w ? text(w->objectName()) : QString();
+}
+
 void Screen::build() {
   auto *window = new ScreenWindow([this] { emit closedByUser(); });
   window_ = window;
@@ -96,9 +101,11 @@ void Screen::build() {
   for (const ControlSpec &design : controlSpecs_) {
     ControlHooks hooks;
     hooks.rows = rows_;
-    hooks.onClick = [this, name = QString::fromUtf8(design.name)] { emit clicked(name); };
-    controls_.insert(QString::fromUtf8(design.name),
-                     dishwright::makeControl(design, window, hooks));
+    hooks.onClick = [this, command = design.command] { emit clicked(command); };
+    QWidget *w = dishwright::makeControl(design, window, hooks);
+    controls_.insert(QString::fromUtf8(design.name), w);
+    if (design.field != Field::None)
+      fields_.insert(design.field, w);
   }
   setTabOrder();
   arrange();
@@ -119,6 +126,7 @@ void Screen::setTabOrder() {
 }
 
 void Screen::load(DesignValues &values) {
+  loadedWith_ = values;
   build();
   calculate(values, *this);
   rows_->publish();
@@ -142,6 +150,7 @@ void Screen::unload() {
   QWidget *window = window_;
   window_ = nullptr;
   controls_.clear();
+  fields_.clear();
   rows_ = nullptr;
   firstFocus_ = nullptr;
   window->hide();
@@ -152,8 +161,8 @@ void Screen::calculate(DesignValues &, FieldSink &) {}
 
 void Screen::arrange() {}
 
-void Screen::setText(std::string_view field, std::string_view text) {
-  QWidget *w = control(QString::fromUtf8(field.data(), static_cast<qsizetype>(field.size())));
+void Screen::setText(Field field, std::string_view text) {
+  QWidget *w = control(field);
   QString value = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   if (auto *edit = qobject_cast<QLineEdit *>(w)) {
     edit->setText(value);

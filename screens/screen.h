@@ -28,11 +28,17 @@ public:
   bool isLoaded() const { return !window_.isNull(); }
   QWidget *window() const { return window_; }
   QWidget *control(const QString &name) const { return controls_.value(name); }
+  // The control a calculation writes `field` into (or the input step reads it from).
+  QWidget *control(Field field) const { return fields_.value(field); }
   // Text shown by a text field, button or label ("" for others).
   QString text(const QString &name) const;
+  QString text(Field field) const;
   const RowListModel *rows() const { return rows_; }
   const WindowSpec &windowSpec() const { return spec_; }
   const std::vector<ControlSpec> &controlSpecs() const { return controlSpecs_; }
+  // The design values as they were when the screen was last loaded: the design its
+  // figures show.
+  const DesignValues &loadedWith() const { return loadedWith_; }
 
   // Builds the window and its controls with their design texts, then runs the
   // load calculation. Throws CalcError when that fails; the caller then unloads.
@@ -44,7 +50,7 @@ public:
   void unload();
 
 signals:
-  void clicked(const QString &control);
+  void clicked(Command command);
   void closedByUser();
 
 protected:
@@ -56,7 +62,7 @@ protected:
 
 public:
   // The load calculation writes through these.
-  void setText(std::string_view field, std::string_view text) override;
+  void setText(Field field, std::string_view text) override;
   void appendRow(std::string_view row) override;
 
 private:
@@ -67,6 +73,8 @@ private:
   std::vector<ControlSpec> controlSpecs_;
   QPointer<QWidget> window_;
   QHash<QString, QWidget *> controls_;
+  QHash<Field, QWidget *> fields_;
+  DesignValues loadedWith_;
   RowListModel *rows_ = nullptr;
   QWidget *firstFocus_ = nullptr;
   bool focusPending_ = false;

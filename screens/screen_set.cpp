@@ -25,57 +25,56 @@ namespace dishwright {
 namespace {
 
 enum class Action {
-  Feet,        // store the inputs, show the imperial calculation screen
-  Meters,      // store the inputs, show the metric calculation screen
-  Show,        // show the target screen
-  Exit,        // end the program at once
-  Print,       // print this screen
-  OpenWebPage, // ask the desktop to open the author's page
+  StoreInputsThenOpen, // store the inputs, then open the target screen
+  Open,                // open the target screen
+  Exit,                // end the program at once
+  Print,               // print this screen
+  OpenWebPage,         // ask the desktop to open the author's page
 };
 
 struct Route {
   ScreenId screen;
-  const char *control;
+  Command command;
   Action action;
   ScreenId target;
 };
 
 // Every button and the one clickable label.
 constexpr Route kRoutes[] = {
-    {ScreenId::Form1, "Command1", Action::Feet, ScreenId::Form2},
-    {ScreenId::Form1, "Command2", Action::Meters, ScreenId::Form3},
-    {ScreenId::Form2, "Command1", Action::Show, ScreenId::Web},
-    {ScreenId::Form2, "Command2", Action::Show, ScreenId::Form4},
-    {ScreenId::Form2, "Command3", Action::Show, ScreenId::Form1},
-    {ScreenId::Form2, "Command4", Action::Exit, ScreenId::Form2},
-    {ScreenId::Form2, "Command5", Action::Show, ScreenId::Form5},
-    {ScreenId::Form3, "Command1", Action::Show, ScreenId::Web},
-    {ScreenId::Form3, "Command2", Action::Show, ScreenId::Form4},
-    {ScreenId::Form3, "Command3", Action::Show, ScreenId::Form1},
-    {ScreenId::Form3, "Command4", Action::Exit, ScreenId::Form3},
-    {ScreenId::Form3, "Command5", Action::Show, ScreenId::Form6},
-    {ScreenId::Form5, "Command1", Action::Exit, ScreenId::Form5},
-    {ScreenId::Form5, "Command2", Action::Print, ScreenId::Form5},
-    {ScreenId::Form6, "Command1", Action::Print, ScreenId::Form6},
-    {ScreenId::Form6, "Command2", Action::Exit, ScreenId::Form6},
-    {ScreenId::Web, "lblWebPage", Action::OpenWebPage, ScreenId::Web},
+    {ScreenId::Input, Command::Feet, Action::StoreInputsThenOpen, ScreenId::ImperialCalculation},
+    {ScreenId::Input, Command::Meters, Action::StoreInputsThenOpen, ScreenId::MetricCalculation},
+    {ScreenId::ImperialCalculation, Command::Website, Action::Open, ScreenId::WebLink},
+    {ScreenId::ImperialCalculation, Command::CoffeeCan, Action::Open, ScreenId::CoffeeCan},
+    {ScreenId::ImperialCalculation, Command::Return, Action::Open, ScreenId::Input},
+    {ScreenId::ImperialCalculation, Command::Exit, Action::Exit, ScreenId::ImperialCalculation},
+    {ScreenId::ImperialCalculation, Command::PrintList, Action::Open, ScreenId::ImperialPrint},
+    {ScreenId::MetricCalculation, Command::Website, Action::Open, ScreenId::WebLink},
+    {ScreenId::MetricCalculation, Command::CoffeeCan, Action::Open, ScreenId::CoffeeCan},
+    {ScreenId::MetricCalculation, Command::Return, Action::Open, ScreenId::Input},
+    {ScreenId::MetricCalculation, Command::Exit, Action::Exit, ScreenId::MetricCalculation},
+    {ScreenId::MetricCalculation, Command::PrintList, Action::Open, ScreenId::MetricPrint},
+    {ScreenId::ImperialPrint, Command::Exit, Action::Exit, ScreenId::ImperialPrint},
+    {ScreenId::ImperialPrint, Command::Print, Action::Print, ScreenId::ImperialPrint},
+    {ScreenId::MetricPrint, Command::Print, Action::Print, ScreenId::MetricPrint},
+    {ScreenId::MetricPrint, Command::Exit, Action::Exit, ScreenId::MetricPrint},
+    {ScreenId::WebLink, Command::OpenLink, Action::OpenWebPage, ScreenId::WebLink},
 };
 
 std::unique_ptr<Screen> makeScreen(ScreenId id) {
   switch (id) {
-  case ScreenId::Form1:
+  case ScreenId::Input:
     return std::make_unique<Form1>();
-  case ScreenId::Form2:
+  case ScreenId::ImperialCalculation:
     return std::make_unique<Form2>();
-  case ScreenId::Form3:
+  case ScreenId::MetricCalculation:
     return std::make_unique<Form3>();
-  case ScreenId::Form4:
+  case ScreenId::CoffeeCan:
     return std::make_unique<Form4>();
-  case ScreenId::Form5:
+  case ScreenId::ImperialPrint:
     return std::make_unique<Form5>();
-  case ScreenId::Form6:
+  case ScreenId::MetricPrint:
     return std::make_unique<Form6>();
-  case ScreenId::Web:
+  case ScreenId::WebLink:
     return std::make_unique<WebScreen>();
   }
   return nullptr;
@@ -119,12 +118,12 @@ bool ScreenSet::isLoaded(ScreenId id) const {
   return s && s->isLoaded();
 }
 
-void ScreenSet::show(ScreenId id) {
+void ScreenSet::openScreen(ScreenId id) {
   auto &slot = screens_[index(id)];
   if (!slot) {
     slot = makeScreen(id);
     connect(slot.get(), &Screen::clicked, this,
-            [this, id](const QString &control) { onClicked(id, control); });
+            [this, id](Command command) { onClicked(id, command); });
     connect(slot.get(), &Screen::closedByUser, this, [this, id] { onClosed(id); });
   }
   if (!slot->isLoaded()) {
@@ -140,17 +139,16 @@ void ScreenSet::show(ScreenId id) {
   slot->bringToFront();
 }
 
-void ScreenSet::onClicked(ScreenId id, const QString &control) {
+void ScreenSet::onClicked(ScreenId id, Command command) {
   for (const Route &route : kRoutes) {
-    if (route.screen != id || control != QLatin1String(route.control))
+    if (route.screen != id || route.command != command)
       continue;
     switch (route.action) {
-    case Action::Feet:
-    case Action::Meters:
-      storeInputsThenShow(route.target);
+    case Action::StoreInputsThenOpen:
+      storeInputsThenOpen(route.target);
       break;
-    case Action::Show:
-      show(route.target);
+    case Action::Open:
+      openScreen(route.target);
       break;
     case Action::Exit:
       endProgram();
@@ -166,16 +164,17 @@ void ScreenSet::onClicked(ScreenId id, const QString &control) {
   }
 }
 
-void ScreenSet::storeInputsThenShow(ScreenId target) {
-  const Screen *input = screen(ScreenId::Form1);
+void ScreenSet::storeInputsThenOpen(ScreenId target) {
+  const Screen *input = screen(ScreenId::Input);
   try {
-    storeInputs(values_, input->text("Text6").toStdString(), input->text("Text8").toStdString(),
-                input->text("Text10").toStdString());
+    storeInputs(values_, input->text(Field::FdRatio).toStdString(),
+                input->text(Field::Diameter).toStdString(),
+                input->text(Field::Frequency).toStdString());
   } catch (const CalcError &e) {
     report_(failureMessage(e.kind()));
     return;
   }
-  show(target);
+  openScreen(target);
 }
 
 void ScreenSet::onClosed(ScreenId id) {

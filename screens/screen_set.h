@@ -1,6 +1,7 @@
 // The seven screens and the buttons that lead from one to another.
 #pragma once
 
+#include "control_spec.h"
 #include "design_values.h"
 
 #include <QObject>
@@ -16,7 +17,15 @@ namespace dishwright {
 
 class Screen;
 
-enum class ScreenId { Form1, Form2, Form3, Form4, Form5, Form6, Web };
+enum class ScreenId {
+  Input,               // Form1: the three inputs, FEET and METERS
+  ImperialCalculation, // Form2: figures and profile in feet and inches
+  MetricCalculation,   // Form3: figures and profile in metres, cm and mm
+  CoffeeCan,           // Form4: the coffee-can feed
+  ImperialPrint,       // Form5: the imperial profile in six columns
+  MetricPrint,         // Form6: the metric profile in six columns
+  WebLink,             // web: the author's page
+};
 constexpr std::size_t kScreenCount = 7;
 
 class ScreenSet : public QObject {
@@ -26,10 +35,10 @@ public:
   ScreenSet();
   ~ScreenSet() override;
 
-  // Shows a screen: creates its one instance the first time, loads it when it is
+  // Opens a screen: creates its one instance the first time, loads it when it is
   // not loaded (a load that fails is reported and leaves it not loaded), and
-  // brings it to the front.
-  void show(ScreenId id);
+  // brings its window to the front.
+  void openScreen(ScreenId id);
   // The instance, or nullptr before the screen was first shown.
   Screen *screen(ScreenId id) const { return screens_[index(id)].get(); }
   bool isLoaded(ScreenId id) const;
@@ -48,9 +57,9 @@ public:
 
 private:
   static std::size_t index(ScreenId id) { return static_cast<std::size_t>(id); }
-  void onClicked(ScreenId id, const QString &control);
+  void onClicked(ScreenId id, Command command);
   void onClosed(ScreenId id);
-  void storeInputsThenShow(ScreenId target);
+  void storeInputsThenOpen(ScreenId target);
   void printScreen(ScreenId id);
   void openWebPage();
   void endProgram();

@@ -22,7 +22,7 @@ const std::vector<ControlSpec> kControls{
   // name        kind         left top   width height tab  stop   text                                                 font          fg            bg     centred
   {"Label1",     Kind::Label, 525, 75,   2265, 390,   -1, false, "The link will be opened in your default browser.", kDefaultFont, kNone,        kNone, true},
   {"Label2",     Kind::Label, 450, 750,  2490, 345,   -1, false, "Click Link Below to ",                              kDefaultFont, kNone,        kNone, true},
-  {"lblWebPage", Kind::Link,  525, 1335, 2205, 255,   -1, false, DISHWRIGHT_WEB_ADDRESS,                              kLinkFont,    Colour::Blue, kNone, false},
+  {"lblWebPage", Kind::Link,  525, 1335, 2205, 255,   -1, false, DISHWRIGHT_WEB_ADDRESS,                              kLinkFont,    Colour::Blue, kNone, false, Field::None, Command::OpenLink},
 };
 // clang-format on
 

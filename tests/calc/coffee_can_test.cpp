@@ -47,21 +47,25 @@ TEST_P(WorkedCans, StoredValuesAndTexts) {
 // antin, antcm, lambda.
 INSTANTIATE_TEST_SUITE_P(
     Examples, WorkedCans,
-    ::testing::Values(CanCase{2400,
-                              {3.4917800426f, 8.875f, 9.8374004364f, 14.7561006546f, 24.9869976044f,
-                               37.4804954529f, 1.2296750546f, 3.1233747005f, 1.1699999571f,
-                               2.9717998505f, 4.9187002182f},
-                              {"Text24=2400", "Text2=3.49178", "Text4=8.875", "Text7=9.8374",
-                               "Text8=14.7561", "Text12=1.229675", "Text14=3.123375",
-                               "Text16=24.987", "Text17=37.4805", "Text20=1.17", "Text22=2.9718"}},
-                      CanCase{1296,
-                              {6.4662594795f, 16.4351844788f, 18.2200775146f, 27.3301162720f,
-                               46.2789955139f, 69.4184951782f, 2.2775096893f, 5.7848744392f,
-                               2.1666667461f, 5.5033335686f, 9.1100387573f},
-                              {"Text24=1296", "Text2=6.466259", "Text4=16.43518", "Text7=18.22008",
-                               "Text8=27.33012", "Text12=2.27751", "Text14=5.784874",
-                               "Text16=46.279", "Text17=69.4185", "Text20=2.166667",
-                               "Text22=5.503334"}}));
+    ::testing::Values(
+        CanCase{2400,
+                {3.4917800426f, 8.875f, 9.8374004364f, 14.7561006546f, 24.9869976044f,
+                 37.4804954529f, 1.2296750546f, 3.1233747005f, 1.1699999571f, 2.9717998505f,
+                 4.9187002182f},
+                {"frequency=2400", "can diameter inches=3.49178", "can diameter cm=8.875",
+                 "shortest can inches=9.8374", "longest can inches=14.7561",
+                 "probe position inches=1.229675", "probe position cm=3.123375",
+                 "shortest can cm=24.987", "longest can cm=37.4805", "probe length inches=1.17",
+                 "probe length cm=2.9718"}},
+        CanCase{1296,
+                {6.4662594795f, 16.4351844788f, 18.2200775146f, 27.3301162720f, 46.2789955139f,
+                 69.4184951782f, 2.2775096893f, 5.7848744392f, 2.1666667461f, 5.5033335686f,
+                 9.1100387573f},
+                {"frequency=1296", "can diameter inches=6.466259", "can diameter cm=16.43518",
+                 "shortest can inches=18.22008", "longest can inches=27.33012",
+                 "probe position inches=2.27751", "probe position cm=5.784874",
+                 "shortest can cm=46.279", "longest can cm=69.4185", "probe length inches=2.166667",
+                 "probe length cm=5.503334"}}));
 
 TEST(CoffeeCan, ZeroFrequencyFailsBeforeAnyValue) {
   DesignValues design;
@@ -74,7 +78,7 @@ TEST(CoffeeCan, ZeroFrequencyFailsBeforeAnyValue) {
   } catch (const CalcError &e) {
     EXPECT_EQ(e.kind(), ErrorKind::DivisionByZero);
   }
-  EXPECT_EQ(sink.writes, Strings{"Text24=0"});
+  EXPECT_EQ(sink.writes, Strings{"frequency=0"});
   EXPECT_EQ(can.idin, 7.0f);
 }
 
@@ -89,7 +93,7 @@ TEST(CoffeeCan, BelowCutoffTheRootFails) {
   } catch (const CalcError &e) {
     EXPECT_EQ(e.kind(), ErrorKind::InvalidArgument);
   }
-  EXPECT_EQ(sink.writes, Strings{"Text24=0.5"});
+  EXPECT_EQ(sink.writes, Strings{"frequency=0.5"});
   EXPECT_NE(can.idin, 0.0f);
   EXPECT_NE(can.idcm, 0.0f);
   EXPECT_NE(can.antin, 0.0f);

@@ -16,12 +16,12 @@ Program &everyScreen() {
   static Program *p = [] {
     auto *program = new Program;
     program->inputs("0.4", "1.2", "2304");
-    program->click(ScreenId::Form1, "Command1");
-    program->click(ScreenId::Form1, "Command2");
-    program->click(ScreenId::Form2, "Command2");
-    program->click(ScreenId::Form2, "Command5");
-    program->click(ScreenId::Form3, "Command5");
-    program->click(ScreenId::Form2, "Command1");
+    program->click(ScreenId::Input, "Command1");
+    program->click(ScreenId::Input, "Command2");
+    program->click(ScreenId::ImperialCalculation, "Command2");
+    program->click(ScreenId::ImperialCalculation, "Command5");
+    program->click(ScreenId::MetricCalculation, "Command5");
+    program->click(ScreenId::ImperialCalculation, "Command1");
     return program;
   }();
   return *p;
@@ -40,14 +40,14 @@ QStringList tabCycle(QWidget *first) {
 // Shows a screen by its buttons without touching it afterwards, so that its focus
 // is where the load left it.
 void openFresh(Program &p, ScreenId id) {
-  const bool metric = id == ScreenId::Form3 || id == ScreenId::Form6;
-  if (id == ScreenId::Form1)
+  const bool metric = id == ScreenId::MetricCalculation || id == ScreenId::MetricPrint;
+  if (id == ScreenId::Input)
     return;
-  p.click(ScreenId::Form1, metric ? "Command2" : "Command1");
-  const ScreenId calc = metric ? ScreenId::Form3 : ScreenId::Form2;
-  if (id == ScreenId::Form4)
+  p.click(ScreenId::Input, metric ? "Command2" : "Command1");
+  const ScreenId calc = metric ? ScreenId::MetricCalculation : ScreenId::ImperialCalculation;
+  if (id == ScreenId::CoffeeCan)
     p.click(calc, "Command2");
-  else if (id == ScreenId::Form5 || id == ScreenId::Form6)
+  else if (id == ScreenId::ImperialPrint || id == ScreenId::MetricPrint)
     p.click(calc, "Command5");
 }
 
@@ -62,23 +62,25 @@ private slots:
   void tabOrderAndFirstFocus_data() {
     QTest::addColumn<int>("screen");
     QTest::addColumn<QStringList>("cycle");
-    QTest::newRow("Form1") << int(ScreenId::Form1)
+    QTest::newRow("Form1") << int(ScreenId::Input)
                            << QStringList{"Picture1", "Text6",    "Text8",
                                           "Text10",   "Command1", "Command2"};
-    QTest::newRow("Form2") << int(ScreenId::Form2)
+    QTest::newRow("Form2") << int(ScreenId::ImperialCalculation)
                            << QStringList{"Picture1", "Text30",   "Text33",   "Text36",
                                           "Text39",   "Command1", "Command3", "Command4",
                                           "List1",    "Text53",   "Command2", "Command5"};
-    QTest::newRow("Form3") << int(ScreenId::Form3)
+    QTest::newRow("Form3") << int(ScreenId::MetricCalculation)
                            << QStringList{"Text53",   "List2",    "Command4", "Command3",
                                           "Command1", "Text39",   "Text36",   "Text33",
                                           "Text30",   "Picture1", "Command2", "Command5"};
-    QTest::newRow("Form4") << int(ScreenId::Form4)
+    QTest::newRow("Form4") << int(ScreenId::CoffeeCan)
                            << QStringList{"Text2",  "Text4",  "Text7",  "Text8",
                                           "Text12", "Text14", "Text16", "Text17",
                                           "Text20", "Text22", "Text24", "Picture1"};
-    QTest::newRow("Form5") << int(ScreenId::Form5) << QStringList{"List1", "Command1", "Command2"};
-    QTest::newRow("Form6") << int(ScreenId::Form6) << QStringList{"List1", "Command1", "Command2"};
+    QTest::newRow("Form5") << int(ScreenId::ImperialPrint)
+                           << QStringList{"List1", "Command1", "Command2"};
+    QTest::newRow("Form6") << int(ScreenId::MetricPrint)
+                           << QStringList{"List1", "Command1", "Command2"};
   }
   void tabOrderAndFirstFocus() {
     QFETCH(int, screen);
@@ -93,7 +95,7 @@ private slots:
   }
 
   void webLabelsNeverTakeFocus() {
-    QWidget *window = everyScreen().screen(ScreenId::Web)->window();
+    QWidget *window = everyScreen().screen(ScreenId::WebLink)->window();
     for (QWidget *w : window->findChildren<QWidget *>())
       QCOMPARE(w->focusPolicy(), Qt::NoFocus);
     QVERIFY(!window->focusWidget());
@@ -121,14 +123,14 @@ private slots:
   }
 
   void webScreenIsFixed() {
-    QWidget *window = everyScreen().screen(ScreenId::Web)->window();
+    QWidget *window = everyScreen().screen(ScreenId::WebLink)->window();
     QCOMPARE(window->minimumSize(), window->maximumSize());
     QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(window->geometry().topLeft(), QPoint(2130 / 15, 1695 / 15));
   }
 
   void inputScreenTextsBreakAtTheirLines() {
-    const Screen *s = everyScreen().screen(ScreenId::Form1);
+    const Screen *s = everyScreen().screen(ScreenId::Input);
     QString about = s->text("Text2");
     QCOMPARE(about.count('\n'), 8);
     QVERIFY(about.contains("like 1\" \nby 1\"  softwood"));
@@ -140,12 +142,12 @@ private slots:
   }
 
   void calculationCaptionsKeepTheirSpaces() {
-    const Screen *s = everyScreen().screen(ScreenId::Form2);
+    const Screen *s = everyScreen().screen(ScreenId::ImperialCalculation);
     QCOMPARE(s->text("Text29"), "FOR A  DIAMETER OF");
     QCOMPARE(s->text("Text2"), "HALF POWER BEAMWIDTH IS ");
     QCOMPARE(s->text("Text35"), "THE MAXIMUM MESH SIZE SHOULD BE");
     QCOMPARE(s->text("Command5"), "Print X, Y");
-    QCOMPARE(everyScreen().screen(ScreenId::Form3)->text("Command5"), "PRINT X,Y");
+    QCOMPARE(everyScreen().screen(ScreenId::MetricCalculation)->text("Command5"), "PRINT X,Y");
   }
 
   void windowTitles() {

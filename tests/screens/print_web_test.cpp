@@ -69,18 +69,18 @@ private slots:
     QFETCH(QStringList, texts);
     Program p;
     p.inputs("0.4", "4", freq);
-    p.click(ScreenId::Form1, "Command1");
-    p.click(ScreenId::Form2, "Command2");
+    p.click(ScreenId::Input, "Command1");
+    p.click(ScreenId::ImperialCalculation, "Command2");
     const char *fields[] = {"Text24", "Text2",  "Text4",  "Text7",  "Text8", "Text12",
                             "Text14", "Text16", "Text17", "Text20", "Text22"};
     for (int i = 0; i < texts.size(); ++i)
-      QCOMPARE(p.text(ScreenId::Form4, fields[i]), texts[i]);
+      QCOMPARE(p.text(ScreenId::CoffeeCan, fields[i]), texts[i]);
     // a new frequency leaves the loaded screen as it is
     p.inputs("0.4", "4", "5760");
-    p.click(ScreenId::Form1, "Command1");
-    p.click(ScreenId::Form2, "Command2");
-    QCOMPARE(p.text(ScreenId::Form4, "Text24"), texts[0]);
-    QCOMPARE(p.text(ScreenId::Form4, "Text2"), texts[1]);
+    p.click(ScreenId::Input, "Command1");
+    p.click(ScreenId::ImperialCalculation, "Command2");
+    QCOMPARE(p.text(ScreenId::CoffeeCan, "Text24"), texts[0]);
+    QCOMPARE(p.text(ScreenId::CoffeeCan, "Text2"), texts[1]);
   }
 
   void printListsFillSixColumns_data() {
@@ -99,9 +99,9 @@ private slots:
     QFETCH(QString, last);
     Program p;
     p.inputs("0.4", dia, "2304");
-    p.click(ScreenId::Form1, metric ? "Command2" : "Command1");
-    p.click(metric ? ScreenId::Form3 : ScreenId::Form2, "Command5");
-    const ScreenId id = metric ? ScreenId::Form6 : ScreenId::Form5;
+    p.click(ScreenId::Input, metric ? "Command2" : "Command1");
+    p.click(metric ? ScreenId::MetricCalculation : ScreenId::ImperialCalculation, "Command5");
+    const ScreenId id = metric ? ScreenId::MetricPrint : ScreenId::ImperialPrint;
     const RowListModel *model = p.screen(id)->rows();
     QCOMPARE(model->rowCount(), rows);
     QCOMPARE(model->rowText(rows - 1), last);
@@ -134,11 +134,11 @@ private slots:
       return printer;
     });
     p.inputs("0.4", "60", "2304");
-    p.click(ScreenId::Form1, "Command1");
-    p.click(ScreenId::Form2, "Command5");
-    QWidget *window = p.screen(ScreenId::Form5)->window();
+    p.click(ScreenId::Input, "Command1");
+    p.click(ScreenId::ImperialCalculation, "Command5");
+    QWidget *window = p.screen(ScreenId::ImperialPrint)->window();
     QCoreApplication::processEvents();
-    p.click(ScreenId::Form5, "Command2");
+    p.click(ScreenId::ImperialPrint, "Command2");
     QVERIFY(p.reports.isEmpty());
 
     // The page at 96 dpi: the window's image at its own size.
@@ -170,11 +170,11 @@ private slots:
     Program p;
     p.screens->setPrinterFactory([] { return std::unique_ptr<QPrinter>(); });
     p.inputs("0.4", "1.2", "2304");
-    p.click(ScreenId::Form1, "Command2");
-    p.click(ScreenId::Form3, "Command5");
-    p.click(ScreenId::Form6, "Command1");
+    p.click(ScreenId::Input, "Command2");
+    p.click(ScreenId::MetricCalculation, "Command5");
+    p.click(ScreenId::MetricPrint, "Command1");
     QCOMPARE(p.reports.size(), 1);
-    QVERIFY(p.loaded(ScreenId::Form6));
+    QVERIFY(p.loaded(ScreenId::MetricPrint));
     QCOMPARE(p.exits, 0);
   }
 
@@ -184,31 +184,31 @@ private slots:
     QDesktopServices::setUrlHandler("https", &catcher, "open");
     Program p;
     p.inputs("0.4", "4", "2304");
-    p.click(ScreenId::Form1, "Command1");
-    p.click(ScreenId::Form2, "Command1");
-    QCOMPARE(p.text(ScreenId::Web, "lblWebPage"), webPageAddress());
+    p.click(ScreenId::Input, "Command1");
+    p.click(ScreenId::ImperialCalculation, "Command1");
+    QCOMPARE(p.text(ScreenId::WebLink, "lblWebPage"), webPageAddress());
     QVERIFY(!webPageAddress().endsWith('/'));
-    p.click(ScreenId::Web, "lblWebPage");
-    p.click(ScreenId::Web, "lblWebPage");
+    p.click(ScreenId::WebLink, "lblWebPage");
+    p.click(ScreenId::WebLink, "lblWebPage");
     QDesktopServices::unsetUrlHandler("http");
     QDesktopServices::unsetUrlHandler("https");
     QCOMPARE(catcher.urls.size(), 2);
     QCOMPARE(catcher.urls.front(), QUrl(webPageAddress() + "/"));
-    QVERIFY(p.loaded(ScreenId::Web));
+    QVERIFY(p.loaded(ScreenId::WebLink));
     QVERIFY(p.reports.isEmpty());
   }
 
   void onlyTheLinkHasTheHand() {
     Program p;
     p.inputs("0.4", "4", "2304");
-    p.click(ScreenId::Form1, "Command1");
-    p.click(ScreenId::Form2, "Command1");
-    QWidget *link = p.screen(ScreenId::Web)->control("lblWebPage");
+    p.click(ScreenId::Input, "Command1");
+    p.click(ScreenId::ImperialCalculation, "Command1");
+    QWidget *link = p.screen(ScreenId::WebLink)->control("lblWebPage");
     QCOMPARE(link->cursor().shape(), Qt::BitmapCursor);
     QCOMPARE(link->cursor().hotSpot(), QPoint(13, 9));
     QCOMPARE(link->cursor().pixmap().size(), QSize(32, 32));
     for (const char *label : {"Label1", "Label2"})
-      QVERIFY(!p.screen(ScreenId::Web)->control(label)->testAttribute(Qt::WA_SetCursor));
+      QVERIFY(!p.screen(ScreenId::WebLink)->control(label)->testAttribute(Qt::WA_SetCursor));
     QVERIFY(link->font().underline());
   }
 };

@@ -22,7 +22,7 @@ struct Program {
   Program() {
     screens->setReporter([this](const QString &message) { reports << message; });
     screens->setExitHandler([this] { ++exits; });
-    screens->show(ScreenId::Form1);
+    screens->openScreen(ScreenId::Input);
   }
 
   Screen *screen(ScreenId id) const { return screens->screen(id); }
@@ -31,7 +31,7 @@ struct Program {
     return screen(id)->text(QString::fromLatin1(control));
   }
   void type(const char *control, const QString &text) {
-    auto *edit = qobject_cast<QLineEdit *>(screen(ScreenId::Form1)->control(control));
+    auto *edit = qobject_cast<QLineEdit *>(screen(ScreenId::Input)->control(control));
     QVERIFY(edit);
     edit->setText(text);
   }

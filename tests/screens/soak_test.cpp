@@ -37,9 +37,9 @@ long residentKiB() {
 
 // What the core alone writes for a design: the reference each screen must show.
 struct Expected : FieldSink {
-  std::map<std::string, std::string> fields;
+  std::map<Field, std::string> fields;
   std::vector<std::string> rows;
-  void setText(std::string_view f, std::string_view t) override { fields[std::string(f)] = t; }
+  void setText(Field f, std::string_view t) override { fields[f] = t; }
   void appendRow(std::string_view r) override { rows.emplace_back(r); }
 };
 
@@ -76,9 +76,9 @@ private slots:
       DesignValues design;
       storeInputs(design, fd.toStdString(), dia.toStdString(), freq.toStdString());
 
-      const ScreenId calc = metric ? ScreenId::Form3 : ScreenId::Form2;
-      const ScreenId print = metric ? ScreenId::Form6 : ScreenId::Form5;
-      p.click(ScreenId::Form1, metric ? "Command2" : "Command1");
+      const ScreenId calc = metric ? ScreenId::MetricCalculation : ScreenId::ImperialCalculation;
+      const ScreenId print = metric ? ScreenId::MetricPrint : ScreenId::ImperialPrint;
+      p.click(ScreenId::Input, metric ? "Command2" : "Command1");
       p.click(calc, "Command2"); // coffee can
       p.click(calc, "Command5"); // print screen
       p.click(calc, "Command1"); // web link screen
@@ -91,17 +91,17 @@ private slots:
       d = design;
       metric ? listMetricPrint(d, list) : listImperialPrint(d, list);
       for (const auto &[field, text] : figures.fields)
-        QCOMPARE(p.text(calc, field.c_str()), QString::fromStdString(text));
+        QCOMPARE(p.screen(calc)->text(field), QString::fromStdString(text));
       for (const auto &[field, text] : can.fields)
-        QCOMPARE(p.text(ScreenId::Form4, field.c_str()), QString::fromStdString(text));
+        QCOMPARE(p.screen(ScreenId::CoffeeCan)->text(field), QString::fromStdString(text));
       const RowListModel *rows = p.screen(print)->rows();
       QCOMPARE(rows->rowCount(), int(list.rows.size()));
       QCOMPARE(rows->rowText(rows->rowCount() - 1), QString::fromStdString(list.rows.back()));
       QCOMPARE(p.screen(calc)->rows()->rowCount(), int(figures.rows.size()));
 
-      for (ScreenId id : {calc, ScreenId::Form4, print, ScreenId::Web})
+      for (ScreenId id : {calc, ScreenId::CoffeeCan, print, ScreenId::WebLink})
         p.close(id);
-      p.click(ScreenId::Form1, metric ? "Command2" : "Command1");
+      p.click(ScreenId::Input, metric ? "Command2" : "Command1");
       p.click(calc, "Command3"); // RETURN
       p.close(calc);
       settle();
