@@ -10,13 +10,13 @@
 #include "row_list_model.h"
 #include "screen.h"
 #include "screen_set.h"
+#include "screen_style.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
-#include <QStyleFactory>
 #include <QTest>
 #include <QWindow>
 
@@ -68,7 +68,7 @@ int startAndQuit(const std::string &mode) {
     window->show();
     shown = window.get();
   } else { // as the program's own main does
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    useScreenStyle();
     screens = std::make_unique<ScreenSet>();
     screens->openScreen(ScreenId::Input);
     shown = screens->screen(ScreenId::Input)->window();
@@ -152,7 +152,7 @@ private:
 
 int table(int argc, char **argv) {
   QApplication app(argc, argv);
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+  useScreenStyle();
   const double bare = startupMs("bare", 15), text = startupMs("text", 15),
                ours = startupMs("app", 15);
 
@@ -162,19 +162,24 @@ int table(int argc, char **argv) {
   rows.push_back({"Form2 load + show (0.4, 4 ft, 2304 MHz)",
                   d.medianClick(ScreenId::Input, "Command1", ScreenId::ImperialCalculation), 16});
   rows.push_back({"Form4 load + show (2304 MHz)",
-                  d.medianClick(ScreenId::ImperialCalculation, "Command2", ScreenId::CoffeeCan), 16});
+                  d.medianClick(ScreenId::ImperialCalculation, "Command2", ScreenId::CoffeeCan),
+                  16});
   rows.push_back({"Form5 load + show (4 ft)",
-                  d.medianClick(ScreenId::ImperialCalculation, "Command5", ScreenId::ImperialPrint), 16});
-  rows.push_back({"web show", d.medianClick(ScreenId::ImperialCalculation, "Command1", ScreenId::WebLink), 16});
+                  d.medianClick(ScreenId::ImperialCalculation, "Command5", ScreenId::ImperialPrint),
+                  16});
+  rows.push_back({"web show",
+                  d.medianClick(ScreenId::ImperialCalculation, "Command1", ScreenId::WebLink), 16});
   rows.push_back({"Form1 show again (RETURN)",
                   d.medianClick(ScreenId::ImperialCalculation, "Command3", ScreenId::Input), 16});
   d.inputs("0.4", "1.2", "2304");
   rows.push_back({"Form3 load + show (0.4, 1.2 m, 2304 MHz)",
                   d.medianClick(ScreenId::Input, "Command2", ScreenId::MetricCalculation), 16});
   rows.push_back({"Form6 load + show (1.2 m)",
-                  d.medianClick(ScreenId::MetricCalculation, "Command5", ScreenId::MetricPrint), 16});
-  for (ScreenId id : {ScreenId::ImperialCalculation, ScreenId::MetricCalculation, ScreenId::CoffeeCan, ScreenId::ImperialPrint,
-                      ScreenId::MetricPrint, ScreenId::WebLink})
+                  d.medianClick(ScreenId::MetricCalculation, "Command5", ScreenId::MetricPrint),
+                  16});
+  for (ScreenId id :
+       {ScreenId::ImperialCalculation, ScreenId::MetricCalculation, ScreenId::CoffeeCan,
+        ScreenId::ImperialPrint, ScreenId::MetricPrint, ScreenId::WebLink})
     d.close(id);
 
   d.inputs("0.4", "7723.4", "2304");
@@ -184,7 +189,8 @@ int table(int argc, char **argv) {
   d.inputs("0.4", "166667", "2304"); // Form2 stays loaded; Form5 lists the new diameter
   d.timeClick(ScreenId::Input, "Command1", ScreenId::ImperialCalculation);
   rows.push_back({"Form5 with a 1,000,002-row listing",
-                  d.timeClick(ScreenId::ImperialCalculation, "Command5", ScreenId::ImperialPrint), 2000});
+                  d.timeClick(ScreenId::ImperialCalculation, "Command5", ScreenId::ImperialPrint),
+                  2000});
   const int printRows = d.rows(ScreenId::ImperialPrint);
 
   std::printf("%-48s %10s %10s\n", "measure", "ms", "target");

@@ -18,9 +18,6 @@
 #include <QPrinter>
 #include <QUrl>
 
-// The pictures are compiled into this library; a static library must register them.
-static void registerPictures() { Q_INIT_RESOURCE(art); }
-
 namespace dishwright {
 namespace {
 
@@ -107,9 +104,7 @@ ScreenSet::ScreenSet()
     : report_([](const QString &message) {
         QMessageBox::critical(nullptr, QStringLiteral("dishwright"), message);
       }),
-      exit_([] { QCoreApplication::exit(0); }), printer_(defaultPrinter) {
-  registerPictures();
-}
+      exit_([] { QCoreApplication::exit(0); }), printer_(defaultPrinter) {}
 
 ScreenSet::~ScreenSet() = default;
 

@@ -1,8 +1,7 @@
 #include "web_screen.h"
 
-#include <QBitmap>
-#include <QCursor>
-#include <QPixmap>
+#include "link_cursor.h"
+
 #include <QWidget>
 
 #ifndef DISHWRIGHT_WEB_ADDRESS
@@ -26,18 +25,12 @@ const std::vector<ControlSpec> kControls{
 };
 // clang-format on
 
-// The pointing hand; its hot spot is the tip of the index finger.
-constexpr int kHandHotX = 13, kHandHotY = 9;
-
 } // namespace
 
 QString webPageAddress() { return QStringLiteral(DISHWRIGHT_WEB_ADDRESS); }
 
 WebScreen::WebScreen() : Screen(kWindow, kControls) {}
 
-void WebScreen::arrange() {
-  control("lblWebPage")
-      ->setCursor(QCursor(QPixmap(QStringLiteral(":/art/hand_cursor.png")), kHandHotX, kHandHotY));
-}
+void WebScreen::arrange() { control("lblWebPage")->setCursor(linkCursor()); }
 
 } // namespace dishwright

@@ -1,8 +1,8 @@
 #include "screen_fixture.h"
+#include "screen_style.h"
 
 #include <QApplication>
 #include <QFontInfo>
-#include <QStyleFactory>
 #include <QTest>
 #include <QTextEdit>
 
@@ -57,7 +57,7 @@ class LayoutTest : public QObject {
   Q_OBJECT
 
 private slots:
-  void initTestCase() { QApplication::setStyle(QStyleFactory::create("Windows")); }
+  void initTestCase() { useScreenStyle(); }
 
   void tabOrderAndFirstFocus_data() {
     QTest::addColumn<int>("screen");

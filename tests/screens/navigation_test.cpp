@@ -1,9 +1,9 @@
 #include "screen_fixture.h"
+#include "screen_style.h"
 
 #include "form4.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 #include <QTest>
 
 namespace dishwright {
@@ -13,7 +13,7 @@ class NavigationTest : public QObject {
   Q_OBJECT
 
 private slots:
-  void initTestCase() { QApplication::setStyle(QStyleFactory::create("Windows")); }
+  void initTestCase() { useScreenStyle(); }
 
   void startShowsOnlyTheInputScreen() {
     Program p;

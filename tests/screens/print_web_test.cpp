@@ -1,4 +1,5 @@
 #include "screen_fixture.h"
+#include "screen_style.h"
 
 #include "form4.h"
 #include "row_list_model.h"
@@ -11,7 +12,6 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QScrollBar>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -52,7 +52,7 @@ class PrintWebTest : public QObject {
   Q_OBJECT
 
 private slots:
-  void initTestCase() { QApplication::setStyle(QStyleFactory::create("Windows")); }
+  void initTestCase() { useScreenStyle(); }
 
   void coffeeCanExamples_data() {
     QTest::addColumn<QString>("freq");

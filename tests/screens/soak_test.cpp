@@ -1,4 +1,5 @@
 #include "screen_fixture.h"
+#include "screen_style.h"
 
 #include "coffee_can.h"
 #include "dish_figures.h"
@@ -7,7 +8,6 @@
 #include "row_list_model.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 #include <QTest>
 
 #include <fstream>
@@ -61,7 +61,7 @@ class SoakTest : public QObject {
   Q_OBJECT
 
 private slots:
-  void initTestCase() { QApplication::setStyle(QStyleFactory::create("Windows")); }
+  void initTestCase() { useScreenStyle(); }
 
   void manyCyclesStayRightAndLean() {
     Program p;
