@@ -105,7 +105,8 @@ struct Row {
 class Driver {
 public:
   Driver() {
-    screens_.setReporter([](const QString &m) { std::printf("report: %s\n", qPrintable(m)); });
+    screens_.setReporter(
+        [](QWidget *, const QString &m) { std::printf("report: %s\n", qPrintable(m)); });
     screens_.setExitHandler([] {});
     screens_.openScreen(ScreenId::Input);
   }

@@ -18,4 +18,20 @@ const char *kindName(ErrorKind kind) {
 
 CalcError::CalcError(ErrorKind kind) : std::runtime_error(kindName(kind)), kind_(kind) {}
 
+CalcError CalcError::whileReading(std::string detail) const {
+  CalcError e = *this;
+  if (e.detail_.empty()) {
+    e.detail_ = std::move(detail);
+    e.reading_ = true;
+  }
+  return e;
+}
+
+CalcError CalcError::whileWorkingOut(const std::string &activity, const std::string &inputs) const {
+  CalcError e = *this;
+  if (e.detail_.empty())
+    e.detail_ = "while working out " + activity + ": " + inputs;
+  return e;
+}
+
 } // namespace dishwright

@@ -1,6 +1,8 @@
 #include "coffee_can.h"
 
 #include "arith.h"
+#include "calc_error.h"
+#include "failure_words.h"
 #include "number_text.h"
 
 #include <utility>
@@ -47,20 +49,25 @@ constexpr double kLongestCanWavelengths = 3;
 // The probe stands a quarter of a wavelength in the can from the closed back.
 constexpr double kProbePositionWavelengths = 0.25;
 
-void computeCan(float freq, CoffeeCanValues &c) {
+// `step` names what is being worked out, for the words of a failure.
+void computeCan(float freq, CoffeeCanValues &c, const char *&step) {
   Arith a;
   CanStore set(a);
+  step = "the can's inside diameter";
   set(c.idin, a.mul(a.mul(a.div(kSpeedOfLightFeetPerMicrosecond, freq), kCanDiameterWavelengths),
                     kInchesPerFoot));
   set(c.idcm, a.mul(a.mul(a.div(kSpeedOfLightMetresPerMicrosecond, freq), kCanDiameterWavelengths),
                     kCmPerMetre));
+  step = "the probe length";
   set(c.antin, a.mul(a.div(kQuarterWaveProbeFeetMHz, freq), kInchesPerFoot));
   set(c.antcm, a.mul(c.antin, kCmPerInch));
   // The cutoff term 6917.26 / idin is subtracted as it stands, not squared: the
   // feed dimensions builders already work from were made with this form.
+  step = "the wavelength in the can";
   double root = a.sqrt(a.sub(a.mul(freq, freq), a.div(kTe11CutoffMHzInches, c.idin)));
   set(c.lambda, a.div(kSpeedOfLightInchesMHz, root));
   // Doubled by an addition: exact, where a product might tempt a later "x 2.0f".
+  step = "the can's lengths and the probe position";
   set(c.milin, a.add(c.lambda, c.lambda));
   set(c.malin, a.mul(c.lambda, kLongestCanWavelengths));
   set(c.milcm, a.mul(c.milin, kCmPerInch));
@@ -73,7 +80,12 @@ void computeCan(float freq, CoffeeCanValues &c) {
 
 void loadCoffeeCan(const DesignValues &design, CoffeeCanValues &can, FieldSink &sink) {
   sink.setText(Field::Frequency, singleToText(design.freq));
-  computeCan(design.freq, can);
+  const char *step = "";
+  try {
+    computeCan(design.freq, can, step);
+  } catch (const CalcError &e) {
+    throw e.whileWorkingOut(step, frequencyWords(design.freq));
+  }
   const std::pair<Field, float> fields[] = {
       {Field::CanDiameterInches, can.idin},   {Field::CanDiameterCm, can.idcm},
       {Field::ShortestCanInches, can.milin},  {Field::LongestCanInches, can.malin},

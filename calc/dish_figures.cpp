@@ -1,6 +1,7 @@
 #include "dish_figures.h"
 
 #include "arith.h"
+#include "failure_words.h"
 #include "number_text.h"
 #include "profile.h"
 
@@ -43,32 +44,46 @@ constexpr FigureUnits kMetric{kWavelengthMmMHz, kGainMetresGHzDb, kBeamwidthDegG
 
 void computeFigures(const FigureUnits &units, DesignValues &v, FieldSink &sink) {
   Arith a;
+  const bool metric = &units == &kMetric;
   sink.setText(Field::Frequency, singleToText(v.freq));
   sink.setText(Field::Diameter, singleToText(v.dia));
   sink.setText(Field::MeshUnit, units.meshUnit);
   sink.setText(Field::DiameterUnit, units.diameterUnit);
 
-  v.mesh = a.store(a.div(a.div(units.wavelengthNumerator, v.freq), kMeshPerWavelength));
-  a.test();
+  workingOut(
+      "the mesh size", [&] { return frequencyWords(v.freq); },
+      [&] {
+        v.mesh = a.store(a.div(a.div(units.wavelengthNumerator, v.freq), kMeshPerWavelength));
+        a.test();
+      });
   sink.setText(Field::MeshSize, singleToText(v.mesh));
 
-  // ln(x) / ln(10), not log10: the quotient of the two logarithms is what the
-  // stored decibels were worked out from, and log10 may differ in the last bit.
-  v.dbdia = a.store(a.mul(a.div(a.ln(v.dia), a.ln(kLogBase)), kDecibelsPerDecade));
-  a.test();
-  double ghz = a.div(v.freq, kMHzPerGHz);
-  a.test();
-  v.dbfreq = a.store(a.mul(a.div(a.ln(ghz), a.ln(kLogBase)), kDecibelsPerDecade));
-  a.test();
-  v.dbsum = a.store(a.add(v.dbfreq, v.dbdia));
-  a.test();
-  v.gain = a.store(a.add(v.dbsum, units.gainConstant));
-  a.test();
+  workingOut(
+      "the gain", [&] { return diameterWords(v.dia, metric) + " and " + frequencyWords(v.freq); },
+      [&] {
+        // ln(x) / ln(10), not log10: the quotient of the two logarithms is what the
+        // stored decibels were worked out from, and log10 may differ in the last bit.
+        v.dbdia = a.store(a.mul(a.div(a.ln(v.dia), a.ln(kLogBase)), kDecibelsPerDecade));
+        a.test();
+        double ghz = a.div(v.freq, kMHzPerGHz);
+        a.test();
+        v.dbfreq = a.store(a.mul(a.div(a.ln(ghz), a.ln(kLogBase)), kDecibelsPerDecade));
+        a.test();
+        v.dbsum = a.store(a.add(v.dbfreq, v.dbdia));
+        a.test();
+        v.gain = a.store(a.add(v.dbsum, units.gainConstant));
+        a.test();
+      });
   sink.setText(Field::Gain, singleToText(v.gain));
 
-  // GHz is worked out afresh here, as a double, and never stored.
-  v.beam = a.store(a.div(units.beamNumerator, a.mul(a.div(v.freq, kMHzPerGHz), v.dia)));
-  a.test();
+  workingOut(
+      "the beamwidth",
+      [&] { return frequencyWords(v.freq) + " and " + diameterWords(v.dia, metric); },
+      [&] {
+        // GHz is worked out afresh here, as a double, and never stored.
+        v.beam = a.store(a.div(units.beamNumerator, a.mul(a.div(v.freq, kMHzPerGHz), v.dia)));
+        a.test();
+      });
   sink.setText(Field::Beamwidth, singleToText(v.beam));
 }
 

@@ -2,10 +2,16 @@
 #pragma once
 
 #include "design_values.h"
+#include "field_sink.h"
 
 #include <string_view>
 
 namespace dishwright {
+
+// Reads the text of an input field (f/D ratio, diameter or frequency) as a single.
+// A text that fails throws CalcError naming the field and its text:
+// `the diameter "abc" is not a number`, `the frequency "1e39" is too large`.
+float readInput(Field field, std::string_view text);
 
 // Reads the f/D, diameter and frequency texts in that order, storing each value
 // as soon as it is read. A text that fails stops the step there (CalcError), so

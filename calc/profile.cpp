@@ -2,6 +2,7 @@
 
 #include "arith.h"
 #include "calc_error.h"
+#include "failure_words.h"
 #include "number_text.h"
 
 #include <cstdint>
@@ -68,49 +69,81 @@ void storeDepth(Arith &a, const ProfileUnits &u, DesignValues &v, double squared
   v.*u.depth = roundThreePlaces(v.*u.depth);
 }
 
+// Which step of a listing is running, for the words of a failure.
+struct ListingStep {
+  enum { Limit, Focal, Depth } step = Limit;
+  double x = 0; // the row's X
+};
+
+CalcError describe(const CalcError &e, const ListingStep &at, const ProfileUnits &u,
+                   const DesignValues &v) {
+  const bool metric = !u.imperial;
+  if (at.step == ListingStep::Limit)
+    return e.whileWorkingOut("the number of profile rows", diameterWords(v.dia, metric));
+  std::string activity = "the focal length";
+  if (at.step == ListingStep::Depth)
+    activity =
+        "the depth at X = " + singleToText(static_cast<float>(at.x)) + (metric ? " cm" : " inches");
+  return e.whileWorkingOut(activity, fdWords(v.fd) + " and " + diameterWords(v.dia, metric));
+}
+
 void listProfile(const ProfileUnits &u, DesignValues &v, FieldSink &sink) {
   Arith a;
-  double scaled = a.mul(v.dia, u.perDiameterUnit);
-  a.test();
-  double half = a.mul(scaled, kRadiusPerDiameter);
-  a.test();
-  const std::int32_t limit = wholeNumber(half);
-  std::string row;
-  for (std::int32_t x = 1; x <= limit; x = checked(std::int64_t{x} + u.step)) {
-    storeFocal(a, u, v);
-    std::int32_t squared = checked(std::int64_t{x} * x);
-    double divisor = depthDivisor(a, u, v);
+  ListingStep at;
+  try {
+    double scaled = a.mul(v.dia, u.perDiameterUnit);
     a.test();
-    storeDepth(a, u, v, squared, divisor);
-    row.assign(intToText(x)).append("....");
-    appendSingleText(row, v.*u.depth);
-    sink.appendRow(row);
+    double half = a.mul(scaled, kRadiusPerDiameter);
+    a.test();
+    const std::int32_t limit = wholeNumber(half);
+    std::string row;
+    for (std::int32_t x = 1; x <= limit; x = checked(std::int64_t{x} + u.step)) {
+      at = {ListingStep::Focal, double(x)};
+      storeFocal(a, u, v);
+      at.step = ListingStep::Depth;
+      std::int32_t squared = checked(std::int64_t{x} * x);
+      double divisor = depthDivisor(a, u, v);
+      a.test();
+      storeDepth(a, u, v, squared, divisor);
+      row.assign(intToText(x)).append("....");
+      appendSingleText(row, v.*u.depth);
+      sink.appendRow(row);
+    }
+  } catch (const CalcError &e) {
+    throw describe(e, at, u, v);
   }
 }
 
 void listPrint(const ProfileUnits &u, DesignValues &v, FieldSink &sink) {
   Arith a;
-  double scaled = a.mul(v.dia, u.perDiameterUnit);
-  a.test();
-  double half = a.mul(scaled, kRadiusPerDiameter);
-  a.test();
-  const float limit = a.store(half);
-  a.test();
-  if (limit >= u.printBound)
-    throw CalcError(ErrorKind::Overflow);
-  float &x = v.*u.counter;
-  std::string row;
-  for (x = 1.0f; x <= limit;) {
-    storeFocal(a, u, v);
-    double squared = a.mul(x, x);
-    storeDepth(a, u, v, squared, depthDivisor(a, u, v));
-    row.clear();
-    appendSingleText(row, x);
-    row.append("....");
-    appendSingleText(row, v.*u.depth);
-    sink.appendRow(row);
-    x = a.store(a.add(x, u.step));
+  ListingStep at;
+  try {
+    double scaled = a.mul(v.dia, u.perDiameterUnit);
     a.test();
+    double half = a.mul(scaled, kRadiusPerDiameter);
+    a.test();
+    const float limit = a.store(half);
+    a.test();
+    if (limit >= u.printBound)
+      throw CalcError(ErrorKind::Overflow);
+    float &x = v.*u.counter;
+    std::string row;
+    for (x = 1.0f; x <= limit;) {
+      at = {ListingStep::Focal, x};
+      storeFocal(a, u, v);
+      at.step = ListingStep::Depth;
+      double squared = a.mul(x, x);
+      storeDepth(a, u, v, squared, depthDivisor(a, u, v));
+      row.clear();
+      appendSingleText(row, x);
+      row.append("....");
+      appendSingleText(row, v.*u.depth);
+      sink.appendRow(row);
+      x = a.store(a.add(x, u.step));
+      a.test();
+    }
+  } catch (const CalcError &e) {
+    throw describe(e, at, u, v);
   }
 }
 

@@ -7,7 +7,9 @@
 #include "number_text.h"
 #include "profile.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <ostream>
 #include <string>
 
@@ -19,7 +21,7 @@ const char kUsage[] =
     "       dishwright-calc meters FD DIA FREQ        figures and profile, DIA in metres\n"
     "       dishwright-calc print feet|meters FD DIA  the profile of the print screen\n"
     "       dishwright-calc can FREQ                  the coffee-can feed\n"
-    "       dishwright-calc --help\n"
+    "       dishwright-calc --help | -h | --version | -V\n"
     "FD is the focal length over the diameter, FREQ is in MHz. Every number is read\n"
     "as the input screen reads it: \" 4 \", \"4.5e1\" and \"-2\" are numbers.\n";
 
@@ -106,7 +108,47 @@ private:
   std::ostream &out_;
 };
 
-void runScreen(const std::vector<std::string> &args, bool metric, std::ostream &out) {
+// Wrong usage: what was wrong, said before the usage.
+struct UsageError {
+  std::string what;
+};
+
+// Checks the count of arguments after the command's own words against `names`,
+// the arguments' names separated by blanks.
+void expectArguments(const std::vector<std::string> &args, std::size_t words,
+                     const std::string &names) {
+  const std::size_t given = args.size() - words;
+  const auto wanted = static_cast<std::size_t>(std::count(names.begin(), names.end(), ' ') + 1);
+  if (given == wanted)
+    return;
+  std::string command = args[0];
+  for (std::size_t i = 1; i < words; ++i)
+    command += ' ' + args[i];
+  std::string what = command + " takes " + std::to_string(wanted) +
+                     (wanted == 1 ? " argument (" : " arguments (") + names + "), " +
+                     std::to_string(given) + " given: ";
+  if (given < wanted) {
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < given; ++i)
+      at = names.find(' ', at) + 1;
+    what += names.substr(at, names.find(' ', at) - at) + " is missing";
+  } else {
+    what += "\"" + args[words + wanted] + "\" is one too many";
+  }
+  throw UsageError{what};
+}
+
+bool metricUnit(const std::vector<std::string> &args) {
+  if (args.size() < 2)
+    throw UsageError{"print needs a unit: feet or meters"};
+  if (args[1] != "feet" && args[1] != "meters")
+    throw UsageError{"unknown unit \"" + args[1] + "\" (feet or meters)"};
+  return args[1] == "meters";
+}
+
+void runScreen(const std::vector<std::string> &args, std::ostream &out) {
+  expectArguments(args, 1, "FD DIA FREQ");
+  const bool metric = args[0] == "meters";
   DesignValues values;
   storeInputs(values, args[1], args[2], args[3]);
   ScreenPrinter printer(out, metric ? "IN CMS" : "IN INCHES");
@@ -116,10 +158,12 @@ void runScreen(const std::vector<std::string> &args, bool metric, std::ostream &
     loadImperialScreen(values, printer);
 }
 
-void runPrint(const std::vector<std::string> &args, bool metric, std::ostream &out) {
+void runPrint(const std::vector<std::string> &args, std::ostream &out) {
+  const bool metric = metricUnit(args);
+  expectArguments(args, 2, "FD DIA");
   DesignValues values;
-  values.fd = textToSingle(args[2]);
-  values.dia = textToSingle(args[3]);
+  values.fd = readInput(Field::FdRatio, args[2]);
+  values.dia = readInput(Field::Diameter, args[3]);
   out << "profile: " << (metric ? "IN CMS" : "IN INCHES") << '\n';
   RowPrinter printer(out);
   if (metric)
@@ -129,36 +173,56 @@ void runPrint(const std::vector<std::string> &args, bool metric, std::ostream &o
 }
 
 void runCan(const std::vector<std::string> &args, std::ostream &out) {
+  expectArguments(args, 1, "FREQ");
   DesignValues values;
-  values.freq = textToSingle(args[1]);
+  values.freq = readInput(Field::Frequency, args[1]);
   CoffeeCanValues can;
   CanPrinter printer(out);
   loadCoffeeCan(values, can, printer);
   printer.printDimensions();
 }
 
+void runCommand(const std::vector<std::string> &args, std::ostream &out) {
+  if (args.empty())
+    throw UsageError{"no command given"};
+  const std::string &command = args[0];
+  if (command == "feet" || command == "meters")
+    runScreen(args, out);
+  else if (command == "print")
+    runPrint(args, out);
+  else if (command == "can")
+    runCan(args, out);
+  else
+    throw UsageError{"unknown command \"" + command + "\""};
+}
+
+// "error: <kind>", then what failed: the kind's words stay first for scripts.
+std::string errorLine(const CalcError &e) {
+  std::string line = std::string("error: ") + kindName(e.kind());
+  if (!e.detail().empty())
+    line += (e.readingField() ? ": " : " ") + e.detail();
+  return line;
+}
+
 } // namespace
 
 int runCli(const std::vector<std::string> &args, std::ostream &out, std::ostream &err) {
-  const std::string command = args.empty() ? "" : args[0];
-  const std::size_t n = args.size();
-  const bool unit = n > 1 && (args[1] == "feet" || args[1] == "meters");
+  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    out << kUsage;
+    return 0;
+  }
+  if (args.size() == 1 && (args[0] == "--version" || args[0] == "-V")) {
+    out << "dishwright-calc " << DISHWRIGHT_VERSION << '\n';
+    return 0;
+  }
   try {
-    if (command == "--help" && n == 1)
-      out << kUsage;
-    else if ((command == "feet" || command == "meters") && n == 4)
-      runScreen(args, command == "meters", out);
-    else if (command == "print" && unit && n == 4)
-      runPrint(args, args[1] == "meters", out);
-    else if (command == "can" && n == 2)
-      runCan(args, out);
-    else {
-      err << kUsage;
-      return 2;
-    }
+    runCommand(args, out);
+  } catch (const UsageError &e) {
+    err << "dishwright-calc: " << e.what << "\n\n" << kUsage;
+    return 2;
   } catch (const CalcError &e) {
     out.flush();
-    err << "error: " << kindName(e.kind()) << '\n';
+    err << errorLine(e) << '\n';
     return 1;
   }
   out.flush();

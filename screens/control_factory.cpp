@@ -1,9 +1,11 @@
 #include "control_factory.h"
 
 #include "row_list_model.h"
+#include "screen_style.h"
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -11,7 +13,10 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStyle>
 #include <QTextEdit>
+
+#include <limits>
 
 namespace dishwright {
 namespace {
@@ -33,6 +38,36 @@ private:
   std::function<void()> onClick_;
 };
 
+// A text field. It takes a text of any length (a paste is never cut), and shows the
+// start of its text again when the focus leaves it, so no figure is left scrolled.
+class FieldEdit : public QLineEdit {
+public:
+  explicit FieldEdit(QWidget *parent) : QLineEdit(parent) {
+    setMaxLength(std::numeric_limits<int>::max());
+  }
+
+protected:
+  void focusOutEvent(QFocusEvent *event) override {
+    QLineEdit::focusOutEvent(event);
+    setCursorPosition(0);
+  }
+};
+
+// A push button that Enter and the keypad's Enter press, as Space does.
+class ScreenButton : public QPushButton {
+public:
+  using QPushButton::QPushButton;
+
+protected:
+  void keyPressEvent(QKeyEvent *event) override {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier)
+      animateClick();
+    else
+      QPushButton::keyPressEvent(event);
+  }
+};
+
 void applyColours(QWidget *w, const ControlSpec &design, QPalette::ColorRole textRole,
                   QPalette::ColorRole backRole) {
   QPalette p = w->palette();
@@ -44,7 +79,7 @@ void applyColours(QWidget *w, const ControlSpec &design, QPalette::ColorRole tex
 }
 
 QWidget *makeText(const ControlSpec &design, QWidget *parent) {
-  auto *edit = new QLineEdit(parent);
+  auto *edit = new FieldEdit(parent);
   edit->setFont(designFont(design.font)); // before the text, so it is laid out once
   edit->setText(QString::fromUtf8(design.text));
   edit->setAlignment(design.centred ? Qt::AlignHCenter | Qt::AlignVCenter
@@ -131,7 +166,7 @@ QWidget *makeWidget(const ControlSpec &design, QWidget *parent, const ControlHoo
   case Kind::MultiText:
     return makeMultiText(design, parent);
   case Kind::Button: {
-    auto *button = new QPushButton(QString::fromUtf8(design.text), parent);
+    auto *button = new ScreenButton(QString::fromUtf8(design.text), parent);
     button->setAutoDefault(false);
     QObject::connect(button, &QPushButton::clicked, button, [f = hooks.onClick] {
       if (f)
@@ -187,7 +222,7 @@ QFont designFont(const FontSpec &design) {
 }
 
 QColor designColour(Colour colour) {
-  const QPalette p = QApplication::palette();
+  const QPalette p = screenPalette();
   switch (colour) {
   case Colour::Default:
     return {};
@@ -213,6 +248,27 @@ QColor designColour(Colour colour) {
     return QColor(128, 255, 255);
   }
   return {};
+}
+
+void fitFigure(QLineEdit *edit, const FontSpec &design) {
+  // The room the edit gives its text: its width less the frame and its own margin
+  // of two pixels on each side, and one pixel for the cursor.
+  constexpr int kEditMargin = 2;
+  constexpr int kSmallestPixelSize = 6;
+  const int frame = edit->hasFrame()
+                        ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit)
+                        : 0;
+  const QMargins margins = edit->textMargins();
+  const int room =
+      edit->width() - 2 * frame - 2 * kEditMargin - margins.left() - margins.right() - 1;
+  QFont font = designFont(design);
+  for (int size = design.pixelSize; size > kSmallestPixelSize; --size) {
+    font.setPixelSize(size);
+    if (QFontMetrics(font).horizontalAdvance(edit->text()) <= room)
+      break;
+  }
+  edit->setFont(font);
+  edit->setCursorPosition(0);
 }
 
 QWidget *makeControl(const ControlSpec &design, QWidget *parent, const ControlHooks &hooks) {

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <functional>
 
+class QLineEdit;
 class QWidget;
 
 namespace dishwright {
@@ -20,6 +21,10 @@ struct ControlHooks {
   RowListModel *rows = nullptr;  // the model a list control shows
   std::function<void()> onClick; // buttons and links
 };
+
+// Shows the whole of a field's text: the design font when the text fits the field,
+// else the largest smaller size of the same face at which it does.
+void fitFigure(QLineEdit *edit, const FontSpec &design);
 
 // Creates the control as a child of `parent` at its place, with its design text.
 QWidget *makeControl(const ControlSpec &design, QWidget *parent, const ControlHooks &hooks);

@@ -2,10 +2,12 @@
 
 #include "control_factory.h"
 #include "row_list_model.h"
+#include "screen_style.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTextEdit>
@@ -23,6 +25,9 @@ class ScreenWindow : public QWidget {
 
 public:
   explicit ScreenWindow(std::function<void()> onClose) : onClose_(std::move(onClose)) {}
+  // What Enter or Space does when no control has the focus: on the link screen,
+  // whose labels never take it, they open the link.
+  void setActivation(std::function<void()> activate) { activate_ = std::move(activate); }
 
 protected:
   void closeEvent(QCloseEvent *event) override {
@@ -30,9 +35,19 @@ protected:
     if (onClose_)
       onClose_();
   }
+  void keyPressEvent(QKeyEvent *event) override {
+    const int key = event->key();
+    if (activate_ && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+        event->modifiers() == Qt::NoModifier && !event->isAutoRepeat()) {
+      activate_();
+      return;
+    }
+    QWidget::keyPressEvent(event);
+  }
 
 private:
   std::function<void()> onClose_;
+  std::function<void()> activate_;
 };
 
 // Screen readers see each screen as a frame of its own, not as a plain pane.
@@ -77,6 +92,8 @@ void Screen::build() {
   auto *window = new ScreenWindow([this] { emit closedByUser(); });
   window_ = window;
   window->setWindowTitle(QString::fromUtf8(spec_.title));
+  // The screens' own light colours, not the desktop theme's; see screenPalette().
+  window->setPalette(screenPalette());
   // Every control has a design font; the desktop's default font is never needed.
   window->setFont(designFont(kDefaultFont));
   const int width = twipsToPixels(spec_.clientWidth), height = twipsToPixels(spec_.clientHeight);
@@ -106,6 +123,8 @@ void Screen::build() {
     controls_.insert(QString::fromUtf8(design.name), w);
     if (design.field != Field::None)
       fields_.insert(design.field, w);
+    if (design.command == Command::OpenLink)
+      window->setActivation([this] { emit clicked(Command::OpenLink); });
   }
   setTabOrder();
   arrange();
@@ -139,6 +158,9 @@ void Screen::bringToFront() {
   if (focusPending_ && firstFocus_)
     firstFocus_->setFocus(Qt::OtherFocusReason);
   focusPending_ = false;
+  // A minimised window comes back as it was (maximised or not), in front and active.
+  if (window_->isMinimized())
+    window_->setWindowState((window_->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
   window_->show();
   window_->raise();
   window_->activateWindow();
@@ -166,10 +188,15 @@ void Screen::setText(Field field, std::string_view text) {
   QString value = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   if (auto *edit = qobject_cast<QLineEdit *>(w)) {
     edit->setText(value);
-    edit->setCursorPosition(0);
+    fitFigure(edit, specOf(field).font);
   } else if (auto *multi = qobject_cast<QTextEdit *>(w)) {
     multi->setPlainText(value);
   }
+}
+
+const ControlSpec &Screen::specOf(Field field) const {
+  return *std::find_if(controlSpecs_.begin(), controlSpecs_.end(),
+                       [field](const ControlSpec &c) { return c.field == field; });
 }
 
 void Screen::appendRow(std::string_view row) { rows_->appendQuietly(row); }

@@ -68,6 +68,7 @@ public:
 private:
   void build();
   void setTabOrder();
+  const ControlSpec &specOf(Field field) const;
 
   WindowSpec spec_;
   std::vector<ControlSpec> controlSpecs_;

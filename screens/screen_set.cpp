@@ -84,7 +84,7 @@ struct BusyCursor {
   BusyCursor &operator=(const BusyCursor &) = delete;
 };
 
-QString failureMessage(ErrorKind kind) {
+QString kindTitle(ErrorKind kind) {
   switch (kind) {
   case ErrorKind::TypeMismatch:
     return QStringLiteral("Type mismatch");
@@ -98,13 +98,32 @@ QString failureMessage(ErrorKind kind) {
   return QStringLiteral("Error");
 }
 
+// `The diameter "abc" is not a number (Type mismatch).`, or `Division by zero while
+// working out the mesh size: the frequency is 0 MHz.`: the field or the figure,
+// the inputs, and the kind's own name.
+QString failureMessage(const CalcError &e) {
+  const QString title = kindTitle(e.kind());
+  QString detail = QString::fromStdString(e.detail());
+  if (detail.isEmpty())
+    return title;
+  if (e.readingField())
+    return detail.left(1).toUpper() + detail.mid(1) + QStringLiteral(" (") + title +
+           QStringLiteral(").");
+  return title + QLatin1Char(' ') + detail + QLatin1Char('.');
+}
+
+void showFailure(QWidget *over, const QString &message) {
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("dishwright"), message, QMessageBox::Ok,
+                  over);
+  if (over)
+    box.setWindowModality(Qt::WindowModal); // this screen waits; the others go on
+  box.exec();
+}
+
 } // namespace
 
 ScreenSet::ScreenSet()
-    : report_([](const QString &message) {
-        QMessageBox::critical(nullptr, QStringLiteral("dishwright"), message);
-      }),
-      exit_([] { QCoreApplication::exit(0); }), printer_(defaultPrinter) {}
+    : report_(showFailure), exit_([] { QCoreApplication::exit(0); }), printer_(defaultPrinter) {}
 
 ScreenSet::~ScreenSet() = default;
 
@@ -127,14 +146,20 @@ void ScreenSet::openScreen(ScreenId id) {
       slot->load(values_);
     } catch (const CalcError &e) {
       slot->unload();
-      report_(failureMessage(e.kind()));
+      report(failureMessage(e));
       return;
     }
   }
   slot->bringToFront();
 }
 
+void ScreenSet::report(const QString &message) {
+  const Screen *acting = screen(acting_);
+  report_(acting && acting->isLoaded() ? acting->window() : nullptr, message);
+}
+
 void ScreenSet::onClicked(ScreenId id, Command command) {
+  acting_ = id;
   for (const Route &route : kRoutes) {
     if (route.screen != id || route.command != command)
       continue;
@@ -166,7 +191,7 @@ void ScreenSet::storeInputsThenOpen(ScreenId target) {
                 input->text(Field::Diameter).toStdString(),
                 input->text(Field::Frequency).toStdString());
   } catch (const CalcError &e) {
-    report_(failureMessage(e.kind()));
+    report(failureMessage(e));
     return;
   }
   openScreen(target);
@@ -192,13 +217,13 @@ void ScreenSet::printScreen(ScreenId id) {
   QString failure = printer ? printWindow(*screen(id)->window(), *printer)
                             : QStringLiteral("No printers are installed.");
   if (!failure.isEmpty())
-    report_(failure);
+    report(failure);
 }
 
 void ScreenSet::openWebPage() {
   const QUrl page(webPageAddress() + QLatin1Char('/'));
   if (!QDesktopServices::openUrl(page))
-    report_(QStringLiteral("The web page %1 could not be opened.").arg(page.toString()));
+    report(QStringLiteral("The web page %1 could not be opened.").arg(page.toString()));
 }
 
 } // namespace dishwright

@@ -12,6 +12,7 @@
 #include <memory>
 
 class QPrinter;
+class QWidget;
 
 namespace dishwright {
 
@@ -44,9 +45,10 @@ public:
   bool isLoaded(ScreenId id) const;
   DesignValues &values() { return values_; }
 
-  // What the program does on a failure: by default a message box naming it. Tests
-  // capture the message instead.
-  using Reporter = std::function<void(const QString &message)>;
+  // What the program does on a failure: by default a message box over the window
+  // of the screen whose action failed (`over`, nullptr when no screen is open),
+  // modal to it. Tests capture the message instead.
+  using Reporter = std::function<void(QWidget *over, const QString &message)>;
   void setReporter(Reporter reporter) { report_ = std::move(reporter); }
   // What ends the program: EXIT, or closing the last loaded screen.
   void setExitHandler(std::function<void()> handler) { exit_ = std::move(handler); }
@@ -58,6 +60,8 @@ public:
 private:
   static std::size_t index(ScreenId id) { return static_cast<std::size_t>(id); }
   void onClicked(ScreenId id, Command command);
+  // Reports a failure over the screen whose action is running.
+  void report(const QString &message);
   void onClosed(ScreenId id);
   void storeInputsThenOpen(ScreenId target);
   void printScreen(ScreenId id);
@@ -67,6 +71,7 @@ private:
   DesignValues values_;
   std::array<std::unique_ptr<Screen>, kScreenCount> screens_;
   Reporter report_;
+  ScreenId acting_ = ScreenId::Input; // the screen whose button or link runs
   std::function<void()> exit_;
   PrinterFactory printer_;
 };

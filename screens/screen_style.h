@@ -10,4 +10,10 @@ namespace dishwright {
 // tests and the benchmark all start with this call.
 void useScreenStyle();
 
+// The light palette the screens were designed on: the style's standard palette,
+// whatever the desktop's theme. Every colour the screens' tables leave to the
+// platform (text, field backgrounds, highlight, button faces) comes from it, so a
+// dark desktop theme cannot put light text on their fixed light backgrounds.
+QPalette screenPalette();
+
 } // namespace dishwright

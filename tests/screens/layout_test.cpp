@@ -117,7 +117,12 @@ private slots:
         QVERIFY2(twips % 15 == 0, c.name);
       QWidget *control = s->control(c.name);
       QCOMPARE(control->geometry(), QRect(c.left / 15, c.top / 15, c.width / 15, c.height / 15));
-      QCOMPARE(QFontInfo(control->font()).pixelSize(), c.font.pixelSize);
+      // A figure too wide for its field is drawn smaller (desktop_test checks how).
+      const int size = QFontInfo(control->font()).pixelSize();
+      if (c.field != Field::None && ScreenId(screen) != ScreenId::Input)
+        QVERIFY2(size <= c.font.pixelSize, c.name);
+      else
+        QCOMPARE(size, c.font.pixelSize);
       QCOMPARE(QFontInfo(control->font()).bold(), c.font.bold);
     }
   }

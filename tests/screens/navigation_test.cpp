@@ -101,7 +101,10 @@ private slots:
   void designTextsReportDivisionByZeroAndGoOn() {
     Program p;
     p.click(ScreenId::Input, "Command1");
-    QCOMPARE(p.reports, QStringList{"Division by zero"});
+    QCOMPARE(
+        p.reports,
+        QStringList{"Division by zero while working out the mesh size: the frequency is 0 MHz."});
+    QCOMPARE(p.reportedOver.front(), p.screen(ScreenId::Input)->window());
     QVERIFY(!p.loaded(ScreenId::ImperialCalculation));
     QCOMPARE(p.exits, 0);
     p.click(ScreenId::Input, "Command2");
@@ -121,23 +124,25 @@ private slots:
     QTest::newRow("typo") << "0.4"
                           << "4 ft"
                           << "2304"
-                          << "Type mismatch";
+                          << "The diameter \"4 ft\" is not a number (Type mismatch).";
     QTest::newRow("empty") << ""
                            << "4"
                            << "2304"
-                           << "Type mismatch";
+                           << "The f/D ratio \"\" is not a number (Type mismatch).";
     QTest::newRow("too large") << "0.4"
                                << "1e39"
                                << "2304"
-                               << "Overflow";
+                               << "The diameter \"1e39\" is too large (Overflow).";
     QTest::newRow("no diameter") << "0.4"
                                  << "0"
                                  << "2304"
-                                 << "Invalid procedure call or argument";
+                                 << "Invalid procedure call or argument while working out the "
+                                    "gain: the diameter is 0 feet and the frequency is 2304 MHz.";
     QTest::newRow("zero f/D") << ".0"
                               << "4"
                               << "2304"
-                              << "Division by zero";
+                              << "Division by zero while working out the depth at X = 1 inches: "
+                                 "the f/D ratio is 0 and the diameter is 4 feet.";
   }
   void failuresNameTheirKind() {
     QFETCH(QString, fd);
@@ -185,7 +190,10 @@ private slots:
     p.inputs("0.4", "4", "0.5");
     p.click(ScreenId::Input, "Command1");
     p.click(ScreenId::ImperialCalculation, "Command2");
-    QCOMPARE(p.reports, QStringList{"Invalid procedure call or argument"});
+    QCOMPARE(p.reports, QStringList{"Invalid procedure call or argument while working out the "
+                                    "wavelength in the can: the frequency is 0.5 MHz."});
+    // over the calculation screen whose button failed, not the middle of the desktop
+    QCOMPARE(p.reportedOver, QList<QWidget *>{p.screen(ScreenId::ImperialCalculation)->window()});
     QVERIFY(!p.loaded(ScreenId::CoffeeCan));
     auto *can = static_cast<Form4 *>(p.screen(ScreenId::CoffeeCan));
     QVERIFY(can->values().idin != 0); // stored before the failing step

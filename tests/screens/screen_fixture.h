@@ -17,10 +17,14 @@ namespace dishwright::test {
 struct Program {
   std::unique_ptr<ScreenSet> screens = std::make_unique<ScreenSet>();
   QStringList reports;
+  QList<QWidget *> reportedOver; // the window each report was placed over
   int exits = 0;
 
   Program() {
-    screens->setReporter([this](const QString &message) { reports << message; });
+    screens->setReporter([this](QWidget *over, const QString &message) {
+      reports << message;
+      reportedOver << over;
+    });
     screens->setExitHandler([this] { ++exits; });
     screens->openScreen(ScreenId::Input);
   }
