@@ -1,11 +1,20 @@
 // dishwright: the desktop program. It starts on the input screen.
 #include "screen_set.h"
 #include "screen_style.h"
+#include "startup.h"
 
 #include <QApplication>
 
+#include <memory>
+
 int main(int argc, char *argv[]) {
-  QApplication app(argc, argv);
+  dishwright::handleOptions(argc, argv);
+  std::unique_ptr<QApplication> app;
+  {
+    dishwright::DisplayGuard guard;
+    app = std::make_unique<QApplication>(argc, argv);
+  }
+  QGuiApplication::setDesktopFileName(QStringLiteral("dishwright"));
   dishwright::useScreenStyle();
   QApplication::setQuitOnLastWindowClosed(false); // the screen set decides when to end
   dishwright::ScreenSet screens;

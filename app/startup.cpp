@@ -1,0 +1,42 @@
+#include "startup.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace dishwright {
+namespace {
+
+// The platform plugin reports an unreachable display as a fatal message, after
+// warnings of its own; the user gets this one line instead.
+void quitWithoutDisplay(QtMsgType type, const QMessageLogContext &, const QString &) {
+  if (type != QtFatalMsg)
+    return; // the plugin's own warnings say the same at length
+  std::fputs("dishwright: no display to show the program on (is DISPLAY or WAYLAND_DISPLAY "
+             "set?); dishwright-calc works without one\n",
+             stderr);
+  std::_Exit(1);
+}
+
+} // namespace
+
+void handleOptions(int argc, char **argv) {
+  QCoreApplication options(argc, argv); // no display needed to answer them
+  QCoreApplication::setApplicationName(QStringLiteral("dishwright"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(DISHWRIGHT_VERSION));
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      QStringLiteral("A calculator for microwave dish antennas and coffee-can feeds.\n"
+                     "dishwright-calc runs the same calculations in a terminal."));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  parser.process(options); // prints and exits for --help, --version and bad options
+}
+
+DisplayGuard::DisplayGuard() { qInstallMessageHandler(quitWithoutDisplay); }
+
+DisplayGuard::~DisplayGuard() { qInstallMessageHandler(nullptr); }
+
+} // namespace dishwright
