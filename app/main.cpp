@@ -2,6 +2,7 @@
 #include "screen_set.h"
 #include "screen_style.h"
 #include "startup.h"
+#include "tool_menu.h"
 
 #include <QApplication>
 
@@ -18,6 +19,7 @@ int main(int argc, char *argv[]) {
   dishwright::useScreenStyle();
   QApplication::setQuitOnLastWindowClosed(false); // the screen set decides when to end
   dishwright::ScreenSet screens;
+  dishwright::ToolMenu tools(screens);
   screens.openScreen(dishwright::ScreenId::Input);
   return QApplication::exec();
 }

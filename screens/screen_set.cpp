@@ -149,8 +149,15 @@ void ScreenSet::openScreen(ScreenId id) {
       report(failureMessage(e));
       return;
     }
+    emit screenLoaded(id, slot->window());
   }
   slot->bringToFront();
+}
+
+void ScreenSet::putInput(Field field, const QString &text) {
+  openScreen(ScreenId::Input);
+  if (Screen *input = screen(ScreenId::Input); input && input->isLoaded())
+    input->setText(field, text.toStdString());
 }
 
 void ScreenSet::report(const QString &message) {

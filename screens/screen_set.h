@@ -44,6 +44,9 @@ public:
   Screen *screen(ScreenId id) const { return screens_[index(id)].get(); }
   bool isLoaded(ScreenId id) const;
   DesignValues &values() { return values_; }
+  // Opens the input screen and puts `text` into one of its fields (f/D ratio,
+  // diameter or frequency), as if the user had typed it.
+  void putInput(Field field, const QString &text);
 
   // What the program does on a failure: by default a message box over the window
   // of the screen whose action failed (`over`, nullptr when no screen is open),
@@ -56,6 +59,11 @@ public:
   // there is none.
   using PrinterFactory = std::function<std::unique_ptr<QPrinter>()>;
   void setPrinterFactory(PrinterFactory factory) { printer_ = std::move(factory); }
+
+signals:
+  // A screen's window and controls were made and its figures written: it is about
+  // to be shown. Windows of other parts of the program hook in here.
+  void screenLoaded(dishwright::ScreenId id, QWidget *window);
 
 private:
   static std::size_t index(ScreenId id) { return static_cast<std::size_t>(id); }

@@ -1,0 +1,115 @@
+#include "../screens/screen_fixture.h"
+#include "screen_style.h"
+#include "tool_menu.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace dishwright {
+using test::Program;
+
+namespace {
+
+// A tool window that remembers the design it was opened with.
+struct Opened {
+  std::vector<DesignSeed> seeds;
+};
+
+QStringList entries(const ToolMenu &menu, ScreenId id, QWidget *window) {
+  QStringList texts;
+  std::unique_ptr<QMenu> m(menu.menuFor(id, window, nullptr));
+  for (QAction *a : m->actions())
+    texts << a->text();
+  return texts;
+}
+
+} // namespace
+
+class ToolMenuTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void initTestCase() { useScreenStyle(); }
+
+  void everyScreenOffersTheTools_data() {
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<bool>("profile");
+    QTest::addColumn<bool>("metric");
+    QTest::newRow("input") << int(ScreenId::Input) << false << true;
+    QTest::newRow("imperial") << int(ScreenId::ImperialCalculation) << true << false;
+    QTest::newRow("metric") << int(ScreenId::MetricCalculation) << true << true;
+    QTest::newRow("coffee can") << int(ScreenId::CoffeeCan) << false << true;
+    QTest::newRow("imperial print") << int(ScreenId::ImperialPrint) << true << false;
+    QTest::newRow("metric print") << int(ScreenId::MetricPrint) << true << true;
+    QTest::newRow("web link") << int(ScreenId::WebLink) << false << true;
+  }
+  void everyScreenOffersTheTools() {
+    QFETCH(int, screen);
+    QFETCH(bool, profile);
+    QFETCH(bool, metric);
+    Program p;
+    Opened opened;
+    ToolMenu menu(*p.screens);
+    menu.addTool("Templates...", QKeySequence("Ctrl+T"), [&opened](const DesignSeed &seed) {
+      opened.seeds.push_back(seed);
+      return nullptr;
+    });
+    p.close(ScreenId::Input); // loaded again below, now with the menu
+    p.screens->openScreen(ScreenId::Input);
+    p.inputs("0.4", "1.2", "2304");
+    p.click(ScreenId::Input, "Command1");
+    p.click(ScreenId::Input, "Command2"); // the metric screen is the last one loaded
+    for (ScreenId id :
+         {ScreenId::CoffeeCan, ScreenId::ImperialPrint, ScreenId::MetricPrint, ScreenId::WebLink})
+      p.screens->openScreen(id);
+    QWidget *window = p.screen(ScreenId(screen))->window();
+    QStringList expected{"Templates..."};
+    if (profile)
+      expected << "Copy profile"
+               << "Save profile as CSV...";
+    QCOMPARE(entries(menu, ScreenId(screen), window), expected);
+
+    window->activateWindow(); // shortcuts work in the active window
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_T, Qt::ControlModifier);
+    QCOMPARE(opened.seeds.size(), std::size_t{1});
+    QCOMPARE(opened.seeds[0].fd, double(0.4f));
+    QCOMPARE(opened.seeds[0].diameter, double(1.2f));
+    QCOMPARE(opened.seeds[0].frequencyMHz, 2304.0);
+    QCOMPARE(opened.seeds[0].metric, metric);
+  }
+
+  void profileGoesToClipboardAndCsv() {
+    Program p;
+    ToolMenu menu(*p.screens);
+    QTemporaryDir dir;
+    const QString csv = dir.filePath("profile.csv");
+    menu.setFileChooser([csv](QWidget *, const QString &) { return csv; });
+    p.inputs("0.4", "4", "2304");
+    p.click(ScreenId::Input, "Command1");
+    QWidget *window = p.screen(ScreenId::ImperialCalculation)->window();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 25);
+    QCOMPARE(lines.front(), "X (inches)\tY (inches)");
+    QCOMPARE(lines.back(), "24\t7.5");
+    QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> rows = file.readAll().split('\n');
+    QCOMPARE(rows.at(0), "x_inches,y_inches");
+    QCOMPARE(rows.at(1), "1,0.013");
+  }
+};
+
+} // namespace dishwright
+
+QTEST_MAIN(dishwright::ToolMenuTest)
+#include "tool_menu_test.moc"

@@ -1,0 +1,175 @@
+#include "tool_menu.h"
+
+#include "calc_error.h"
+#include "input_step.h"
+#include "profile_export.h"
+#include "row_list_model.h"
+#include "screen.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QTextEdit>
+
+namespace dishwright {
+namespace {
+
+const QKeySequence kCopyProfileKey(QStringLiteral("Ctrl+Shift+C"));
+const QKeySequence kSaveProfileKey(QStringLiteral("Ctrl+Shift+S"));
+const QKeySequence kMenuKey(QStringLiteral("Shift+F10"));
+
+QString profileUnit(bool metric) {
+  return metric ? QStringLiteral("cm") : QStringLiteral("inches");
+}
+
+// Shows `menu` where the user asked for it, and deletes it afterwards.
+void popUp(QMenu *menu, const QPoint &globalPos) {
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(globalPos);
+}
+
+} // namespace
+
+ToolMenu::ToolMenu(ScreenSet &screens, QObject *parent) : QObject(parent), screens_(screens) {
+  chooseFile_ = [](QWidget *parentWindow, const QString &suggested) {
+    return QFileDialog::getSaveFileName(parentWindow, tr("Save profile as CSV"), suggested,
+                                        tr("CSV files (*.csv);;All files (*)"));
+  };
+  connect(&screens_, &ScreenSet::screenLoaded, this, &ToolMenu::attach);
+}
+
+void ToolMenu::addTool(const QString &text, const QKeySequence &shortcut, WindowFactory open) {
+  tools_.push_back({text, shortcut, std::move(open)});
+}
+
+bool ToolMenu::hasProfile(ScreenId id) {
+  return id == ScreenId::ImperialCalculation || id == ScreenId::MetricCalculation ||
+         id == ScreenId::ImperialPrint || id == ScreenId::MetricPrint;
+}
+
+bool ToolMenu::isMetric(ScreenId id) {
+  return id == ScreenId::MetricCalculation || id == ScreenId::MetricPrint;
+}
+
+DesignSeed ToolMenu::seedFor(ScreenId id) const {
+  DesignValues values = screens_.values();
+  if (const Screen *s = screens_.screen(id); s && id != ScreenId::Input)
+    values = s->loadedWith();
+  if (const Screen *input = screens_.screen(ScreenId::Input);
+      id == ScreenId::Input && input && input->isLoaded()) {
+    // What is typed there, where it reads as a number.
+    const Field fields[] = {Field::FdRatio, Field::Diameter, Field::Frequency};
+    float *stores[] = {&values.fd, &values.dia, &values.freq};
+    for (int i = 0; i < 3; ++i) {
+      try {
+        *stores[i] = readInput(fields[i], input->text(fields[i]).toStdString());
+      } catch (const CalcError &) {
+      }
+    }
+  }
+  const bool metric = hasProfile(id) ? isMetric(id) : lastMetric_;
+  return {values.fd, values.dia, metric, values.freq};
+}
+
+void ToolMenu::attach(ScreenId id, QWidget *window) {
+  if (id == ScreenId::ImperialCalculation || id == ScreenId::MetricCalculation)
+    lastMetric_ = isMetric(id);
+  // The window's own actions carry the shortcuts; the menus list the same entries.
+  for (std::size_t i = 0; i < tools_.size(); ++i) {
+    auto *action = new QAction(tools_[i].text, window);
+    action->setShortcut(tools_[i].shortcut);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [this, i, id] { openTool(tools_[i], id); });
+    window->addAction(action);
+  }
+  if (hasProfile(id)) {
+    auto *copy = new QAction(tr("Copy profile"), window);
+    copy->setShortcut(kCopyProfileKey);
+    connect(copy, &QAction::triggered, this, [this, id] { copyProfile(id); });
+    auto *save = new QAction(tr("Save profile as CSV..."), window);
+    save->setShortcut(kSaveProfileKey);
+    connect(save, &QAction::triggered, this, [this, id, window] { saveProfile(id, window); });
+    window->addActions({copy, save});
+  }
+  // Shift+F10 asks the focused control for its menu, as the Menu key does.
+  auto *menuKey = new QAction(window);
+  menuKey->setShortcut(kMenuKey);
+  connect(menuKey, &QAction::triggered, window, [window] {
+    QWidget *target = window->focusWidget() ? window->focusWidget() : window;
+    const QPoint at = target->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, at, target->mapToGlobal(at));
+    QApplication::sendEvent(target, &event);
+  });
+  window->addAction(menuKey);
+
+  // The window's background, labels, buttons, pictures and lists show the tools;
+  // text fields show their own edit menu with the tools under it.
+  window->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(window, &QWidget::customContextMenuRequested, this, [this, id, window](QPoint pos) {
+    popUp(menuFor(id, window, window), window->mapToGlobal(pos));
+  });
+  for (QWidget *child : window->findChildren<QWidget *>()) {
+    auto *line = qobject_cast<QLineEdit *>(child);
+    auto *text = qobject_cast<QTextEdit *>(child);
+    if (!line && !text)
+      continue;
+    child->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(child, &QWidget::customContextMenuRequested, this,
+            [this, id, window, line, text](QPoint pos) {
+              QMenu *menu =
+                  line ? line->createStandardContextMenu() : text->createStandardContextMenu(pos);
+              menu->addSeparator();
+              const QList<QAction *> tools = menuFor(id, window, menu)->actions();
+              menu->addActions(tools);
+              QWidget *field = line ? static_cast<QWidget *>(line) : text->viewport();
+              popUp(menu, field->mapToGlobal(pos));
+            });
+  }
+}
+
+QMenu *ToolMenu::menuFor(ScreenId, QWidget *window, QWidget *parent) const {
+  auto *menu = new QMenu(parent);
+  for (QAction *action : window->actions())
+    if (!action->text().isEmpty())
+      menu->addAction(action);
+  return menu;
+}
+
+void ToolMenu::openTool(const Tool &tool, ScreenId id) const {
+  QWidget *w = tool.open(seedFor(id));
+  if (!w)
+    return;
+  w->setAttribute(Qt::WA_DeleteOnClose);
+  w->show();
+  w->raise();
+  w->activateWindow();
+}
+
+void ToolMenu::copyProfile(ScreenId id) const {
+  const Screen *s = screens_.screen(id);
+  if (s && s->rows())
+    QApplication::clipboard()->setText(profileAsTabText(*s->rows(), profileUnit(isMetric(id))));
+}
+
+void ToolMenu::saveProfile(ScreenId id, QWidget *window) const {
+  const Screen *s = screens_.screen(id);
+  if (!s || !s->rows())
+    return;
+  const QString name = chooseFile_(window, QStringLiteral("profile.csv"));
+  if (name.isEmpty())
+    return;
+  QSaveFile file(name); // all or nothing: a failed write leaves no half file
+  const QByteArray csv = profileAsCsv(*s->rows(), profileUnit(isMetric(id))).toUtf8();
+  if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
+    QMessageBox::warning(
+        window, tr("Save profile as CSV"),
+        tr("The profile could not be saved to %1: %2").arg(name, file.errorString()));
+}
+
+} // namespace dishwright
