@@ -6,6 +6,7 @@
 #include "input_step.h"
 #include "number_text.h"
 #include "profile.h"
+#include "template_command.h"
 
 #include <map>
 #include <ostream>
@@ -119,6 +120,8 @@ void runCan(const std::vector<std::string> &args, std::ostream &out) {
 } // namespace
 
 int runCli(const std::vector<std::string> &args, std::ostream &out, std::ostream &err) {
+  if (!args.empty() && args[0] == "template")
+    return runTemplateCommand(args, out, err);
   const std::string command = args.empty() ? "" : args[0];
   const std::size_t n = args.size();
   const bool unit = n > 1 && (args[1] == "feet" || args[1] == "meters");
