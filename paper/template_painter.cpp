@@ -25,7 +25,10 @@ QPointF at(PointMm p) { return {p.x, p.y}; }
 } // namespace
 
 TemplatePainter::TemplatePainter(const TemplateSheet &sheet) : sheet_(sheet) {
-  for (TemplatePoint p : sheet_.geometry().edge(kCurveStepMm)) {
+  // 1 mm of radius, or finer for a dish so small that 1 mm would show as corners.
+  const TemplateGeometry &g = sheet_.geometry();
+  const double step = std::min(kCurveStepMm, g.radius() * g.mmPerUnit() / 500);
+  for (TemplatePoint p : g.edge(step)) {
     edge_ << at(sheet_.toDrawingMm(p));
     if (sheet_.geometry().isPetal())
       mirror_ << at(sheet_.toDrawingMm({p.x, -p.y}));
