@@ -11,10 +11,8 @@
 #endif
 
 #include <cmath>
-#include <cstdlib>
 #include <locale>
 #include <memory>
-#include <optional>
 #include <ostream>
 #include <sstream>
 #include <stdexcept>

@@ -44,7 +44,8 @@ QLabel *figureLabel(const QString &name) {
 
 } // namespace
 
-TemplateWindow::TemplateWindow(const DesignSeed &seed, QWidget *parent) : QWidget(parent) {
+TemplateWindow::TemplateWindow(const DesignSeed &seed, QWidget *parent)
+    : QWidget(parent, Qt::Window) { // a window of its own, also when a screen is its parent
   setWindowTitle(tr("Templates"));
   auto *design = new QFormLayout;
   auto *cut = new QFormLayout;

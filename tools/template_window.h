@@ -25,6 +25,8 @@ class TemplatePainter;
 class TemplateSheet;
 struct TemplateInput;
 
+// A top-level window (also with a parent); the design is copied, later changes
+// to the screen's inputs do not reach it.
 class TemplateWindow : public QWidget {
   Q_OBJECT
 public:
