@@ -178,8 +178,10 @@ void TemplatePainter::paintRadiusTicks(QPainter &painter, double fromMm, double 
                  QString::number(i * (g.input().metric ? 10 : 1)), kSmallTextHeightMm,
                  Qt::AlignHCenter | Qt::AlignTop);
   }
+  // Under a rib's axis; under a whole gore, whose edges would cross it near the tip.
+  const double captionY = g.isPetal() ? mirror_.back().y() + 5 : vertex.y() + kMajorTickMm + 4;
   drawTextMm(
-      painter, vertex + QPointF(0, kMajorTickMm + 4),
+      painter, QPointF(vertex.x(), captionY),
       QStringLiteral("radius from the vertex (dish centre), %1, a tick every %2")
           .arg(g.unitName(), g.input().metric ? QStringLiteral("cm") : QStringLiteral("inch")),
       kSmallTextHeightMm, Qt::AlignLeft | Qt::AlignTop);
