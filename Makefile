@@ -24,7 +24,7 @@ run: build
 
 # Start-up, screen loads, long listings and memory, printed as a table.
 bench: build
-	cmake --build --preset dev --target dishwright-bench
+	cmake --build --preset dev --target dishwright-bench dishwright-template-bench
 	scripts/bench
 
 # libFuzzer targets for the calculation core (clang 14), 60 seconds each;

@@ -6,6 +6,7 @@
 #include "input_step.h"
 #include "number_text.h"
 #include "profile.h"
+#include "template_command.h"
 
 #include <algorithm>
 #include <array>
@@ -21,6 +22,11 @@ const char kUsage[] =
     "       dishwright-calc meters FD DIA FREQ        figures and profile, DIA in metres\n"
     "       dishwright-calc print feet|meters FD DIA  the profile of the print screen\n"
     "       dishwright-calc can FREQ                  the coffee-can feed\n"
+    "       dishwright-calc template rib feet|meters FD DIA [--hub H]\n"
+    "                       [--paper a4|letter|sheet] [--svg] -o FILE\n"
+    "       dishwright-calc template petal feet|meters FD DIA GORES\n"
+    "                       [--paper a4|letter|sheet] [--svg] -o FILE\n"
+    "                                                 full-scale templates\n"
     "       dishwright-calc --help | -h | --version | -V\n"
     "FD is the focal length over the diameter, FREQ is in MHz. Every number is read\n"
     "as the input screen reads it: \" 4 \", \"4.5e1\" and \"-2\" are numbers.\n";
@@ -207,6 +213,8 @@ std::string errorLine(const CalcError &e) {
 } // namespace
 
 int runCli(const std::vector<std::string> &args, std::ostream &out, std::ostream &err) {
+  if (!args.empty() && args[0] == "template")
+    return runTemplateCommand(args, out, err);
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
     out << kUsage;
     return 0;

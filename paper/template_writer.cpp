@@ -1,0 +1,117 @@
+#include "template_writer.h"
+
+#include <QLocale>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include <cmath>
+#include <stdexcept>
+
+namespace dishwright {
+namespace {
+
+constexpr int kPdfDotsPerInch = 1200;
+constexpr int kSvgDotsPerInch = 2540; // 100 per mm: the sheet's size to 0.01 mm
+constexpr double kMmPerInch = 25.4;
+
+[[noreturn]] void fail(const QString &path, const QString &reason) {
+  throw std::runtime_error(
+      QStringLiteral("cannot write %1: %2").arg(path, reason.toLower()).toStdString());
+}
+
+void open(QSaveFile &file) {
+  if (!file.open(QIODevice::WriteOnly))
+    fail(file.fileName(), file.errorString());
+}
+
+void commit(QSaveFile &file) {
+  if (!file.commit())
+    fail(file.fileName(), file.errorString());
+}
+
+QString title(const TemplatePainter &pages) {
+  return pages.sheet().geometry().isPetal() ? QStringLiteral("dishwright petal template")
+                                            : QStringLiteral("dishwright rib template");
+}
+
+} // namespace
+
+QPageLayout templatePageLayout(const TilingPlan &plan) {
+  const QMarginsF none(0, 0, 0, 0);
+  const auto orientation = plan.landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+  switch (plan.paper) {
+  case PaperKind::A4:
+    return QPageLayout(QPageSize(QPageSize::A4), orientation, none, QPageLayout::Millimeter);
+  case PaperKind::Letter:
+    return QPageLayout(QPageSize(QPageSize::Letter), orientation, none, QPageLayout::Millimeter);
+  case PaperKind::Sheet:
+    break;
+  }
+  // A custom size keeps its width and height as given; ExactMatch stops it from
+  // being taken for a standard size that is close.
+  const QPageSize sheet(QSizeF(plan.pageWidthMm, plan.pageHeightMm), QPageSize::Millimeter,
+                        QStringLiteral("Template sheet"), QPageSize::ExactMatch);
+  return QPageLayout(sheet, QPageLayout::Portrait, none, QPageLayout::Millimeter);
+}
+
+void paintTemplatePages(const TemplatePainter &pages, QPagedPaintDevice &device) {
+  QPainter painter(&device);
+  if (!painter.isActive())
+    throw std::runtime_error("cannot start drawing the pages");
+  const double dotsPerMm = device.logicalDpiX() / kMmPerInch;
+  for (int i = 0; i < pages.pageCount(); ++i) {
+    if (i > 0)
+      device.newPage();
+    painter.resetTransform();
+    painter.scale(dotsPerMm, dotsPerMm);
+    pages.paintPage(painter, i);
+  }
+}
+
+void writeTemplatePdf(const TemplatePainter &pages, const QString &path) {
+  QSaveFile file(path);
+  open(file);
+  {
+    QPdfWriter pdf(&file);
+    pdf.setResolution(kPdfDotsPerInch);
+    pdf.setTitle(title(pages));
+    pdf.setCreator(QStringLiteral("dishwright"));
+    if (!pdf.setPageLayout(templatePageLayout(pages.sheet().plan())))
+      fail(path, QStringLiteral("the page size is not accepted"));
+    paintTemplatePages(pages, pdf);
+  }
+  commit(file);
+}
+
+void writeTemplateSvg(const TemplatePainter &sheet, const QString &path) {
+  const TilingPlan &plan = sheet.sheet().plan();
+  QSaveFile file(path);
+  open(file);
+  {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setResolution(kSvgDotsPerInch);
+    const double dotsPerMm = kSvgDotsPerInch / kMmPerInch;
+    svg.setSize(QSize(static_cast<int>(std::lround(plan.pageWidthMm * dotsPerMm)),
+                      static_cast<int>(std::lround(plan.pageHeightMm * dotsPerMm))));
+    // Painter units are the viewBox's: one per mm.
+    svg.setViewBox(QRectF(0, 0, plan.pageWidthMm, plan.pageHeightMm));
+    svg.setTitle(title(sheet));
+    svg.setDescription(QStringLiteral("full-size template, 1 unit = 1 mm"));
+    QPainter painter(&svg);
+    if (!painter.isActive())
+      fail(path, QStringLiteral("the drawing could not start"));
+    sheet.paintPage(painter, 0);
+  }
+  commit(file);
+}
+
+PaperKind localPaper() {
+  return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? PaperKind::Letter
+                                                                            : PaperKind::A4;
+}
+
+} // namespace dishwright

@@ -1,0 +1,33 @@
+// Template files: vector PDF of every page, and SVG of the single sheet in mm.
+// A file is written in full or not at all: it goes to a temporary file beside
+// the target and is renamed into place when complete.
+#pragma once
+
+#include "template_painter.h"
+
+#include <QPageLayout>
+#include <QString>
+
+class QPagedPaintDevice;
+
+namespace dishwright {
+
+// The paper of a plan: A4 or US Letter (landscape when the plan says so) or the
+// sheet's own size, with no margins, so the page's corner is the drawing's origin.
+QPageLayout templatePageLayout(const TilingPlan &plan);
+
+// Paints every page on a PDF writer or printer whose page layout is
+// templatePageLayout() and which prints the full page: 1 mm drawn is 1 mm on paper.
+void paintTemplatePages(const TemplatePainter &pages, QPagedPaintDevice &device);
+
+// Each throws std::runtime_error ("cannot write <path>: <reason>") and leaves no
+// file when `path` cannot be written. The SVG is always one sheet; give it a
+// TemplatePainter of a PaperKind::Sheet TemplateSheet.
+void writeTemplatePdf(const TemplatePainter &pages, const QString &path);
+void writeTemplateSvg(const TemplatePainter &sheet, const QString &path);
+
+// The paper a user in this locale expects: US Letter where the US measurement
+// system is used, A4 elsewhere.
+PaperKind localPaper();
+
+} // namespace dishwright

@@ -1,0 +1,168 @@
+#include "input_error.h"
+#include "page_tiling.h"
+#include "template_sheet.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+
+namespace dishwright {
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+// Composite Simpson rule over [0, b], 2000 panels: the reference for the closed forms.
+double integrate(const std::function<double(double)> &g, double b) {
+  const int n = 2000;
+  const double h = b / n;
+  double sum = g(0) + g(b);
+  for (int i = 1; i < n; ++i)
+    sum += g(i * h) * (i % 2 ? 4 : 2);
+  return sum * h / 3;
+}
+
+TemplateInput petal(double fd, double dia, bool metric, int gores) {
+  return {TemplateKind::Petal, fd, dia, metric, gores, 0, 0};
+}
+
+TEST(TemplateGeometry, WorkedExample1200mm) {
+  TemplateGeometry g(petal(0.4, 1.2, true, 12));
+  EXPECT_NEAR(g.focalLength(), 480, 1e-9);
+  EXPECT_NEAR(g.depth(), 187.5, 1e-9);
+  EXPECT_NEAR(g.ribLength(), 637.04, 0.005);
+  EXPECT_NEAR(g.goreLength(), 617.77, 0.005);
+  EXPECT_NEAR(g.goreWidthAtRim(), 310.58, 0.005);
+  EXPECT_NEAR(g.flatGoreError(), 12.56, 0.005);
+  EXPECT_STREQ(g.unitName(), "MM");
+}
+
+struct Design {
+  double fd, dia;
+  bool metric;
+  int gores;
+  double hub;
+};
+
+class AgainstNumeric : public ::testing::TestWithParam<Design> {};
+
+// Rib and centre line as arc lengths of the 3-D curves, the gore's rim width as
+// the chord between neighbouring ribs, the error as the largest vertical gap
+// between the flat chord and the surface.
+TEST_P(AgainstNumeric, RibAndGoreFigures) {
+  const Design &d = GetParam();
+  const double toUnit = d.metric ? 1000 : 12;
+  const double f = d.fd * d.dia * toUnit, R = d.dia * toUnit / 2;
+  const double half = kPi / d.gores;
+  TemplateGeometry rib({TemplateKind::Rib, d.fd, d.dia, d.metric, 0, d.hub, 0});
+  TemplateGeometry gore(petal(d.fd, d.dia, d.metric, d.gores));
+  const double tol = 1e-7 * R;
+  auto ribSlope = [f](double r) { return std::hypot(1.0, r / (2 * f)); };
+  auto hubLength = d.hub > 0 ? integrate(ribSlope, d.hub) : 0.0;
+  EXPECT_NEAR(rib.ribLength(), integrate(ribSlope, R) - hubLength, tol);
+  EXPECT_NEAR(rib.depth(), R * R / (4 * f), tol);
+  auto centreSlope = [&](double r) { return std::hypot(std::cos(half), r / (2 * f)); };
+  EXPECT_NEAR(gore.goreLength(), integrate(centreSlope, R), tol);
+  EXPECT_NEAR(gore.goreWidthAtRim(),
+              std::hypot(R * std::cos(half) - R * std::cos(-half), R * std::sin(half) * 2), tol);
+  double gap = 0;
+  for (int i = 0; i <= 1000; ++i) {
+    const double r = R * i / 1000, rho = r * std::cos(half);
+    gap = std::max(gap, r * r / (4 * f) - rho * rho / (4 * f));
+  }
+  EXPECT_NEAR(gore.flatGoreError(), gap, tol);
+  // A gore's edge, flattened, is as long as the rib it lies on.
+  const auto edge = gore.edge(0.05);
+  double edgeLength = 0;
+  for (std::size_t i = 1; i < edge.size(); ++i)
+    edgeLength += std::hypot(edge[i].x - edge[i - 1].x, edge[i].y - edge[i - 1].y);
+  EXPECT_NEAR(edgeLength, integrate(ribSlope, R), 1e-5 * R);
+}
+
+INSTANTIATE_TEST_SUITE_P(Designs, AgainstNumeric,
+                         ::testing::Values(Design{0.25, 0.6, true, 3, 0},
+                                           Design{0.4, 4, false, 8, 3},
+                                           Design{0.6, 3, true, 24, 100},
+                                           Design{1.2, 10, false, 36, 0}));
+
+struct Refusal {
+  TemplateInput input;
+  const char *reason;
+};
+
+class Refused : public ::testing::TestWithParam<Refusal> {};
+
+TEST_P(Refused, SaysWhy) {
+  try {
+    TemplateGeometry g(GetParam().input);
+    ADD_FAILURE() << "accepted";
+  } catch (const InputError &e) {
+    EXPECT_STREQ(e.what(), GetParam().reason);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, Refused,
+    ::testing::Values(Refusal{petal(0, 1, true, 12), "the f/D must be greater than 0"},
+                      Refusal{petal(-0.4, 1, true, 12), "the f/D must be greater than 0"},
+                      Refusal{petal(0.4, 0, true, 12), "the diameter must be greater than 0"},
+                      Refusal{petal(0.4, NAN, true, 12), "the diameter must be a finite number"},
+                      Refusal{petal(0.4, 1, true, 2), "a petal template needs at least 3 gores"},
+                      Refusal{{TemplateKind::Rib, 0.4, 1, true, 0, 500, 0},
+                              "the hub radius must be smaller than the dish radius"},
+                      Refusal{{TemplateKind::Rib, 0.4, 4, false, 0, -1, 0},
+                              "the hub radius must be 0 or more"}));
+
+struct TilingCase {
+  double width, height;
+  PaperKind paper;
+  int pages;
+  bool landscape;
+};
+
+class Tiling : public ::testing::TestWithParam<TilingCase> {};
+
+// Page counts worked by hand: A4 shows 190 x 243 mm portrait or 277 x 156 mm
+// landscape, Letter 195.9 x 225.4 or 259.4 x 161.9, each further page 10 mm less.
+TEST_P(Tiling, PagesCoverTheDrawingWithOverlap) {
+  const TilingCase &c = GetParam();
+  TilingPlan plan = planTiling(c.width, c.height, c.paper);
+  EXPECT_EQ(plan.pageCount(), c.pages);
+  EXPECT_EQ(plan.landscape, c.landscape);
+  EXPECT_EQ(plan.rows * plan.columns, plan.pageCount());
+  const PageWindow &last = plan.pages.back();
+  EXPECT_GE(last.leftMm + plan.windowWidthMm, c.width);
+  EXPECT_GE(last.topMm + plan.windowHeightMm, c.height);
+  if (plan.columns > 1) {
+    EXPECT_NEAR(plan.pages[0].leftMm + plan.windowWidthMm - plan.pages[1].leftMm, 10, 1e-9);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, Tiling,
+    ::testing::Values(TilingCase{190, 243, PaperKind::A4, 1, false},
+                      TilingCase{191, 243, PaperKind::A4, 2, false}, // 2x1 or 1x2: portrait
+                      TilingCase{277, 156, PaperKind::A4, 1, true},
+                      TilingCase{1544, 512.75, PaperKind::A4, 24, true}, // 3 m rib: 9x3 or 6x4
+                      TilingCase{400, 400, PaperKind::Letter, 6, false}, // 3x2 (or 2x3 landscape)
+                      TilingCase{1000, 120, PaperKind::Sheet, 1, false}));
+
+TEST(Tiling, SheetIsTheDrawingPlusMarginsAndFooter) {
+  TilingPlan plan = planTiling(1000, 120, PaperKind::Sheet);
+  EXPECT_DOUBLE_EQ(plan.pageWidthMm, 1020);
+  EXPECT_DOUBLE_EQ(plan.pageHeightMm, 120 + 20 + 34);
+  EXPECT_THROW(planTiling(6000, 100, PaperKind::Sheet), InputError);
+  EXPECT_THROW(planTiling(1e6, 1e6, PaperKind::A4), InputError);
+}
+
+TEST(TemplateSheet, HubGuideBelowTheRibAndVertexAtTheLeft) {
+  TemplateSheet sheet({TemplateKind::Rib, 0.4, 1.2, true, 8, 50, 0}, PaperKind::Sheet);
+  const PointMm rim = sheet.toDrawingMm({600, 187.5});
+  EXPECT_NEAR(rim.x - sheet.vertexMm().x, 600, 1e-9);
+  EXPECT_NEAR(sheet.vertexMm().y - rim.y, 187.5, 1e-9);
+  EXPECT_GT(sheet.hubGuideCentreMm().y - 50, sheet.vertexMm().y);
+}
+
+} // namespace
+} // namespace dishwright

@@ -1,0 +1,96 @@
+"""Reads template PDFs from dishwright-calc back with PyMuPDF: page size, vector
+content only, selectable text, the scale bars' true lengths and the drawn rib
+curve against z = r^2 / (4 f) at the focal length the page states.
+
+usage: template_pdf_check.py DISHWRIGHT_CALC WORK_DIR"""
+import os
+import re
+import subprocess
+import sys
+
+import fitz
+
+PT_PER_MM = 72 / 25.4
+A4_PT = (595.28, 841.89)
+LETTER_PT = (612.0, 792.0)
+CURVE_WIDTH_PT = 0.4 * PT_PER_MM
+failures = []
+
+
+def check(ok, what):
+    if not ok:
+        failures.append(what)
+
+
+def make(calc, work, name, *args):
+    path = os.path.join(work, name)
+    run = subprocess.run([calc, "template", *args, "-o", path], capture_output=True, text=True)
+    check(run.returncode == 0, f"{name}: status {run.returncode}: {run.stderr}")
+    pages = int(re.search(r"^pages: (\d+)$", run.stdout, re.M).group(1))
+    return fitz.open(path), pages
+
+
+def bar_length_mm(page, label):
+    """Width of the framed bar ending just left of `label`, on the label's line."""
+    words = [w for w in page.get_text("words") if w[4].replace("\t", " ") == label]
+    check(len(words) == 1, f"label {label!r} found {len(words)} times")
+    if not words:
+        return None
+    x0, y0, x1, y1 = words[0][:4]
+    mid = (y0 + y1) / 2
+    frames = [it[1] for d in page.get_drawings() if d["type"] == "s" for it in d["items"]
+              if it[0] == "re" and abs((it[1].y0 + it[1].y1) / 2 - mid) < 2 * PT_PER_MM
+              and 0 < x0 - it[1].x1 < 4 * PT_PER_MM]
+    check(len(frames) == 1, f"bar of {label!r}: {len(frames)} frames")
+    return frames[0].width / PT_PER_MM if frames else None
+
+
+def check_pages(doc, pages, size_pt, name):
+    check(len(doc) == pages, f"{name}: {len(doc)} pages, the command said {pages}")
+    for number, page in enumerate(doc):
+        w, h = sorted((page.rect.width, page.rect.height))
+        check(abs(w - size_pt[0]) < 0.5 and abs(h - size_pt[1]) < 0.5,
+              f"{name} page {number + 1}: {page.rect}")
+        check(not page.get_images(), f"{name} page {number + 1} holds images")
+        for label, mm in (("100 mm", 100.0), ("4 in", 101.6)):
+            length = bar_length_mm(page, label)
+            check(length is not None and abs(length - mm) < 0.05,
+                  f"{name} page {number + 1}: {label} bar measures {length} mm")
+
+
+def check_curve(doc):
+    page = doc[0]
+    text = page.get_text().replace("\t", " ")
+    f = float(re.search(r"focal length: ([0-9.]+) MM", text).group(1))
+    curves = [d for d in page.get_drawings() if abs((d.get("width") or 0) - CURVE_WIDTH_PT) < 0.01]
+    check(len(curves) == 1, f"{len(curves)} heavy curves on the sheet")
+    points = [it[1] for it in curves[0]["items"] if it[0] == "l"]
+    points.append(curves[0]["items"][-1][2])
+    xs = [p.x / PT_PER_MM for p in points]
+    ys = [p.y / PT_PER_MM for p in points]
+    # The first point is the vertex: depth below it grows as r^2 / (4 f), page y down.
+    worst = max(abs((ys[0] - y) - (x - xs[0]) ** 2 / (4 * f)) for x, y in zip(xs, ys))
+    check(worst < 0.01, f"curve departs from z = r^2/(4f) by {worst:.4f} mm")
+    check(abs(xs[-1] - xs[0] - 600) < 0.01, f"curve spans {xs[-1] - xs[0]} mm of radius")
+
+
+def main():
+    calc, work = sys.argv[1], sys.argv[2]
+    os.makedirs(work, exist_ok=True)
+    doc, pages = make(calc, work, "rib-a4.pdf", "rib", "meters", "0.4", "3", "--paper", "a4")
+    check(pages > 1, "a 3 m rib fits one A4 page")
+    check_pages(doc, pages, A4_PT, "rib-a4")
+    doc, pages = make(calc, work, "petal-letter.pdf", "petal", "feet", "0.5", "6", "8",
+                      "--paper", "letter")
+    check_pages(doc, pages, LETTER_PT, "petal-letter")
+    doc, pages = make(calc, work, "rib-sheet.pdf", "rib", "meters", "0.4", "1.2", "--paper", "sheet")
+    check(pages == 1 and len(doc) == 1, "a sheet is one page")
+    check_curve(doc)
+    for failure in failures:
+        print("FAIL:", failure)
+    print("checked: rib on A4, petal on Letter, rib sheet" if not failures else "")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,89 @@
+// The templates window driven as a user would: through its named inputs.
+#include "template_window.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+
+using namespace dishwright;
+
+namespace {
+
+template <class T> T *named(QWidget &window, const QString &accessibleName) {
+  for (T *w : window.findChildren<T *>())
+    if (w->accessibleName() == accessibleName)
+      return w;
+  return nullptr;
+}
+
+QPushButton *button(QWidget &window, const QString &text) {
+  for (QPushButton *b : window.findChildren<QPushButton *>())
+    if (b->text() == text)
+      return b;
+  return nullptr;
+}
+
+} // namespace
+
+class TemplateWindowTest : public QObject {
+  Q_OBJECT
+private slots:
+  void threeMetreRibOnA4() {
+    TemplateWindow window({0.4, 3, true, 2304});
+    named<QComboBox>(window, "Paper")->setCurrentIndex(0); // A4
+    // 1544 x 512.75 mm of drawing: 9 x 3 portrait pages or 6 x 4 landscape.
+    QCOMPARE(window.pageCount(), 24);
+    QVERIFY(named<QLabel>(window, "Page shown")->text().endsWith("of 24: row 1, column 1"));
+    QCOMPARE(named<QLabel>(window, "Depth")->text(), QString("468.750 mm")); // 1500^2 / 4800
+    named<QComboBox>(window, "Paper")->setCurrentIndex(2);
+    QCOMPARE(window.pageCount(), 1);
+  }
+
+  void changingNUpdatesTheGore() {
+    TemplateWindow window({0.4, 1.2, true, 0});
+    named<QComboBox>(window, "Template kind")->setCurrentIndex(1);
+    QLabel *width = named<QLabel>(window, "Gore width at rim");
+    QCOMPARE(width->text(), QString("310.583 mm"));
+    named<QSpinBox>(window, "Number of ribs or gores")->setValue(8);
+    const double expected = 1200 * std::sin(3.14159265358979 / 8); // 459.220
+    QCOMPARE(width->text(), QString::number(expected, 'f', 3) + " mm");
+    QVERIFY(!named<QDoubleSpinBox>(window, "Hub radius")->isEnabled());
+  }
+
+  void invalidInputDisablesSavingAndSaysWhy() {
+    TemplateWindow window({0.4, 4, false, 2304});
+    QPushButton *save = button(window, "Save &PDF...");
+    QVERIFY(save && save->isEnabled());
+    named<QDoubleSpinBox>(window, "f/D")->setValue(0);
+    QVERIFY(!save->isEnabled());
+    QVERIFY(!button(window, "P&rint...")->isEnabled());
+    QCOMPARE(window.pageCount(), 0);
+    QVERIFY(named<QLabel>(window, "Status")->text().contains("the f/D must be greater than 0"));
+    named<QDoubleSpinBox>(window, "f/D")->setValue(0.4);
+    named<QDoubleSpinBox>(window, "Hub radius")->setValue(24); // the rim is at 24 in
+    QVERIFY(!save->isEnabled());
+    QVERIFY(window.problem().contains("hub radius must be smaller"));
+    named<QDoubleSpinBox>(window, "Hub radius")->setValue(3);
+    QVERIFY(save->isEnabled());
+  }
+
+  void savesWhatItPreviews() {
+    QTemporaryDir dir;
+    TemplateWindow window({0.4, 1.2, true, 2304});
+    named<QComboBox>(window, "Paper")->setCurrentIndex(1);
+    QVERIFY(window.savePdf(dir.filePath("rib.pdf")));
+    QVERIFY(window.saveSvg(dir.filePath("rib.svg")));
+    QVERIFY(!window.savePdf(dir.filePath("absent/rib.pdf")));
+    QVERIFY(named<QLabel>(window, "Status")->text().startsWith("Not saved: cannot write"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+  }
+};
+
+QTEST_MAIN(TemplateWindowTest)
+#include "template_window_test.moc"

@@ -1,0 +1,87 @@
+// The templates window: a design's rib or petals at full size, previewed page by
+// page, saved as PDF or SVG or printed at 100 %.
+#pragma once
+
+#include "design_seed.h"
+#include "page_tiling.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+class QComboBox;
+class QDoubleSpinBox;
+class QFormLayout;
+class QLabel;
+class QPrinter;
+class QPushButton;
+class QSpinBox;
+
+namespace dishwright {
+
+class PagePreview;
+class TemplatePainter;
+class TemplateSheet;
+struct TemplateInput;
+
+// A top-level window (also with a parent); the design is copied, later changes
+// to the screen's inputs do not reach it.
+class TemplateWindow : public QWidget {
+  Q_OBJECT
+public:
+  explicit TemplateWindow(const DesignSeed &seed, QWidget *parent = nullptr);
+  ~TemplateWindow() override;
+
+  // Pages of the template as the inputs stand; 0 when they make no template.
+  int pageCount() const;
+  // Why the inputs make no template, in words; empty when they do.
+  QString problem() const { return problem_; }
+
+  // What Save PDF... and Save SVG... do after their file dialog; false (and the
+  // reason shown in the window) when the file could not be written.
+  bool savePdf(const QString &path);
+  bool saveSvg(const QString &path);
+  // What Print... does after the print dialog: every page at 100 %.
+  void printTo(QPrinter &printer);
+
+signals:
+  // The template was remade from changed inputs (or could not be).
+  void templateChanged();
+
+private:
+  void buildInputs(QFormLayout *design, QFormLayout *cut, const DesignSeed &seed);
+  void buildFigures(QFormLayout *figures);
+  QWidget *buildPreview();
+  void remake();
+  void showFigures();
+  void showPageLabel(int index);
+  void setStatus(const QString &text);
+  TemplateInput input() const;
+  PaperKind paper() const;
+  void askPdf();
+  void askSvg();
+  void askPrint();
+
+  QDoubleSpinBox *fd_ = nullptr;
+  QDoubleSpinBox *diameter_ = nullptr;
+  QComboBox *unit_ = nullptr;
+  QDoubleSpinBox *frequency_ = nullptr;
+  QComboBox *kind_ = nullptr;
+  QSpinBox *count_ = nullptr;
+  QDoubleSpinBox *hub_ = nullptr;
+  QComboBox *paper_ = nullptr;
+  QFormLayout *figures_ = nullptr;
+  QLabel *focal_ = nullptr, *depth_ = nullptr, *ribLength_ = nullptr, *goreLength_ = nullptr,
+         *goreWidth_ = nullptr, *goreError_ = nullptr, *pages_ = nullptr;
+  QLabel *status_ = nullptr;
+  QLabel *pageLabel_ = nullptr;
+  PagePreview *preview_ = nullptr;
+  QPushButton *previous_ = nullptr, *next_ = nullptr;
+  QPushButton *savePdf_ = nullptr, *saveSvg_ = nullptr, *print_ = nullptr;
+  std::unique_ptr<TemplateSheet> sheet_;
+  std::unique_ptr<TemplatePainter> painter_;
+  QString problem_;
+};
+
+} // namespace dishwright
