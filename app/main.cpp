@@ -1,4 +1,5 @@
 // dishwright: the desktop program. It starts on the input screen.
+#include "builder_tools.h"
 #include "screen_set.h"
 #include "screen_style.h"
 #include "startup.h"
@@ -20,6 +21,7 @@ int main(int argc, char *argv[]) {
   QApplication::setQuitOnLastWindowClosed(false); // the screen set decides when to end
   dishwright::ScreenSet screens;
   dishwright::ToolMenu tools(screens);
+  dishwright::addBuilderTools(tools, screens);
   screens.openScreen(dishwright::ScreenId::Input);
   return QApplication::exec();
 }
