@@ -69,6 +69,17 @@ void storeDepth(Arith &a, const ProfileUnits &u, DesignValues &v, double squared
   v.*u.depth = roundThreePlaces(v.*u.depth);
 }
 
+// (dia x 12 or x 100) x 0.5: the rim's radius in inches or cm, the rows' limit.
+// Kept in double precision: the screens round it to a whole number, the print
+// screens store it as a single.
+double rimRadius(Arith &a, const ProfileUnits &u, const DesignValues &v) {
+  double scaled = a.mul(v.dia, u.perDiameterUnit);
+  a.test();
+  double half = a.mul(scaled, kRadiusPerDiameter);
+  a.test();
+  return half;
+}
+
 // Which step of a listing is running, for the words of a failure.
 struct ListingStep {
   enum { Limit, Focal, Depth } step = Limit;
@@ -91,10 +102,7 @@ void listProfile(const ProfileUnits &u, DesignValues &v, FieldSink &sink) {
   Arith a;
   ListingStep at;
   try {
-    double scaled = a.mul(v.dia, u.perDiameterUnit);
-    a.test();
-    double half = a.mul(scaled, kRadiusPerDiameter);
-    a.test();
+    const double half = rimRadius(a, u, v);
     const std::int32_t limit = wholeNumber(half);
     std::string row;
     for (std::int32_t x = 1; x <= limit; x = checked(std::int64_t{x} + u.step)) {
@@ -118,10 +126,7 @@ void listPrint(const ProfileUnits &u, DesignValues &v, FieldSink &sink) {
   Arith a;
   ListingStep at;
   try {
-    double scaled = a.mul(v.dia, u.perDiameterUnit);
-    a.test();
-    double half = a.mul(scaled, kRadiusPerDiameter);
-    a.test();
+    const double half = rimRadius(a, u, v);
     const float limit = a.store(half);
     a.test();
     if (limit >= u.printBound)

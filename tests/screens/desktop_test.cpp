@@ -11,15 +11,7 @@
 
 namespace dishwright {
 using test::Program;
-
-// Receives the addresses the desktop is asked to open.
-class LinkCatcher : public QObject {
-  Q_OBJECT
-public:
-  int opened = 0;
-public slots:
-  void open(const QUrl &) { ++opened; }
-};
+using test::UrlCatcher;
 
 namespace {
 
@@ -148,7 +140,7 @@ private slots:
   }
 
   void keysOpenTheWebLink() {
-    LinkCatcher catcher;
+    UrlCatcher catcher;
     QDesktopServices::setUrlHandler("http", &catcher, "open");
     QDesktopServices::setUrlHandler("https", &catcher, "open");
     Program p;
@@ -160,7 +152,7 @@ private slots:
     QTest::keyClick(web, Qt::Key_Space);
     QDesktopServices::unsetUrlHandler("http");
     QDesktopServices::unsetUrlHandler("https");
-    QCOMPARE(catcher.opened, 2);
+    QCOMPARE(catcher.urls.size(), 2);
   }
 
   void aMinimisedScreenComesBack() {

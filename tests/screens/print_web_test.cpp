@@ -18,15 +18,7 @@
 
 namespace dishwright {
 using test::Program;
-
-// Receives the addresses the desktop is asked to open.
-class UrlCatcher : public QObject {
-  Q_OBJECT
-public:
-  QList<QUrl> urls;
-public slots:
-  void open(const QUrl &url) { urls << url; }
-};
+using test::UrlCatcher;
 
 namespace {
 

@@ -7,12 +7,23 @@
 #include "screen_set.h"
 
 #include <QLineEdit>
+#include <QList>
 #include <QStringList>
 #include <QTest>
+#include <QUrl>
 
 #include <memory>
 
 namespace dishwright::test {
+
+// Receives the addresses the desktop is asked to open, in place of a browser.
+class UrlCatcher : public QObject {
+  Q_OBJECT
+public:
+  QList<QUrl> urls;
+public slots:
+  void open(const QUrl &url) { urls << url; }
+};
 
 struct Program {
   std::unique_ptr<ScreenSet> screens = std::make_unique<ScreenSet>();
