@@ -29,13 +29,19 @@ void requirePositive(double value, const char *what) {
 
 } // namespace
 
-CanCheck checkCan(double diameter, LengthUnit unit, double frequencyMHz) {
+CanCutoffs canCutoffs(double diameter, LengthUnit unit) {
   requirePositive(diameter, "diameter");
+  const double c = speedOfLight(unit);
+  return {kTe11BesselRoot * c / (kPi * diameter), kTm01BesselRoot * c / (kPi * diameter)};
+}
+
+CanCheck checkCan(double diameter, LengthUnit unit, double frequencyMHz) {
+  const CanCutoffs cutoffs = canCutoffs(diameter, unit);
   requirePositive(frequencyMHz, "frequency");
   const double c = speedOfLight(unit);
   CanCheck can;
-  can.te11CutoffMHz = kTe11BesselRoot * c / (kPi * diameter);
-  can.tm01CutoffMHz = kTm01BesselRoot * c / (kPi * diameter);
+  can.te11CutoffMHz = cutoffs.te11MHz;
+  can.tm01CutoffMHz = cutoffs.tm01MHz;
   if (frequencyMHz <= can.te11CutoffMHz)
     throw InputError(mhzText(frequencyMHz) + " MHz is " +
                      (frequencyMHz == can.te11CutoffMHz ? "at" : "below") + " the TE11 cutoff " +

@@ -26,6 +26,14 @@ struct CanCheck {
   bool nearTe11Cutoff = false; // the guide wavelength exceeds twice the free-space one
 };
 
+// The two cutoffs of a can of inside diameter `diameter` (in `unit`), MHz. Throws
+// InputError unless the diameter is greater than 0.
+struct CanCutoffs {
+  double te11MHz = 0; // lowest frequency the can carries at all, MHz
+  double tm01MHz = 0; // above this a second mode can propagate, MHz
+};
+CanCutoffs canCutoffs(double diameter, LengthUnit unit);
+
 // For a can of inside diameter `diameter` (in `unit`) at `frequencyMHz`. Throws
 // InputError unless both are greater than 0 and the frequency is above the TE11
 // cutoff: 2000 MHz is below the TE11 cutoff 2305.8 MHz: the can carries nothing.

@@ -4,6 +4,7 @@
 #include "coffee_can.h"
 #include "dish_figures.h"
 #include "input_step.h"
+#include "measure_command.h"
 #include "number_text.h"
 #include "profile.h"
 
@@ -119,6 +120,8 @@ void runCan(const std::vector<std::string> &args, std::ostream &out) {
 } // namespace
 
 int runCli(const std::vector<std::string> &args, std::ostream &out, std::ostream &err) {
+  if (const auto status = runMeasureCommand(args, out, err))
+    return *status;
   const std::string command = args.empty() ? "" : args[0];
   const std::size_t n = args.size();
   const bool unit = n > 1 && (args[1] == "feet" || args[1] == "meters");
