@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QStyleFactory>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -108,11 +109,11 @@ int rows() {
   row("parse 100,000 pasted \"r z\" lines", parse, 100);
   row("measure window: keystroke to repainted (prime)", typing, 16);
   row("measure window: keystroke to repainted (fit)", typingFit, 16);
-  row("measure window: paste 100,000 points, fit, draw", pasteLong, 1000);
+  row("measure window: paste 100,000 points, fit, draw", pasteLong, 100);
   row("measure window: keystroke, 100,000 points", typingLong, 16);
   row("can window: keystroke to repainted", canTyping, 16);
   const bool met = fit <= 100 && parse <= 100 && typing <= 16 && typingFit <= 16 &&
-                   pasteLong <= 1000 && typingLong <= 16 && canTyping <= 16;
+                   pasteLong <= 100 && typingLong <= 16 && canTyping <= 16;
   std::printf("fitted focal length %.2f mm (480 built in); %s\n", focus,
               met ? "every target met" : "TARGET MISSED");
   return 0;
@@ -139,6 +140,7 @@ int show(const std::string &which) {
 
 int main(int argc, char **argv) {
   QApplication app(argc, argv);
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows"))); // as the program does
   if (argc == 3 && std::string(argv[1]) == "--show")
     return show(argv[2]);
   return rows();

@@ -44,7 +44,7 @@ void CanDrawing::paintEvent(QPaintEvent *) {
   if (!check_)
     return;
   const int em = fontMetrics().height();
-  const QRectF room = QRectF(rect()).adjusted(2 * em, 2.5 * em, -2 * em, -2.5 * em);
+  const QRectF room = QRectF(rect()).adjusted(5 * em, 2.5 * em, -2 * em, -2.5 * em);
   // One scale for both directions: the drawing is the can's true shape.
   const double length = check_->shortestCan;
   const double scale = std::min(room.width() / length, room.height() / diameter_);
@@ -78,8 +78,16 @@ void CanDrawing::paintEvent(QPaintEvent *) {
                    tr("probe %1 %2 long").arg(shortFigure(check_->probeLength), unit_));
   painter.drawText(QRectF(can.right() - 8 * em, can.center().y() - em / 2.0, 8 * em - em * 0.3, em),
                    Qt::AlignRight, tr("open end"));
-  painter.drawText(QRectF(room.left() - 2 * em, can.top(), 1.8 * em, can.height()),
-                   Qt::AlignRight | Qt::AlignVCenter, shortFigure(diameter_));
+  // The inside diameter, a vertical dimension left of the back.
+  const double left = can.left() - 0.7 * em, tick = em / 3.0;
+  painter.setPen(QPen(guideColour(palette()), 1));
+  painter.drawLine(QPointF(left, can.top()), QPointF(left, can.bottom()));
+  painter.drawLine(QPointF(left - tick, can.top()), QPointF(left + tick, can.top()));
+  painter.drawLine(QPointF(left - tick, can.bottom()), QPointF(left + tick, can.bottom()));
+  painter.setPen(palette().color(QPalette::Text));
+  painter.drawText(QRectF(0, can.center().y() - em, left - tick, 2 * em),
+                   Qt::AlignRight | Qt::AlignVCenter,
+                   tr("%1 %2\ninside").arg(shortFigure(diameter_), unit_));
 }
 
 // A dimension line with end ticks and its text above, centred.
