@@ -55,6 +55,9 @@ CanCheckWindow::CanCheckWindow(const DesignSeed &seed, QWidget *parent)
   layout->addWidget(warnings_);
   layout->addWidget(drawing_, 1);
 
+  // The unit chooser exists before the fields it sits between.
+  setTabOrder(diameter_, unit_);
+  setTabOrder(unit_, frequency_);
   connect(diameter_, &QLineEdit::textChanged, this, &CanCheckWindow::update);
   connect(frequency_, &QLineEdit::textChanged, this, &CanCheckWindow::update);
   connect(unit_, &QComboBox::currentIndexChanged, this, &CanCheckWindow::update);

@@ -32,6 +32,14 @@ void type(QLineEdit *field, const QString &text) {
   QTest::keyClicks(field, text);
 }
 
+// The widget Tab moves to from `from` (the window need not be shown).
+QWidget *nextTabStop(QWidget *from) {
+  QWidget *w = from->nextInFocusChain();
+  while (w != from && (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled()))
+    w = w->nextInFocusChain();
+  return w;
+}
+
 } // namespace
 
 class ToolWindowsTest : public QObject {
@@ -45,6 +53,7 @@ private slots:
   void fdChosenCarriesTheShownFd();
   void canBelowCutoffShowsTheErrorAndNoFigures();
   void everyFieldHasAName();
+  void tabFollowsTheForm();
 };
 
 void ToolWindowsTest::typingUpdatesTheFigures_data() {
@@ -164,6 +173,20 @@ void ToolWindowsTest::everyFieldHasAName() {
            qobject_cast<QTableView *>(field)) &&
           field->window() == window) // not a chooser's pop-up list
         QVERIFY2(!field->accessibleName().isEmpty(), field->metaObject()->className());
+}
+
+// Tab from the first field reaches the inputs in reading order, then the figures.
+void ToolWindowsTest::tabFollowsTheForm() {
+  CanCheckWindow can(DesignSeed{});
+  QWidget *order[] = {can.diameterField(), can.unitChooser(), can.frequencyField(),
+                      can.results()->valueField(0)};
+  for (int i = 0; i + 1 < 4; ++i)
+    QCOMPARE(nextTabStop(order[i]), order[i + 1]);
+  MeasureWindow measure(DesignSeed{});
+  QCOMPARE(nextTabStop(measure.primeFocusPage()->diameterField()),
+           measure.primeFocusPage()->depthField());
+  QCOMPARE(nextTabStop(measure.primeFocusPage()->depthField()),
+           measure.primeFocusPage()->results()->valueField(0));
 }
 
 QTEST_MAIN(ToolWindowsTest)
