@@ -56,23 +56,25 @@ bool followsGrammar(std::string_view s) {
 }
 
 // True when a text that from_chars found out of range is too large rather than too
-// small: the decimal magnitude of mantissa x 10^exponent is above 1.
+// small: the decimal exponent of its first significant digit is positive.
 bool beyondLargest(std::string_view s) {
-  const std::size_t e = s.find_first_of("eE");
-  double mantissa = 0;
-  const auto m = std::from_chars(s.data(), s.data() + std::min(e, s.size()), mantissa);
-  if (m.ec == std::errc::result_out_of_range)
-    return true;
-  if (e == std::string_view::npos)
-    return true;
-  std::string_view digits = s.substr(e + 1);
-  const bool negative = !digits.empty() && digits.front() == '-';
-  if (!digits.empty() && (digits.front() == '+' || digits.front() == '-'))
-    digits.remove_prefix(1);
-  long long exponent = 0;
-  if (std::from_chars(digits.data(), digits.data() + digits.size(), exponent).ec != std::errc())
-    return !negative; // thousands of digits: the sign decides
-  return std::log10(mantissa) + static_cast<double>(negative ? -exponent : exponent) > 0;
+  const std::size_t e = std::min(s.find_first_of("eE"), s.size());
+  const std::string_view mantissa = s.substr(0, e);
+  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+  const std::size_t first = mantissa.find_first_of("123456789");
+  long long magnitude = first < point ? static_cast<long long>(point - first - 1)
+                                      : -static_cast<long long>(first - point);
+  if (e < s.size()) {
+    std::string_view digits = s.substr(e + 1);
+    const bool negative = digits.front() == '-';
+    if (digits.front() == '+' || digits.front() == '-')
+      digits.remove_prefix(1);
+    long long exponent = 0;
+    if (std::from_chars(digits.data(), digits.data() + digits.size(), exponent).ec != std::errc())
+      return !negative; // an exponent of thousands of digits decides alone
+    magnitude += negative ? -exponent : exponent;
+  }
+  return magnitude > 0;
 }
 
 } // namespace

@@ -76,6 +76,9 @@ TEST(DecimalText, InputScreenGrammar) {
   EXPECT_EQ(decimalValue("-4.5e1"), -45.0);
   EXPECT_EQ(decimalValue(".5"), 0.5);
   EXPECT_EQ(decimalValue("1e-400"), 0.0);
+  EXPECT_EQ(decimalValue("0." + std::string(400, '0') + "1"), 0.0);
+  EXPECT_FALSE(decimalValue("1" + std::string(400, '0')));
+  EXPECT_FALSE(decimalValue("0.001e312"));
   for (const char *text : {"", "-", ".", "1e", "0x10", "inf", "nan", "1.2.3", "4 5", "1,5"})
     EXPECT_FALSE(decimalValue(text)) << text;
 }
