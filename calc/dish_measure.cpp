@@ -49,10 +49,16 @@ OffsetDish measureOffset(double width, double height, double depth) {
   // Rim points of the cut, measured across the axis of the parent paraboloid.
   const double centre = 2.0 * dish.focalLength * std::tan(offsetRad);
   const double nearRim = centre - width / 2.0, farRim = centre + width / 2.0;
+  dish.nearRim = nearRim;
+  dish.farRim = farRim;
   const double nearAngle = 2.0 * std::atan(nearRim / (2.0 * dish.focalLength));
   const double farAngle = 2.0 * std::atan(farRim / (2.0 * dish.focalLength));
   dish.fd = fdSeenUnder(farAngle - nearAngle);
   return dish;
+}
+
+double paraboloidDepth(double focalLength, double radius) {
+  return radius * radius / (4.0 * focalLength);
 }
 
 } // namespace dishwright

@@ -22,6 +22,8 @@ struct OffsetDish {
   double focalLength = 0;    // focal length of the parent paraboloid, unit of the input
   double offsetAngleDeg = 0; // tilt of the dish face from the beam direction, degrees
   double fd = 0;             // the f/D of a prime-focus dish the feed would see the same way
+  double nearRim = 0; // distance of the rim nearer the parent's axis from it, unit of the input
+  double farRim = 0;  // distance of the farther rim from the parent's axis, unit of the input
 };
 
 // From the width (short axis), the height (long axis) and the greatest depth
@@ -29,5 +31,9 @@ struct OffsetDish {
 // InputError unless every size is greater than 0 and the width does not exceed
 // the height.
 OffsetDish measureOffset(double width, double height, double depth);
+
+// Depth of a paraboloid of focal length `focalLength` below the plane of its vertex
+// at `radius` from its axis: radius^2 / (4 focalLength), same unit.
+double paraboloidDepth(double focalLength, double radius);
 
 } // namespace dishwright

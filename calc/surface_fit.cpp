@@ -107,8 +107,12 @@ SurfaceFit fitSurface(const std::vector<SurfacePoint> &points, LengthUnit unit) 
   return fit;
 }
 
+double fittedDepth(const SurfaceFit &fit, double r) {
+  return fit.curvature * r * r + fit.vertexDepth;
+}
+
 double surfaceError(const SurfaceFit &fit, SurfacePoint point) {
-  const double residual = point.z - (fit.curvature * point.r * point.r + fit.vertexDepth);
+  const double residual = point.z - fittedDepth(fit, point.r);
   const double t = point.r / (2.0 * fit.focalLength);
   return residual / (1.0 + t * t);
 }

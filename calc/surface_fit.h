@@ -40,6 +40,9 @@ SurfaceFit fitSurface(const std::vector<SurfacePoint> &points, LengthUnit unit);
 // unit of the input.
 double surfaceError(const SurfaceFit &fit, SurfacePoint point);
 
+// Depth z of the fitted parabola at radius `r`, unit of the input.
+double fittedDepth(const SurfaceFit &fit, double r);
+
 // Gain lost to a surface with RMS error `rmsError` (in `unit`) at `frequencyMHz`,
 // dB (positive). Throws InputError unless the frequency is greater than 0.
 double surfaceLossDb(double rmsError, LengthUnit unit, double frequencyMHz);

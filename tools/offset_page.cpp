@@ -1,6 +1,7 @@
 #include "offset_page.h"
 
 #include "dish_measure.h"
+#include "dish_sketch.h"
 #include "input_error.h"
 #include "result_grid.h"
 #include "tool_form.h"
@@ -16,7 +17,8 @@ enum Row { FocalLength, OffsetAngle, Fd };
 }
 
 OffsetPage::OffsetPage(LengthUnit unit, QWidget *parent)
-    : QWidget(parent), unit_(unit), message_(nullptr), results_(new ResultGrid) {
+    : QWidget(parent), unit_(unit), message_(nullptr), results_(new ResultGrid),
+      sketch_(new DishSketch) {
   auto *form = new QFormLayout;
   width_ = addNumberField(form, tr("&Width (short axis):"), tr("width"));
   height_ = addNumberField(form, tr("&Height (long axis):"), tr("height"));
@@ -33,7 +35,7 @@ OffsetPage::OffsetPage(LengthUnit unit, QWidget *parent)
   layout->addLayout(form);
   layout->addWidget(message_);
   layout->addWidget(results_);
-  layout->addStretch();
+  layout->addWidget(sketch_, 1);
   for (QLineEdit *field : {width_, height_, depth_})
     connect(field, &QLineEdit::textChanged, this, &OffsetPage::update);
   update();
@@ -47,6 +49,7 @@ void OffsetPage::setUnit(LengthUnit unit) {
 void OffsetPage::update() {
   fd_.reset();
   results_->clearValues();
+  std::optional<OffsetDish> drawn;
   try {
     const auto width = typedValue(width_, "width");
     const auto height = typedValue(height_, "height");
@@ -62,10 +65,12 @@ void OffsetPage::update() {
       results_->setValue(Fd, figure(dish.fd));
       showHint(message_, QString());
       fd_ = dish.fd;
+      drawn = dish;
     }
   } catch (const InputError &e) {
     showError(message_, QString::fromUtf8(e.what()));
   }
+  sketch_->setOffset(drawn, unitSymbol(unit_));
   emit resultChanged();
 }
 

@@ -1,6 +1,7 @@
 #include "prime_focus_page.h"
 
 #include "dish_measure.h"
+#include "dish_sketch.h"
 #include "input_error.h"
 #include "result_grid.h"
 #include "tool_form.h"
@@ -16,7 +17,8 @@ enum Row { FocalLength, Fd, RimAngle, RimLoss };
 }
 
 PrimeFocusPage::PrimeFocusPage(LengthUnit unit, QWidget *parent)
-    : QWidget(parent), unit_(unit), message_(nullptr), results_(new ResultGrid) {
+    : QWidget(parent), unit_(unit), message_(nullptr), results_(new ResultGrid),
+      sketch_(new DishSketch) {
   auto *form = new QFormLayout;
   diameter_ = addNumberField(form, tr("&Diameter across the rim:"), tr("diameter"));
   depth_ = addNumberField(form, tr("D&epth at the centre:"), tr("depth"));
@@ -30,7 +32,7 @@ PrimeFocusPage::PrimeFocusPage(LengthUnit unit, QWidget *parent)
   layout->addLayout(form);
   layout->addWidget(message_);
   layout->addWidget(results_);
-  layout->addStretch();
+  layout->addWidget(sketch_, 1);
   connect(diameter_, &QLineEdit::textChanged, this, &PrimeFocusPage::update);
   connect(depth_, &QLineEdit::textChanged, this, &PrimeFocusPage::update);
   update();
@@ -44,6 +46,8 @@ void PrimeFocusPage::setUnit(LengthUnit unit) {
 void PrimeFocusPage::update() {
   fd_.reset();
   results_->clearValues();
+  std::optional<PrimeFocusDish> drawn;
+  double drawnDiameter = 0, drawnDepth = 0;
   try {
     const auto diameter = typedValue(diameter_, "diameter");
     const auto depth = typedValue(depth_, "depth");
@@ -58,10 +62,12 @@ void PrimeFocusPage::update() {
       results_->setValue(RimLoss, figure(dish.rimLossDb, tr("dB")));
       showHint(message_, QString());
       fd_ = dish.fd;
+      drawn = dish, drawnDiameter = *diameter, drawnDepth = *depth;
     }
   } catch (const InputError &e) {
     showError(message_, QString::fromUtf8(e.what()));
   }
+  sketch_->setPrimeFocus(drawnDiameter, drawnDepth, drawn, unitSymbol(unit_));
   emit resultChanged();
 }
 

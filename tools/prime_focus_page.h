@@ -13,6 +13,7 @@ class QLineEdit;
 
 namespace dishwright {
 
+class DishSketch;
 class ResultGrid;
 
 class PrimeFocusPage : public QWidget {
@@ -38,6 +39,7 @@ private:
   QLineEdit *depth_;
   QLabel *message_;
   ResultGrid *results_;
+  DishSketch *sketch_;
   std::optional<double> fd_;
 };
 

@@ -104,8 +104,7 @@ void SurfacePlot::drawProfile(QPainter &painter, const QRectF &area) const {
     const int steps = std::max(16, static_cast<int>(area.width() / 3));
     for (int i = 0; i <= steps; ++i) {
       const double r = rMin_ + (rMax_ - rMin_) * i / steps;
-      const QPointF p =
-          place(area, r, rMin_, rMax_, fit_->curvature * r * r + fit_->vertexDepth, zMin_, zMax_);
+      const QPointF p = place(area, r, rMin_, rMax_, fittedDepth(*fit_, r), zMin_, zMax_);
       i == 0 ? path.moveTo(p) : path.lineTo(p);
     }
     painter.save();
