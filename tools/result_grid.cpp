@@ -1,5 +1,7 @@
 #include "result_grid.h"
 
+#include "tool_colours.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,7 +26,9 @@ int ResultGrid::addRow(const QString &name, const QString &meaning) {
   label->setBuddy(value);
   auto *line = new QLabel(meaning, this);
   line->setWordWrap(true);
-  line->setForegroundRole(QPalette::PlaceholderText);
+  QPalette quiet = line->palette();
+  quiet.setColor(QPalette::WindowText, quietTextColour(quiet));
+  line->setPalette(quiet);
   grid_->addWidget(label, row, 0);
   grid_->addWidget(value, row, 1);
   grid_->addWidget(line, row, 2);

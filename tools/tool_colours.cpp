@@ -20,6 +20,13 @@ QColor curveColour(const QPalette &palette) {
   return isDarkBase(palette) ? QColor(0x7a, 0xb3, 0xff) : QColor(0x1a, 0x56, 0xb0);
 }
 
+QColor quietTextColour(const QPalette &palette) {
+  const QColor text = palette.color(QPalette::WindowText), back = palette.color(QPalette::Window);
+  const auto mix = [](int a, int b) { return (a * 6 + b * 4) / 10; };
+  return QColor(mix(text.red(), back.red()), mix(text.green(), back.green()),
+                mix(text.blue(), back.blue()));
+}
+
 QColor guideColour(const QPalette &palette) {
   QColor colour = palette.color(QPalette::Text);
   colour.setAlphaF(0.5);
