@@ -102,7 +102,7 @@ bool dispatch(const std::vector<std::string> &a, std::istream &in, std::ostream 
       runCanCheck(a, *unit, out);
     return unit.has_value();
   }
-  const std::string_view kind = n > 1 ? a[1] : "";
+  const std::string_view kind = n > 1 ? std::string_view(a[1]) : std::string_view();
   const auto unit = n > 2 ? lengthUnitFromText(a[2]) : std::nullopt;
   if (!unit)
     return false;
