@@ -47,8 +47,10 @@ CanCheck checkCan(double diameter, LengthUnit unit, double frequencyMHz) {
                      (frequencyMHz == can.te11CutoffMHz ? "at" : "below") + " the TE11 cutoff " +
                      mhzText(can.te11CutoffMHz) + " MHz: the can carries nothing");
   can.freeSpaceWavelength = c / frequencyMHz;
-  can.guideWavelength =
-      c / std::sqrt((frequencyMHz - can.te11CutoffMHz) * (frequencyMHz + can.te11CutoffMHz));
+  // lambda0 / sqrt(1 - (fc / F)^2) is c / sqrt(F^2 - fc^2) without squaring F,
+  // which overflows for absurd frequencies.
+  const double ratio = can.te11CutoffMHz / frequencyMHz;
+  can.guideWavelength = can.freeSpaceWavelength / std::sqrt((1.0 - ratio) * (1.0 + ratio));
   // A quarter guide wavelength puts the probe where the wave reflected by the back
   // wall returns in phase.
   can.probePosition = can.guideWavelength / 4.0;

@@ -16,6 +16,13 @@ void requirePositive(double value, const char *what) {
     throw InputError(std::string("the ") + what + " must be greater than 0");
 }
 
+// Sizes of wildly different magnitude (1e300 across, 1e-300 deep) overflow or
+// underflow a double; better to say so than to print "inf".
+void requireComputable(double focalLength, double fd) {
+  if (!(focalLength > 0) || !(fd > 0) || !std::isfinite(focalLength) || !std::isfinite(fd))
+    throw InputError("these sizes are too far apart to compute with");
+}
+
 // The f/D of a prime-focus dish whose rim is seen from the focus under the full
 // angle `subtendedRad`: the feed only cares how wide the dish looks.
 double fdSeenUnder(double subtendedRad) { return 1.0 / (4.0 * std::tan(subtendedRad / 4.0)); }
@@ -28,6 +35,7 @@ PrimeFocusDish measurePrimeFocus(double diameter, double depth) {
   PrimeFocusDish dish;
   dish.focalLength = diameter * diameter / (16.0 * depth);
   dish.fd = diameter / (16.0 * depth);
+  requireComputable(dish.focalLength, dish.fd);
   const double rimAngleRad = 2.0 * std::atan(1.0 / (4.0 * dish.fd));
   dish.rimAngleDeg = rimAngleRad * kDegPerRad;
   // The path from the focus to the surface grows as 1 / cos^2(psi/2) and the power
@@ -54,6 +62,7 @@ OffsetDish measureOffset(double width, double height, double depth) {
   const double nearAngle = 2.0 * std::atan(nearRim / (2.0 * dish.focalLength));
   const double farAngle = 2.0 * std::atan(farRim / (2.0 * dish.focalLength));
   dish.fd = fdSeenUnder(farAngle - nearAngle);
+  requireComputable(dish.focalLength, dish.fd);
   return dish;
 }
 

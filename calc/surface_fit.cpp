@@ -99,6 +99,9 @@ SurfaceFit fitSurface(const std::vector<SurfacePoint> &points, LengthUnit unit) 
   fit.diameter = 2.0 * largestRadius;
   fit.fd = fit.focalLength / fit.diameter;
   fit.rmsError = std::sqrt(sumSquares / static_cast<double>(points.size()));
+  if (!std::isfinite(fit.focalLength) || !std::isfinite(fit.rmsError) || !(fit.fd > 0) ||
+      !std::isfinite(fit.fd))
+    throw InputError("these points are too far apart in size to compute with");
   // Ruze: loss = 10 log10(e) (4 pi eps / lambda)^2 reaches 1 dB where
   // lambda = 4 pi eps sqrt(10 log10(e)).
   fit.oneDbLossMHz = fit.rmsError > 0
