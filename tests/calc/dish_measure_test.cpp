@@ -73,7 +73,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadDish{[] { measureOffset(-4, 500, 43); }, "the width must be greater than 0"},
         BadDish{[] { measureOffset(460, 0, 43); }, "the height must be greater than 0"},
         BadDish{[] { measureOffset(460, 500, 0); }, "the depth must be greater than 0"},
-        BadDish{[] { measureOffset(501, 500, 43); }, "the width must not exceed the height"}));
+        BadDish{[] { measureOffset(501, 500, 43); }, "the width must not exceed the height"},
+        BadDish{[] { measurePrimeFocus(1e300, 1e-300); },
+                "these sizes are too far apart to compute with"}));
 
 } // namespace
 } // namespace dishwright
