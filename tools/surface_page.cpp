@@ -12,6 +12,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -81,10 +82,17 @@ void SurfacePage::setUnit(LengthUnit unit) {
 bool SurfacePage::eventFilter(QObject *watched, QEvent *event) {
   // The table view copies but does not paste by itself; an open cell editor
   // handles its own paste before the view sees the key.
-  if (watched == table_ && event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent *>(event)->matches(QKeySequence::Paste)) {
-    pasteFromClipboard();
-    return true;
+  if (watched == table_ && event->type() == QEvent::KeyPress) {
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->matches(QKeySequence::Paste)) {
+      pasteFromClipboard();
+      return true;
+    }
+    if (key->matches(QKeySequence::Delete) || key->key() == Qt::Key_Backspace) {
+      for (const QModelIndex &cell : table_->selectionModel()->selectedIndexes())
+        model_->setData(cell, QString()); // a blank row is left out of the fit
+      return true;
+    }
   }
   return QWidget::eventFilter(watched, event);
 }

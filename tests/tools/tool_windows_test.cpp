@@ -118,6 +118,9 @@ void ToolWindowsTest::pastingFillsTableAndFit() {
   QCOMPARE(value(page->results(), 3), QString("0.37555 mm"));
   QCOMPARE(value(page->results(), 4), QString("30482 MHz"));
   QCOMPARE(value(page->results(), 5), QString("0.11569 dB"));
+  page->table()->selectRow(4); // Delete leaves the farthest point out
+  QTest::keyClick(page->table(), Qt::Key_Delete);
+  QCOMPARE(value(page->results(), 0), QString("4"));
   page->pastePoints("0 1\n150 12.5\n300 47,8 x\n");
   QVERIFY(page->message()->text().contains("line 3: expected two numbers"));
   QCOMPARE(page->table()->model()->rowCount(), 6);
