@@ -22,9 +22,11 @@ run: build
 	  build/bin/dishwright-calc feet 0.4 4 2304; \
 	fi
 
-# Start-up, screen loads, long listings and memory, printed as a table.
+# Start-up, screen loads, long listings and memory, then the builder's tools,
+# printed as a table.
 bench: build
-	cmake --build --preset dev --target dishwright-bench dishwright-template-bench
+	cmake --build --preset dev --target dishwright-bench dishwright-template-bench \
+	  dishwright-tools-bench
 	scripts/bench
 
 # libFuzzer targets for the calculation core (clang 14), 60 seconds each;

@@ -37,10 +37,6 @@ void check(const TemplateInput &in) {
 
 } // namespace
 
-double paraboloidDepth(double focalLength, double radius) {
-  return radius * radius / (4 * focalLength);
-}
-
 double ribArcLength(double focalLength, double radius) {
   const double u = radius / (2 * focalLength);
   return focalLength * (u * std::sqrt(1 + u * u) + std::asinh(u));

@@ -6,6 +6,8 @@
 // `mmPerUnit()` converts.
 #pragma once
 
+#include "paraboloid.h"
+
 #include <vector>
 
 namespace dishwright {
@@ -28,9 +30,6 @@ struct TemplatePoint {
   double x = 0;
   double y = 0;
 };
-
-// Depth of the paraboloid z = r^2 / (4 f) at radius `radius`; all in one length unit.
-double paraboloidDepth(double focalLength, double radius);
 
 // Length along the parabola z = r^2 / (4 f) from the vertex to radius `radius`,
 // s = f (u sqrt(1 + u^2) + asinh u) with u = r / (2 f); all in one length unit.

@@ -4,6 +4,7 @@
 #include "coffee_can.h"
 #include "dish_figures.h"
 #include "input_step.h"
+#include "measure_command.h"
 #include "number_text.h"
 #include "profile.h"
 #include "template_command.h"
@@ -27,6 +28,12 @@ const char kUsage[] =
     "       dishwright-calc template petal feet|meters FD DIA GORES\n"
     "                       [--paper a4|letter|sheet] [--svg] -o FILE\n"
     "                                                 full-scale templates\n"
+    "       dishwright-calc measure prime in|cm|mm DIA DEPTH\n"
+    "       dishwright-calc measure offset in|cm|mm WIDTH HEIGHT DEPTH\n"
+    "       dishwright-calc measure fit in|cm|mm [FREQ] < points\n"
+    "                                                 the dish you own\n"
+    "       dishwright-calc can-check in|cm|mm DIAMETER FREQ\n"
+    "                                                 the can you own\n"
     "       dishwright-calc --help | -h | --version | -V\n"
     "FD is the focal length over the diameter, FREQ is in MHz. Every number is read\n"
     "as the input screen reads it: \" 4 \", \"4.5e1\" and \"-2\" are numbers.\n";
@@ -215,6 +222,8 @@ std::string errorLine(const CalcError &e) {
 int runCli(const std::vector<std::string> &args, std::ostream &out, std::ostream &err) {
   if (!args.empty() && args[0] == "template")
     return runTemplateCommand(args, out, err);
+  if (const auto status = runMeasureCommand(args, out, err))
+    return *status;
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
     out << kUsage;
     return 0;

@@ -1,13 +1,34 @@
 #include "builder_tools.h"
 
+#include "can_check_window.h"
+#include "figure_text.h"
+#include "measure_window.h"
+#include "screen_set.h"
 #include "template_window.h"
 #include "tool_menu.h"
 
 namespace dishwright {
+namespace {
 
-void addBuilderTools(ToolMenu &menu, ScreenSet &) {
+// Four significant digits: as many as a typed f/D ever has.
+constexpr int kFdDigits = 4;
+
+} // namespace
+
+void addBuilderTools(ToolMenu &menu, ScreenSet &screens) {
   menu.addTool(QObject::tr("&Templates..."), QKeySequence(QStringLiteral("Ctrl+T")),
                [](const DesignSeed &seed) { return new TemplateWindow(seed); });
+  menu.addTool(
+      QObject::tr("&Measure a dish..."), QKeySequence(QStringLiteral("Ctrl+M")),
+      [&screens](const DesignSeed &seed) {
+        auto *window = new MeasureWindow(seed);
+        QObject::connect(window, &MeasureWindow::fdChosen, &screens, [&screens](double fd) {
+          screens.putInput(Field::FdRatio, QString::fromStdString(figureText(fd, kFdDigits)));
+        });
+        return window;
+      });
+  menu.addTool(QObject::tr("Check a &can..."), QKeySequence(QStringLiteral("Ctrl+K")),
+               [](const DesignSeed &seed) { return new CanCheckWindow(seed); });
 }
 
 } // namespace dishwright

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Runs dishwright-calc with the arguments of one case folder and compares its
 # standard output, standard error and exit status with the folder's files.
-# args: one argument a line (an empty line is an empty argument).
+# args: one argument a line (an empty line is an empty argument); stdin, when
+# present, is fed to the program's standard input.
 set -u
 program=$1 case=$2
 mapfile -t args < "$case/args"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-"$program" "${args[@]}" >"$tmp/stdout" 2>"$tmp/stderr"
+input=/dev/null
+[ -f "$case/stdin" ] && input=$case/stdin
+"$program" "${args[@]}" <"$input" >"$tmp/stdout" 2>"$tmp/stderr"
 status=$?
 fail=0
 expected_status=$(cat "$case/status")

@@ -1,0 +1,147 @@
+// dishwright-tools-bench: how fast the builder's tools answer: the surface fit of
+// a long pasted table, and a tool window's update as the user types, printed in
+// the rows of dishwright-bench's table.
+//
+//   dishwright-tools-bench                   the rows
+//   dishwright-tools-bench --show measure    the measure window with the worked
+//   dishwright-tools-bench --show can        examples typed in (for screenshots)
+#include "can_check_window.h"
+#include "measure_window.h"
+#include "offset_page.h"
+#include "prime_focus_page.h"
+#include "surface_fit.h"
+#include "surface_page.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QStyleFactory>
+#include <QTabWidget>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+using namespace dishwright;
+
+namespace {
+
+const char kExamplePoints[] = "0 1.0\n150 12.5\n300 47.8\n450 105.0\n600 188.0\n";
+
+// Median milliseconds of `runs` calls of `work`.
+double medianMs(int runs, const std::function<void()> &work) {
+  std::vector<double> times;
+  for (int i = 0; i < runs; ++i) {
+    QElapsedTimer clock;
+    clock.start();
+    work();
+    times.push_back(clock.nsecsElapsed() / 1e6);
+  }
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
+
+// "r z" lines of a 1.2 m dish of f = 480 mm with a wavy surface.
+std::string longTable(int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) {
+    const double r = -600 + 1200.0 * i / (count - 1);
+    text +=
+        std::to_string(r) + ' ' + std::to_string(r * r / 1920 + 0.4 * std::sin(i * 0.37)) + '\n';
+  }
+  return text;
+}
+
+void row(const char *what, double ms, double target) {
+  std::printf("%-48s %10.1f %10.1f\n", what, ms, target);
+}
+
+int rows() {
+  const std::string text = longTable(100000);
+  const std::vector<SurfacePoint> points = parseSurfacePoints(text);
+  double focus = 0;
+  const double fit = medianMs(11, [&] { focus = fitSurface(points, LengthUnit::Mm).focalLength; });
+  const double parse = medianMs(11, [&] { parseSurfacePoints(text); });
+
+  MeasureWindow measure(DesignSeed{0.4, 1.2, true, 10368});
+  measure.show();
+  QApplication::processEvents();
+  int step = 0;
+  // Each keystroke: the text changes, the figures follow, the window repaints.
+  const double typing = medianMs(21, [&] {
+    measure.primeFocusPage()->depthField()->setText(QString::number(180 + ++step % 7));
+    measure.repaint();
+  });
+  measure.tabs()->setCurrentWidget(measure.surfacePage());
+  measure.surfacePage()->pastePoints(kExamplePoints);
+  const double typingFit = medianMs(21, [&] {
+    measure.surfacePage()->frequencyField()->setText(QString::number(10000 + ++step));
+    measure.repaint();
+  });
+  const double pasteLong = medianMs(3, [&] {
+    measure.surfacePage()->pastePoints(QString::fromStdString(text));
+    measure.repaint();
+  });
+  const double typingLong = medianMs(5, [&] {
+    measure.surfacePage()->frequencyField()->setText(QString::number(10000 + ++step));
+    measure.repaint();
+  });
+  if (qEnvironmentVariableIsSet("DISHWRIGHT_BENCH_VERBOSE")) {
+    const double noPaint = medianMs(5, [&] {
+      measure.surfacePage()->frequencyField()->setText(QString::number(10000 + ++step));
+    });
+    const double paintOnly = medianMs(5, [&] { measure.repaint(); });
+    std::printf("  100,000 points: update %.1f ms, repaint %.1f ms\n", noPaint, paintOnly);
+  }
+  CanCheckWindow can(DesignSeed{0.4, 1.2, false, 2400});
+  can.show();
+  QApplication::processEvents();
+  const double canTyping = medianMs(21, [&] {
+    can.diameterField()->setText(QString::number(3.0 + (++step % 7) * 0.1));
+    can.repaint();
+  });
+
+  std::printf("%-48s %10s %10s\n", "measure (builder's tools)", "ms", "target");
+  row("surface fit, 100,000 points", fit, 100);
+  row("parse 100,000 pasted \"r z\" lines", parse, 100);
+  row("measure window: keystroke to repainted (prime)", typing, 16);
+  row("measure window: keystroke to repainted (fit)", typingFit, 16);
+  row("measure window: paste 100,000 points, fit, draw", pasteLong, 100);
+  row("measure window: keystroke, 100,000 points", typingLong, 16);
+  row("can window: keystroke to repainted", canTyping, 16);
+  const bool met = fit <= 100 && parse <= 100 && typing <= 16 && typingFit <= 16 &&
+                   pasteLong <= 100 && typingLong <= 16 && canTyping <= 16;
+  std::printf("fitted focal length %.2f mm (480 built in); %s\n", focus,
+              met ? "every target met" : "TARGET MISSED");
+  return 0;
+}
+
+int show(const std::string &which) {
+  if (which == "measure") {
+    auto *window = new MeasureWindow(DesignSeed{0.4, 1.2, true, 10368});
+    window->tabs()->setCurrentWidget(window->surfacePage());
+    window->surfacePage()->pastePoints(kExamplePoints);
+    window->primeFocusPage()->depthField()->setText(QStringLiteral("180"));
+    window->resize(window->sizeHint().expandedTo(QSize(900, 700)));
+    window->show();
+  } else {
+    auto *window = new CanCheckWindow(DesignSeed{0.4, 4, false, 2400});
+    window->diameterField()->setText(QStringLiteral("3.0"));
+    window->resize(window->sizeHint().expandedTo(QSize(760, 640)));
+    window->show();
+  }
+  return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  QApplication app(argc, argv);
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows"))); // as the program does
+  if (argc == 3 && std::string(argv[1]) == "--show")
+    return show(argv[2]);
+  return rows();
+}

@@ -1,0 +1,81 @@
+#include "dish_measure.h"
+#include "input_error.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+
+namespace dishwright {
+namespace {
+
+TEST(DishMeasure, PrimeFocusWorkedExample) {
+  const PrimeFocusDish dish = measurePrimeFocus(3000, 450);
+  EXPECT_DOUBLE_EQ(dish.focalLength, 1250);
+  EXPECT_NEAR(dish.fd, 0.41667, 5e-6);
+  EXPECT_NEAR(dish.rimAngleDeg, 61.93, 5e-3);
+  EXPECT_NEAR(dish.rimLossDb, 2.671, 5e-4);
+}
+
+TEST(DishMeasure, OffsetWorkedExample) {
+  const OffsetDish dish = measureOffset(460, 500, 43);
+  EXPECT_NEAR(dish.focalLength, 282.95, 5e-3);
+  EXPECT_NEAR(dish.offsetAngleDeg, 23.07, 5e-3);
+  EXPECT_NEAR(dish.fd, 0.7128, 5e-5);
+}
+
+// The f/D the feed sees, from the angle between the two rim points of the cut as
+// seen from the focus of the parent z = y^2 / 4F, found by plain geometry.
+TEST(DishMeasure, OffsetFdMatchesRimAnglesSeenFromTheFocus) {
+  for (const double width : {300.0, 460.0, 590.0}) {
+    const double height = 640, depth = 38;
+    const OffsetDish dish = measureOffset(width, height, depth);
+    const double f = dish.focalLength;
+    const double centre = 2 * f * std::tan(dish.offsetAngleDeg * M_PI / 180);
+    auto angle = [f](double y) { return std::atan2(y, f - y * y / (4 * f)); };
+    const double seen = angle(centre + width / 2) - angle(centre - width / 2);
+    EXPECT_NEAR(dish.fd, 1 / (4 * std::tan(seen / 4)), 1e-12) << width;
+  }
+}
+
+// A round offset dish is a prime-focus dish seen square on.
+TEST(DishMeasure, RoundOffsetIsPrimeFocus) {
+  const OffsetDish offset = measureOffset(900, 900, 60);
+  const PrimeFocusDish prime = measurePrimeFocus(900, 60);
+  EXPECT_DOUBLE_EQ(offset.offsetAngleDeg, 0);
+  EXPECT_DOUBLE_EQ(offset.focalLength, prime.focalLength);
+  EXPECT_NEAR(offset.fd, prime.fd, 1e-12);
+}
+
+struct BadDish {
+  std::function<void()> measure;
+  std::string message;
+};
+
+class BadDishes : public ::testing::TestWithParam<BadDish> {};
+
+TEST_P(BadDishes, SayWhatIsWrong) {
+  try {
+    GetParam().measure();
+    ADD_FAILURE() << "no error";
+  } catch (const InputError &e) {
+    EXPECT_EQ(e.what(), GetParam().message);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, BadDishes,
+    ::testing::Values(
+        BadDish{[] { measurePrimeFocus(0, 10); }, "the diameter must be greater than 0"},
+        BadDish{[] { measurePrimeFocus(100, 0); }, "the depth must be greater than 0"},
+        BadDish{[] { measurePrimeFocus(100, -1); }, "the depth must be greater than 0"},
+        BadDish{[] { measureOffset(-4, 500, 43); }, "the width must be greater than 0"},
+        BadDish{[] { measureOffset(460, 0, 43); }, "the height must be greater than 0"},
+        BadDish{[] { measureOffset(460, 500, 0); }, "the depth must be greater than 0"},
+        BadDish{[] { measureOffset(501, 500, 43); }, "the width must not exceed the height"},
+        BadDish{[] { measurePrimeFocus(1e300, 1e-300); },
+                "these sizes are too far apart to compute with"}));
+
+} // namespace
+} // namespace dishwright

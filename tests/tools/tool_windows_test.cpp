@@ -1,0 +1,196 @@
+// The builder's tool windows driven as a user drives them, on the offscreen platform.
+#include "can_check_window.h"
+#include "measure_window.h"
+#include "offset_page.h"
+#include "point_table_model.h"
+#include "prime_focus_page.h"
+#include "result_grid.h"
+#include "surface_page.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+
+using namespace dishwright;
+
+namespace {
+
+const char kExamplePoints[] = "# r z, mm\n0 1.0\n150 12.5\n300 47.8\n\n450\t105.0\n600 188.0\n";
+
+QString value(ResultGrid *grid, int row) { return grid->valueField(row)->text(); }
+
+void type(QLineEdit *field, const QString &text) {
+  field->clear();
+  QTest::keyClicks(field, text);
+}
+
+// The widget Tab moves to from `from` (the window need not be shown).
+QWidget *nextTabStop(QWidget *from) {
+  QWidget *w = from->nextInFocusChain();
+  while (w != from && (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled()))
+    w = w->nextInFocusChain();
+  return w;
+}
+
+} // namespace
+
+class ToolWindowsTest : public QObject {
+  Q_OBJECT
+private slots:
+  void typingUpdatesTheFigures_data();
+  void typingUpdatesTheFigures();
+  void seedFillsTheDesign();
+  void pastingFillsTableAndFit();
+  void typedPointsAreFitted();
+  void fdChosenCarriesTheShownFd();
+  void canBelowCutoffShowsTheErrorAndNoFigures();
+  void everyFieldHasAName();
+  void tabFollowsTheForm();
+};
+
+void ToolWindowsTest::typingUpdatesTheFigures_data() {
+  QTest::addColumn<int>("page");
+  QTest::addColumn<QStringList>("typed");
+  QTest::addColumn<QStringList>("shown");
+  QTest::newRow("prime") << 0 << QStringList{"3000", "450"}
+                         << QStringList{"1250.0 mm", "0.41667", "61.928 degrees", "2.6708 dB"};
+  QTest::newRow("offset") << 1 << QStringList{"460", "500", "43"}
+                          << QStringList{"282.95 mm", "23.074 degrees", "0.71282"};
+  QTest::newRow("wider than high")
+      << 1 << QStringList{"510", "500", "43"} << QStringList{"", "", ""};
+}
+
+void ToolWindowsTest::typingUpdatesTheFigures() {
+  QFETCH(int, page);
+  QFETCH(QStringList, typed);
+  QFETCH(QStringList, shown);
+  MeasureWindow window(DesignSeed{0.4, 1.2, true, 10368});
+  window.tabs()->setCurrentIndex(page);
+  QList<QLineEdit *> fields;
+  ResultGrid *results = nullptr;
+  if (page == 0) {
+    fields = {window.primeFocusPage()->diameterField(), window.primeFocusPage()->depthField()};
+    results = window.primeFocusPage()->results();
+  } else {
+    fields = {window.offsetPage()->widthField(), window.offsetPage()->heightField(),
+              window.offsetPage()->depthField()};
+    results = window.offsetPage()->results();
+  }
+  for (int i = 0; i < typed.size(); ++i)
+    type(fields[i], typed[i]);
+  for (int i = 0; i < shown.size(); ++i)
+    QCOMPARE(value(results, i), shown[i]);
+  QCOMPARE(window.useFdButton()->isEnabled(), !shown[0].isEmpty());
+  window.unitChooser()->setCurrentIndex(window.unitChooser()->findText("inch"));
+  if (!shown[0].isEmpty())
+    QVERIFY(value(results, 0).endsWith(" in"));
+}
+
+void ToolWindowsTest::seedFillsTheDesign() {
+  MeasureWindow window(DesignSeed{0.4, 4, false, 2304});
+  QCOMPARE(window.primeFocusPage()->diameterField()->text(), QString("48"));
+  QCOMPARE(window.unitChooser()->currentText(), QString("inch"));
+  QCOMPARE(window.surfacePage()->frequencyField()->text(), QString("2304"));
+  CanCheckWindow can(DesignSeed{0.4, 1.2, true, 1296});
+  QCOMPARE(can.frequencyField()->text(), QString("1296"));
+  QCOMPARE(can.unitChooser()->currentText(), QString("cm"));
+}
+
+void ToolWindowsTest::pastingFillsTableAndFit() {
+  MeasureWindow window(DesignSeed{0.4, 1.2, true, 10368});
+  window.show();
+  window.tabs()->setCurrentWidget(window.surfacePage());
+  SurfacePage *page = window.surfacePage();
+  QApplication::clipboard()->setText(kExamplePoints);
+  page->table()->setFocus();
+  QTest::keyClick(page->table(), Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(page->table()->model()->rowCount(), 6); // five points and the typing row
+  QCOMPARE(page->table()->model()->index(3, 0).data().toString(), QString("450"));
+  QCOMPARE(value(page->results(), 1), QString("481.93 mm"));
+  QCOMPARE(value(page->results(), 3), QString("0.37555 mm"));
+  QCOMPARE(value(page->results(), 4), QString("30482 MHz"));
+  QCOMPARE(value(page->results(), 5), QString("0.11569 dB"));
+  page->table()->selectRow(4); // Delete leaves the farthest point out
+  QTest::keyClick(page->table(), Qt::Key_Delete);
+  QCOMPARE(value(page->results(), 0), QString("4"));
+  page->pastePoints("0 1\n150 12.5\n300 47,8 x\n");
+  QVERIFY(page->message()->text().contains("line 3: expected two numbers"));
+  QCOMPARE(page->table()->model()->rowCount(), 6);
+}
+
+void ToolWindowsTest::typedPointsAreFitted() {
+  MeasureWindow window(DesignSeed{0.4, 1.2, true, 0});
+  SurfacePage *page = window.surfacePage();
+  QAbstractItemModel *model = page->table()->model();
+  const char *cells[][2] = {{"0", "0"}, {"100", "5"}, {"200", "20"}};
+  for (int row = 0; row < 3; ++row)
+    for (int column = 0; column < 2; ++column)
+      model->setData(model->index(row, column), cells[row][column]);
+  QCOMPARE(model->rowCount(), 4);
+  QCOMPARE(value(page->results(), 1), QString("500.00 mm")); // z = r^2 / 2000
+  model->setData(model->index(1, 1), "five");
+  QCOMPARE(page->message()->text(), QString("Row 2: the depth \"five\" is not a number."));
+  QCOMPARE(value(page->results(), 1), QString());
+}
+
+void ToolWindowsTest::fdChosenCarriesTheShownFd() {
+  MeasureWindow window(DesignSeed{0.4, 1.2, true, 10368});
+  QSignalSpy chosen(&window, &MeasureWindow::fdChosen);
+  window.tabs()->setCurrentWidget(window.surfacePage());
+  QVERIFY(!window.useFdButton()->isEnabled());
+  window.surfacePage()->pastePoints(kExamplePoints);
+  QTest::mouseClick(window.useFdButton(), Qt::LeftButton);
+  QCOMPARE(chosen.count(), 1);
+  // The fitted focus over twice the farthest radius, 600 mm.
+  QVERIFY(qAbs(chosen[0][0].toDouble() - 481.92919 / 1200) < 1e-6);
+}
+
+void ToolWindowsTest::canBelowCutoffShowsTheErrorAndNoFigures() {
+  CanCheckWindow window(DesignSeed{0.4, 4, false, 2000});
+  type(window.diameterField(), "3.0");
+  QCOMPARE(window.message()->text(),
+           QString("2000 MHz is below the TE11 cutoff 2305.8 MHz: the can carries nothing."));
+  for (int row = 0; row < 6; ++row)
+    QVERIFY(value(window.results(), row).isEmpty());
+  type(window.frequencyField(), "2400");
+  QCOMPARE(value(window.results(), 3), QString("4.4308 in"));
+  QCOMPARE(value(window.results(), 5), QString("13.292 in"));
+  QVERIFY(window.warnings()->text().startsWith("Warning: close to the TE11 cutoff"));
+  QVERIFY(window.message()->text().isEmpty());
+}
+
+void ToolWindowsTest::everyFieldHasAName() {
+  MeasureWindow measure(DesignSeed{});
+  CanCheckWindow can(DesignSeed{});
+  for (QWidget *window : {static_cast<QWidget *>(&measure), static_cast<QWidget *>(&can)})
+    for (QWidget *field : window->findChildren<QWidget *>())
+      if ((qobject_cast<QLineEdit *>(field) || qobject_cast<QComboBox *>(field) ||
+           qobject_cast<QTableView *>(field)) &&
+          field->window() == window) // not a chooser's pop-up list
+        QVERIFY2(!field->accessibleName().isEmpty(), field->metaObject()->className());
+}
+
+// Tab from the first field reaches the inputs in reading order, then the figures.
+void ToolWindowsTest::tabFollowsTheForm() {
+  CanCheckWindow can(DesignSeed{});
+  QWidget *order[] = {can.diameterField(), can.unitChooser(), can.frequencyField(),
+                      can.results()->valueField(0)};
+  for (int i = 0; i + 1 < 4; ++i)
+    QCOMPARE(nextTabStop(order[i]), order[i + 1]);
+  MeasureWindow measure(DesignSeed{});
+  QCOMPARE(nextTabStop(measure.primeFocusPage()->diameterField()),
+           measure.primeFocusPage()->depthField());
+  QCOMPARE(nextTabStop(measure.primeFocusPage()->depthField()),
+           measure.primeFocusPage()->results()->valueField(0));
+}
+
+QTEST_MAIN(ToolWindowsTest)
+#include "tool_windows_test.moc"

@@ -1,0 +1,120 @@
+#include "dish_sketch.h"
+
+#include "figure_text.h"
+#include "tool_colours.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+
+namespace dishwright {
+namespace {
+
+QString shortFigure(double value) { return QString::fromStdString(figureText(value, 3)); }
+
+} // namespace
+
+DishSketch::DishSketch(QWidget *parent) : QWidget(parent) {
+  setMinimumSize(240, 160);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  setAccessibleName(tr("the dish drawn to scale with its focus"));
+}
+
+QSize DishSketch::sizeHint() const {
+  const int em = fontMetrics().height();
+  return {30 * em, 16 * em};
+}
+
+void DishSketch::setPrimeFocus(double diameter, double depth, std::optional<PrimeFocusDish> dish,
+                               const QString &unitSymbol) {
+  diameter_ = diameter, depth_ = depth, prime_ = dish, offset_.reset(), unit_ = unitSymbol;
+  update();
+}
+
+void DishSketch::setOffset(std::optional<OffsetDish> dish, const QString &unitSymbol) {
+  offset_ = dish, prime_.reset(), unit_ = unitSymbol;
+  update();
+}
+
+DishSketch::View DishSketch::fit(const QRectF &area, double yMin, double yMax, double zMin,
+                                 double zMax) const {
+  // One scale both ways, so that the drawing has the dish's true shape.
+  const double scale = std::min(area.width() / (yMax - yMin), area.height() / (zMax - zMin));
+  const QSizeF used((yMax - yMin) * scale, (zMax - zMin) * scale);
+  const QRectF centred(area.center() - QPointF(used.width() / 2, used.height() / 2), used);
+  return {centred, yMin, zMin, scale};
+}
+
+void DishSketch::drawParabola(QPainter &painter, const View &view, double from, double to) const {
+  QPainterPath path;
+  const double focal = prime_ ? prime_->focalLength : offset_->focalLength;
+  const int steps = 64;
+  for (int i = 0; i <= steps; ++i) {
+    const double y = from + (to - from) * i / steps;
+    const QPointF p = view.at(y, paraboloidDepth(focal, y));
+    i == 0 ? path.moveTo(p) : path.lineTo(p);
+  }
+  painter.drawPath(path);
+}
+
+// Lines from the focus to the two rims: the cone the feed must light.
+void DishSketch::drawFocus(QPainter &painter, const View &view, double rimA, double rimB,
+                           const QString &label) const {
+  const double focal = prime_ ? prime_->focalLength : offset_->focalLength;
+  const QPointF focus = view.at(0, focal);
+  painter.setPen(QPen(accentColour(palette()), 1.5));
+  painter.drawLine(focus, view.at(rimA, paraboloidDepth(focal, rimA)));
+  painter.drawLine(focus, view.at(rimB, paraboloidDepth(focal, rimB)));
+  painter.setBrush(accentColour(palette()));
+  const double dot = fontMetrics().height() / 4.0;
+  painter.drawEllipse(focus, dot, dot);
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(palette().color(QPalette::Text));
+  const int em = fontMetrics().height();
+  painter.drawText(QRectF(focus.x() + em * 0.5, focus.y() - em * 1.2, 20 * em, em), Qt::AlignLeft,
+                   label);
+}
+
+void DishSketch::paintEvent(QPaintEvent *) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.fillRect(rect(), palette().color(QPalette::Base));
+  if (!prime_ && !offset_)
+    return;
+  const int em = fontMetrics().height();
+  const QRectF area = QRectF(rect()).adjusted(2 * em, 2 * em, -2 * em, -1.8 * em);
+  const QPen surface(palette().color(QPalette::Text), std::max(2.0, em / 6.0));
+  const QString focusLabel =
+      tr("focus, %1 %2 from the vertex")
+          .arg(shortFigure(prime_ ? prime_->focalLength : offset_->focalLength), unit_);
+  if (prime_) {
+    const double rim = diameter_ / 2;
+    const View view = fit(area, -rim, rim, 0, std::max(prime_->focalLength, depth_) * 1.05);
+    painter.setPen(QPen(guideColour(palette()), 1, Qt::DashLine)); // the straightedge
+    painter.drawLine(view.at(-rim, depth_), view.at(rim, depth_));
+    painter.drawLine(view.at(0, depth_), view.at(0, 0));
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawText(view.at(0, depth_ / 2) + QPointF(em * 0.4, em * 0.3),
+                     tr("depth %1 %2").arg(shortFigure(depth_), unit_));
+    painter.setPen(surface);
+    drawParabola(painter, view, -rim, rim);
+    drawFocus(painter, view, -rim, rim, focusLabel);
+    return;
+  }
+  const OffsetDish &dish = *offset_;
+  const double yMin = std::min(0.0, dish.nearRim), yMax = dish.farRim;
+  const View view = fit(area, yMin, yMax, 0,
+                        std::max(dish.focalLength, paraboloidDepth(dish.focalLength, yMax)) * 1.05);
+  painter.setPen(QPen(guideColour(palette()), 1, Qt::DashLine)); // the larger dish, uncut
+  drawParabola(painter, view, yMin, yMax);
+  painter.setPen(surface);
+  drawParabola(painter, view, dish.nearRim, dish.farRim);
+  drawFocus(painter, view, dish.nearRim, dish.farRim, focusLabel);
+  painter.setPen(QPen(guideColour(palette()), 1, Qt::DotLine)); // its axis
+  painter.drawLine(view.at(0, 0), QPointF(view.at(0, 0).x(), area.top()));
+  painter.setPen(palette().color(QPalette::Text));
+  painter.drawText(view.at(0, 0) + QPointF(em * 0.4, em * 0.9), tr("vertex of the larger dish"));
+}
+
+} // namespace dishwright

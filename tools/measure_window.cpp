@@ -1,0 +1,93 @@
+#include "measure_window.h"
+
+#include "offset_page.h"
+#include "prime_focus_page.h"
+#include "surface_page.h"
+#include "tool_form.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace dishwright {
+namespace {
+
+constexpr double kInchesPerFoot = 12.0;
+constexpr double kMmPerMetre = 1000.0;
+
+} // namespace
+
+MeasureWindow::MeasureWindow(const DesignSeed &seed, QWidget *parent)
+    : QWidget(parent, Qt::Window) {
+  setWindowTitle(tr("Measure a dish"));
+  const LengthUnit unit = seed.metric ? LengthUnit::Mm : LengthUnit::Inch;
+  unit_ = makeUnitChooser(unit, this);
+  auto *unitLabel = new QLabel(tr("Uni&t of every size:"), this);
+  unitLabel->setBuddy(unit_);
+  tabs_ = new QTabWidget(this);
+  prime_ = new PrimeFocusPage(unit);
+  offset_ = new OffsetPage(unit);
+  surface_ = new SurfacePage(unit, seed.frequencyMHz);
+  tabs_->addTab(prime_, tr("&Prime focus"));
+  tabs_->addTab(offset_, tr("&Offset"));
+  tabs_->addTab(surface_, tr("&Surface from points"));
+  if (seed.diameter > 0)
+    prime_->diameterField()->setText(
+        QString::number(seed.diameter * (seed.metric ? kMmPerMetre : kInchesPerFoot), 'g', 10));
+  chosen_ = new QLabel(this);
+  chosen_->setWordWrap(true);
+  useFd_ = new QPushButton(tr("&Use this f/D"), this);
+  useFd_->setAccessibleDescription(tr("puts the f/D shown into the design's f/D field"));
+
+  auto *top = new QHBoxLayout;
+  top->addWidget(unitLabel);
+  top->addWidget(unit_);
+  top->addStretch();
+  auto *bottom = new QHBoxLayout;
+  bottom->addWidget(chosen_, 1);
+  bottom->addWidget(useFd_);
+  auto *layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(tabs_, 1);
+  layout->addLayout(bottom);
+
+  connect(unit_, &QComboBox::currentIndexChanged, this, [this] {
+    const LengthUnit chosen = chosenUnit(unit_);
+    prime_->setUnit(chosen);
+    offset_->setUnit(chosen);
+    surface_->setUnit(chosen);
+  });
+  connect(prime_, &PrimeFocusPage::resultChanged, this, &MeasureWindow::updateUseButton);
+  connect(offset_, &OffsetPage::resultChanged, this, &MeasureWindow::updateUseButton);
+  connect(surface_, &SurfacePage::resultChanged, this, &MeasureWindow::updateUseButton);
+  connect(tabs_, &QTabWidget::currentChanged, this, &MeasureWindow::updateUseButton);
+  connect(useFd_, &QPushButton::clicked, this, [this] {
+    if (const auto fd = shownFd())
+      emit fdChosen(*fd);
+  });
+  connect(new QShortcut(QKeySequence::Close, this), &QShortcut::activated, this, &QWidget::close);
+  connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
+  updateUseButton();
+}
+
+std::optional<double> MeasureWindow::shownFd() const {
+  if (tabs_->currentWidget() == prime_)
+    return prime_->fd();
+  if (tabs_->currentWidget() == offset_)
+    return offset_->fd();
+  return surface_->fd();
+}
+
+void MeasureWindow::updateUseButton() {
+  const auto fd = shownFd();
+  useFd_->setEnabled(fd.has_value());
+  chosen_->setText(fd ? tr("f/D %1 can go into the design.").arg(figure(*fd))
+                      : tr("Once the sizes make a dish, its f/D can go into the design."));
+}
+
+} // namespace dishwright

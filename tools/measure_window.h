@@ -1,0 +1,53 @@
+// "Measure a dish": where the focus of a dish the builder owns lies, for a
+// prime-focus dish, an offset dish, or from points measured across its surface.
+#pragma once
+
+#include "design_seed.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+
+namespace dishwright {
+
+class OffsetPage;
+class PrimeFocusPage;
+class SurfacePage;
+
+class MeasureWindow : public QWidget {
+  Q_OBJECT
+public:
+  // Starts in inches, or in mm for a metric design, with the design's diameter and
+  // frequency filled in.
+  explicit MeasureWindow(const DesignSeed &seed, QWidget *parent = nullptr);
+
+  QComboBox *unitChooser() const { return unit_; }
+  QTabWidget *tabs() const { return tabs_; }
+  PrimeFocusPage *primeFocusPage() const { return prime_; }
+  OffsetPage *offsetPage() const { return offset_; }
+  SurfacePage *surfacePage() const { return surface_; }
+  QPushButton *useFdButton() const { return useFd_; }
+
+signals:
+  // The user chose the f/D of the page shown ("Use this f/D"), a ratio.
+  void fdChosen(double fd);
+
+private:
+  std::optional<double> shownFd() const;
+  void updateUseButton();
+
+  QComboBox *unit_;
+  QTabWidget *tabs_;
+  PrimeFocusPage *prime_;
+  OffsetPage *offset_;
+  SurfacePage *surface_;
+  QLabel *chosen_;
+  QPushButton *useFd_;
+};
+
+} // namespace dishwright
