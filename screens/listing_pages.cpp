@@ -45,7 +45,8 @@ void ListingPages::layOut(const QPrinter &printer) {
   const QRectF area = printer.pageLayout().paintRect(QPageLayout::Inch);
   pageWidth_ = static_cast<int>(area.width() * kLayoutPixelsPerInch);
   const int pageHeight = static_cast<int>(area.height() * kLayoutPixelsPerInch);
-  rowHeight_ = columnGrid(list_).cell.height();
+  rowHeight_ =
+      list_.gridSize().isEmpty() ? QFontMetrics(list_.font()).height() : list_.gridSize().height();
   rowsTop_ = QFontMetrics(list_.font()).height() + 2 * kRuleGapPx;
   rowsPerColumn_ = std::max(1, (pageHeight - rowsTop_) / rowHeight_);
 }

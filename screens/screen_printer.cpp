@@ -71,7 +71,7 @@ QString heading(const DesignValues &design, bool metric) {
 QString drawJob(QPrinter &printer, const Screen &screen, bool metric) {
   const auto *list = qobject_cast<const QListView *>(screen.control(QStringLiteral("List1")));
   const RowListModel *rows = screen.rows();
-  const bool fits = !list || !rows || rows->rowCount() <= 6 * columnGrid(*list).rowsPerColumn;
+  const bool fits = !list || !rows || rows->rowCount() <= 6 * rowsPerColumn(*list);
   const QString design = heading(screen.loadedWith(), metric);
   printer.setDocName(QStringLiteral("dishwright profile, ") +
                      design.section(QLatin1String("   "), 0, 1));

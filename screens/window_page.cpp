@@ -8,8 +8,6 @@
 #include <QStyle>
 #include <QStyleOption>
 
-#include <algorithm>
-
 namespace dishwright {
 namespace {
 
@@ -41,13 +39,15 @@ void drawList(QPainter &painter, const QListView &list) {
   const auto *rows = qobject_cast<const RowListModel *>(list.model());
   if (!rows)
     return;
-  const ColumnGrid grid = columnGrid(list);
-  const int shown = std::min(rows->rowCount(), 6 * grid.rowsPerColumn);
   painter.save();
   painter.translate(viewport->pos());
   painter.setClipRect(viewport->rect());
-  for (int i = 0; i < shown; ++i)
-    drawRow(painter, list, list.palette(), rows->rowText(i), grid.cellOf(i));
+  for (int i = 0; i < rows->rowCount(); ++i) {
+    const QRect cell = list.visualRect(rows->index(i));
+    if (!cell.intersects(viewport->rect()))
+      continue;
+    drawRow(painter, list, list.palette(), rows->rowText(i), cell);
+  }
   painter.restore();
 }
 
@@ -71,13 +71,16 @@ void drawButton(QPainter &painter, const QPushButton &button) {
 
 } // namespace
 
-ColumnGrid columnGrid(const QListView &list) {
-  ColumnGrid grid;
-  grid.cell = list.gridSize();
-  if (grid.cell.isEmpty())
-    grid.cell = QSize(list.contentsRect().width() / 6, list.fontMetrics().height());
-  grid.rowsPerColumn = std::max(1, list.contentsRect().height() / grid.cell.height());
-  return grid;
+int rowsPerColumn(const QListView &list) {
+  const QAbstractItemModel *model = list.model();
+  const int rows = model ? model->rowCount() : 0;
+  if (rows == 0)
+    return 1;
+  const int firstLeft = list.visualRect(model->index(0, 0)).left();
+  int perColumn = 1;
+  while (perColumn < rows && list.visualRect(model->index(perColumn, 0)).left() == firstLeft)
+    ++perColumn;
+  return perColumn;
 }
 
 void drawRow(QPainter &painter, const QListView &list, const QPalette &palette, const QString &text,

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QRect>
-#include <QSize>
 
 class QListView;
 class QPainter;
@@ -15,20 +14,14 @@ class QWidget;
 
 namespace dishwright {
 
-// Where a six-column list puts its rows: equal cells filled top to bottom, one
-// column after another, in the list's viewport.
-struct ColumnGrid {
-  QSize cell;            // layout px
-  int rowsPerColumn = 1; // as many as the viewport holds without a scroll bar
-  QRect cellOf(int row) const {
-    return {QPoint(row / rowsPerColumn * cell.width(), row % rowsPerColumn * cell.height()), cell};
-  }
-};
-ColumnGrid columnGrid(const QListView &list);
+// How many rows the list's first column holds as the view lays them out: the
+// view keeps room for its horizontal scroll bar even while it is hidden, so
+// this is asked of the view, not worked out from the list's height.
+int rowsPerColumn(const QListView &list);
 
 // The window's background and its list and buttons as they stand at rest (no
-// focus, hover or selection: what matters on paper is the content). Only rows
-// that fit the list's grid are drawn.
+// focus, hover or selection: what matters on paper is the content), the rows
+// where the list shows them.
 void drawWindow(QPainter &painter, const QWidget &window);
 
 // One row as the list's own items draw it, in the list's font.
