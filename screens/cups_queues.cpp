@@ -16,6 +16,12 @@ bool printSystemUnreachable(ipp_status_t status) {
 
 QString lastErrorText() { return QString::fromUtf8(cupsLastErrorString()); }
 
+// Where the scheduler was looked for: libcups's own error text for a refused
+// connection ("Bad file descriptor") says nothing a user can act on.
+QString unanswered() {
+  return QStringLiteral("nothing answers at %1").arg(QString::fromUtf8(cupsServer()));
+}
+
 QString option(const cups_dest_t &dest, const char *name) {
   return QString::fromUtf8(cupsGetOption(name, dest.num_options, dest.options));
 }
@@ -28,13 +34,36 @@ QString dialogName(const cups_dest_t &dest) {
   return name;
 }
 
+// The reason an operator gave (cupsreject -r) is not among the attributes a
+// destination lookup brings, so it is asked for on its own.
+QString stateMessage(const cups_dest_t &dest) {
+  QByteArray uri = option(dest, "printer-uri-supported").toUtf8();
+  if (uri.isEmpty()) {
+    char assembled[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, assembled, sizeof assembled, "ipp", nullptr, "localhost",
+                     0, "/printers/%s", dest.name);
+    uri = assembled;
+  }
+  ipp_t *request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.constData());
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+               "printer-state-message");
+  ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"); // frees the request
+  ipp_attribute_t *message = ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT);
+  const QString text = message ? QString::fromUtf8(ippGetString(message, 0, nullptr)) : QString();
+  ippDelete(response);
+  return text;
+}
+
 QueueState stateOf(const cups_dest_t &dest) {
   QueueState state;
   state.name = dialogName(dest);
-  state.message = option(dest, "printer-state-message");
-  state.kind = option(dest, "printer-is-accepting-jobs") == QLatin1String("false")
-                   ? QueueState::Kind::NotAccepting
-                   : QueueState::Kind::Ready;
+  if (option(dest, "printer-is-accepting-jobs") == QLatin1String("false")) {
+    state.kind = QueueState::Kind::NotAccepting;
+    state.message = stateMessage(dest);
+  } else {
+    state.kind = QueueState::Kind::Ready;
+  }
   return state;
 }
 
@@ -48,8 +77,9 @@ QueueState lookUp(const char *name, const char *instance, QueueState::Kind absen
     return state;
   }
   QueueState state;
-  state.kind = printSystemUnreachable(cupsLastError()) ? QueueState::Kind::NoPrintSystem : absent;
-  state.message = lastErrorText();
+  const bool unreachable = printSystemUnreachable(cupsLastError());
+  state.kind = unreachable ? QueueState::Kind::NoPrintSystem : absent;
+  state.message = unreachable ? unanswered() : lastErrorText();
   if (name)
     state.name = QString::fromUtf8(name);
   return state;
@@ -66,9 +96,12 @@ QueueState CupsQueues::defaultQueue() const {
   const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
   const ipp_status_t status = cupsLastError();
   cupsFreeDests(count, dests);
-  if (count == 0)
-    state.kind = printSystemUnreachable(status) ? QueueState::Kind::NoPrintSystem
-                                                : QueueState::Kind::NoPrinters;
+  if (count == 0 && printSystemUnreachable(status)) {
+    state.kind = QueueState::Kind::NoPrintSystem;
+    state.message = unanswered();
+  } else if (count == 0) {
+    state.kind = QueueState::Kind::NoPrinters;
+  }
   return state;
 }
 

@@ -17,7 +17,8 @@ struct QueueState {
   };
   Kind kind = Kind::Unknown;
   QString name;    // the queue's name as the printing dialogs show it
-  QString message; // the print system's own words about it, "" when none
+  QString message; // the print system's own words about it, or where it was
+                   // looked for when it does not answer; "" when none
 };
 
 class PrintQueues {
