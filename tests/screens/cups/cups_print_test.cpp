@@ -21,6 +21,13 @@ namespace {
 const QString kQueue = qEnvironmentVariable("DISHWRIGHT_CUPS_QUEUE");
 const QString kSpare = qEnvironmentVariable("DISHWRIGHT_CUPS_SPARE");
 const QString kOut = qEnvironmentVariable("DISHWRIGHT_CUPS_OUT");
+#ifdef __SANITIZE_ADDRESS__
+// AddressSanitizer keeps freed memory in quarantine: the peak grows with every
+// allocation, live or not, and says nothing about the program's own use.
+constexpr bool kMemoryMeasured = false;
+#else
+constexpr bool kMemoryMeasured = true;
+#endif
 
 // Runs a command line whose words may name the queues (%Q the default one, %S the
 // spare one); returns its output, or stops the test.
@@ -119,7 +126,7 @@ private slots:
     const qint64 size = QFileInfo(pdf).size();
     qInfo("%d rows: job handed over in %lld ms, memory %+lld KiB, PDF %lld bytes", rows, ms,
           addedKiB, size);
-    QVERIFY(addedKiB < 50 * 1024);
+    QVERIFY(!kMemoryMeasured || addedKiB < 50 * 1024);
 
     const QString text = run({"pdftotext", pdf, "-"});
     const QStringList words = text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);

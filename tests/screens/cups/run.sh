@@ -8,6 +8,8 @@
 # cups and printer-driver-cups-pdf; without them it says so and exits 77 (skipped).
 set -euo pipefail
 test_binary=$1
+umask 022 # cupsd refuses configuration files that others may write
+export PATH=$PATH:/usr/sbin:/sbin
 
 skip() { echo "cups tests skipped: $*" >&2; exit 77; }
 cupsd=$(command -v cupsd || echo /usr/sbin/cupsd)
@@ -88,7 +90,9 @@ for _ in $(seq 100); do
 done
 [ -S "$socket" ] || { echo "cupsd did not open $socket" >&2; exit 1; }
 
-export CUPS_SERVER=$socket HOME=$root/home QT_QPA_PLATFORM=offscreen
+# The clients (libcups in the test, lpadmin, lpstat) talk to this scheduler only
+# and read no system-wide lpoptions or client.conf.
+export CUPS_SERVER=$socket CUPS_SERVERROOT=$root/conf HOME=$root/home QT_QPA_PLATFORM=offscreen
 export DISHWRIGHT_CUPS_QUEUE=$queue DISHWRIGHT_CUPS_SPARE=$spare DISHWRIGHT_CUPS_OUT=$root/out
 unset PRINTER LPDEST
 status=0
