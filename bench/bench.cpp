@@ -177,21 +177,17 @@ int table(int argc, char **argv) {
   rows.push_back({"Form2 load + show (0.4, 4 ft, 2304 MHz)",
                   d.medianClick(ScreenId::Input, "Command1", ScreenId::ImperialCalculation), 16});
   rows.push_back({"Form4 load + show (2304 MHz)",
-                  d.medianClick(ScreenId::ImperialCalculation, "Command2", ScreenId::CoffeeCan),
-                  16});
+                  d.medianClick(ScreenId::ImperialCalculation, "Command2", ScreenId::CoffeeCan), 16});
   rows.push_back({"Form5 load + show (4 ft)",
-                  d.medianClick(ScreenId::ImperialCalculation, "Command5", ScreenId::ImperialPrint),
-                  16});
-  rows.push_back({"web show",
-                  d.medianClick(ScreenId::ImperialCalculation, "Command1", ScreenId::WebLink), 16});
+                  d.medianClick(ScreenId::ImperialCalculation, "Command5", ScreenId::ImperialPrint), 16});
+  rows.push_back({"web show", d.medianClick(ScreenId::ImperialCalculation, "Command1", ScreenId::WebLink), 16});
   rows.push_back({"Form1 show again (RETURN)",
                   d.medianClick(ScreenId::ImperialCalculation, "Command3", ScreenId::Input), 16});
   d.inputs("0.4", "1.2", "2304");
   rows.push_back({"Form3 load + show (0.4, 1.2 m, 2304 MHz)",
                   d.medianClick(ScreenId::Input, "Command2", ScreenId::MetricCalculation), 16});
   rows.push_back({"Form6 load + show (1.2 m)",
-                  d.medianClick(ScreenId::MetricCalculation, "Command5", ScreenId::MetricPrint),
-                  16});
+                  d.medianClick(ScreenId::MetricCalculation, "Command5", ScreenId::MetricPrint), 16});
   d.close(ScreenId::ImperialCalculation);
   d.close(ScreenId::ImperialPrint);
   d.inputs("0.4", "300", "2304"); // 1,800 rows: four pages
@@ -201,9 +197,8 @@ int table(int argc, char **argv) {
   d.timePrint(ScreenId::ImperialPrint, "Command2", pdfs.filePath("first.pdf")); // loads the fonts
   rows.push_back({"Print the 1,800-row listing to a PDF file",
                   d.timePrint(ScreenId::ImperialPrint, "Command2", pdfs.filePath("job.pdf")), 100});
-  for (ScreenId id :
-       {ScreenId::ImperialCalculation, ScreenId::MetricCalculation, ScreenId::CoffeeCan,
-        ScreenId::ImperialPrint, ScreenId::MetricPrint, ScreenId::WebLink})
+  for (ScreenId id : {ScreenId::ImperialCalculation, ScreenId::MetricCalculation, ScreenId::CoffeeCan, ScreenId::ImperialPrint,
+                      ScreenId::MetricPrint, ScreenId::WebLink})
     d.close(id);
 
   d.inputs("0.4", "7723.4", "2304");
@@ -213,8 +208,7 @@ int table(int argc, char **argv) {
   d.inputs("0.4", "166667", "2304"); // Form2 stays loaded; Form5 lists the new diameter
   d.timeClick(ScreenId::Input, "Command1", ScreenId::ImperialCalculation);
   rows.push_back({"Form5 with a 1,000,002-row listing",
-                  d.timeClick(ScreenId::ImperialCalculation, "Command5", ScreenId::ImperialPrint),
-                  2000});
+                  d.timeClick(ScreenId::ImperialCalculation, "Command5", ScreenId::ImperialPrint), 2000});
   const int printRows = d.rows(ScreenId::ImperialPrint);
 
   std::printf("%-48s %10s %10s\n", "measure", "ms", "target");
