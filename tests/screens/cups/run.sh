@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
-# Runs the printing tests against a CUPS scheduler of their own: a private cupsd
-# (its configuration, spool and logs in a temporary folder, listening on a unix
-# socket there) with CUPS-PDF queues that write into that folder. The scheduler
-# is stopped at the end whatever happens.
-#   run.sh TEST-BINARY
-# Needs root (the CUPS-PDF backend refuses to run otherwise) and the packages
-# cups and printer-driver-cups-pdf; without them it says so and exits 77 (skipped).
+# run.sh TEST-BINARY: the printing tests against a private cupsd (configuration,
+# spool, logs and PDFs in a temporary folder, a unix socket there) with CUPS-PDF
+# queues, stopped at the end whatever happens. Needs root (as CUPS-PDF does);
+# exits 77 (skipped) only when cups or printer-driver-cups-pdf is not installed.
 set -euo pipefail
 test_binary=$1
 umask 022 # cupsd refuses configuration files that others may write
@@ -26,20 +23,16 @@ chmod 755 "$root" # the filters run as lp and read the spool
 name=dishwright-$$
 queue=${name}-pdf
 spare=${name}-spare
-pdf_conf=/etc/cups/cups-pdf-${queue}.conf
-spare_conf=/etc/cups/cups-pdf-${spare}.conf
 cupsd_pid=
+stop_cupsd() {
+  [ -n "$cupsd_pid" ] && kill "$cupsd_pid" 2>/dev/null && wait "$cupsd_pid" 2>/dev/null
+  cupsd_pid=
+}
 cleanup() {
   status=$?
-  if [ -n "$cupsd_pid" ] && kill -0 "$cupsd_pid" 2>/dev/null; then
-    kill "$cupsd_pid"
-    wait "$cupsd_pid" 2>/dev/null || true
-  fi
-  rm -f "$pdf_conf" "$spare_conf"
-  if [ $status -ne 0 ] && [ -e "$root/log/error_log" ]; then
-    echo "--- cupsd error log" >&2
-    tail -n 40 "$root/log/error_log" >&2
-  fi
+  stop_cupsd || true
+  rm -f "/etc/cups/cups-pdf-$queue.conf" "/etc/cups/cups-pdf-$spare.conf"
+  [ $status -eq 0 ] || tail -n 40 "$root/log/error_log" >&2 2>/dev/null || true
   rm -rf "$root"
   exit $status
 }
@@ -51,8 +44,6 @@ cat > "$root/conf/cupsd.conf" <<CONF
 LogLevel warn
 Listen $socket
 Browsing No
-WebInterface No
-DefaultShared No
 <Location />
   Order allow,deny
   Allow all
@@ -106,8 +97,6 @@ done
 "$lpadmin" -d "$queue"
 "$test_binary" printsEveryRow failuresSayWhy || status=1
 
-kill "$cupsd_pid"
-wait "$cupsd_pid" 2>/dev/null || true
-cupsd_pid=
+stop_cupsd || true
 "$test_binary" "failsWithout:no print system" || status=1
 exit $status
