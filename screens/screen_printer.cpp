@@ -1,31 +1,163 @@
 #include "screen_printer.h"
 
+#include "cups_queues.h"
+#include "listing_pages.h"
+#include "number_text.h"
+#include "row_list_model.h"
+#include "screen.h"
+#include "window_page.h"
+
+#include <QGuiApplication>
+#include <QListView>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QWidget>
+
+#include <optional>
 
 namespace dishwright {
+namespace {
 
-std::unique_ptr<QPrinter> defaultPrinter() {
-  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-  if (info.isNull())
-    return nullptr;
-  return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+constexpr int kLayoutPixelsPerInch = 96; // a layout pixel is 15 twips
+
+// Asking the print system and drawing a long listing take longer than a frame.
+class BusyCursor {
+public:
+  BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+  BusyCursor(const BusyCursor &) = delete;
+  BusyCursor &operator=(const BusyCursor &) = delete;
+};
+
+QString stateFailure(const QueueState &state) {
+  switch (state.kind) {
+  case QueueState::Kind::Ready:
+    return {};
+  case QueueState::Kind::NoPrintSystem:
+    return QStringLiteral("Nothing can be printed: the print system (CUPS) is not running (%1).")
+        .arg(state.message);
+  case QueueState::Kind::NoPrinters:
+    return QStringLiteral("No printers are installed.");
+  case QueueState::Kind::NoDefault:
+    return QStringLiteral("No printer is chosen as the default.");
+  case QueueState::Kind::NotAccepting:
+    return state.message.isEmpty()
+               ? QStringLiteral("The printer %1 is not accepting jobs.").arg(state.name)
+               : QStringLiteral("The printer %1 is not accepting jobs: %2")
+                     .arg(state.name, state.message);
+  case QueueState::Kind::Unknown:
+    return QStringLiteral("The printer %1 is not known to the print system.").arg(state.name);
+  }
+  return {};
 }
 
-QString printWindow(QWidget &window, QPrinter &printer) {
+QString destination(const QPrinter &printer) {
+  return printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName()
+                                                       : printer.printerName();
+}
+
+QString figure(float value) { return QString::fromStdString(singleToText(value)); }
+
+// The design the listing belongs to, in the units of the screen it comes from.
+QString heading(const DesignValues &design, bool metric) {
+  return QStringLiteral("f/D %1   diameter %2 %3   profile %4: radius....depth")
+      .arg(figure(design.fd), figure(design.dia),
+           metric ? QStringLiteral("METERS") : QStringLiteral("FEET"),
+           metric ? QStringLiteral("IN CMS") : QStringLiteral("IN INCHES"));
+}
+
+// Draws the job; returns "" when the printer took every page.
+QString drawJob(QPrinter &printer, const Screen &screen, bool metric) {
+  const auto *list = qobject_cast<const QListView *>(screen.control(QStringLiteral("List1")));
+  const RowListModel *rows = screen.rows();
+  const bool fits = !list || !rows || rows->rowCount() <= 6 * rowsPerColumn(*list);
+  const QString design = heading(screen.loadedWith(), metric);
+  printer.setDocName(QStringLiteral("dishwright profile, ") +
+                     design.section(QLatin1String("   "), 0, 1));
+  // Device pixels the size of layout pixels: the style's one-pixel lines then
+  // print as wide as the screen shows them, not as 1/1200-inch hairlines. Text
+  // and lines are vectors whatever the resolution.
+  printer.setResolution(kLayoutPixelsPerInch);
   QPainter painter;
   if (!painter.begin(&printer))
-    return QStringLiteral("The printer %1 could not be started.").arg(printer.printerName());
-  // Layout pixels are 1/96 inch (15 twips), whatever the desktop's dpi.
-  const qreal scale = printer.resolution() / 96.0;
+    return QStringLiteral("The printer %1 could not be started.").arg(destination(printer));
+  const qreal scale = printer.resolution() / qreal(kLayoutPixelsPerInch);
   painter.scale(scale, scale);
-  window.render(&painter, QPoint(), QRegion(),
-                QWidget::DrawWindowBackground | QWidget::DrawChildren);
-  if (!painter.end())
-    return QStringLiteral("Printing to %1 failed.").arg(printer.printerName());
+  bool drawn = true;
+  if (fits)
+    drawWindow(painter, *screen.window());
+  else
+    drawn = ListingPages(*list, *rows, design).print(painter, printer);
+  const bool ended = painter.end();
+  if (!drawn || !ended || printer.printerState() == QPrinter::Error)
+    return QStringLiteral("Printing to %1 failed.").arg(destination(printer));
   return {};
+}
+
+} // namespace
+
+PrinterChoice::PrinterChoice() = default;
+PrinterChoice::PrinterChoice(std::unique_ptr<QPrinter> ready) : printer(std::move(ready)) {}
+PrinterChoice::PrinterChoice(PrinterChoice &&) noexcept = default;
+PrinterChoice &PrinterChoice::operator=(PrinterChoice &&) noexcept = default;
+PrinterChoice::~PrinterChoice() = default;
+
+PrinterChoice defaultPrinter() { return defaultPrinterIn(std::make_shared<CupsQueues>()); }
+
+PrinterChoice defaultPrinterIn(const std::shared_ptr<const PrintQueues> &queues) {
+  PrinterChoice choice;
+  choice.queues = queues;
+  const QueueState state = queues->defaultQueue();
+  if (state.kind == QueueState::Kind::NoDefault) {
+    choice.userPicks = true;
+    return choice;
+  }
+  choice.failure = stateFailure(state);
+  if (!choice.failure.isEmpty())
+    return choice;
+  const QPrinterInfo info = QPrinterInfo::printerInfo(state.name);
+  if (info.isNull())
+    choice.failure = stateFailure({QueueState::Kind::Unknown, state.name, {}});
+  else
+    choice.printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+  return choice;
+}
+
+bool standardPrintDialog(QPrinter &printer, QWidget *parent) {
+  QPrintDialog dialog(&printer, parent);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+QString printProfile(const Screen &screen, bool metric, const PrinterFactory &factory,
+                     const PrintDialog &dialog) {
+  std::optional<BusyCursor> busy(std::in_place);
+  PrinterChoice choice = factory ? factory() : PrinterChoice();
+  const auto queued = [&choice] {
+    return choice.queues && choice.printer->outputFormat() == QPrinter::NativeFormat;
+  };
+  if (choice.userPicks) {
+    choice.printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    busy.reset(); // the dialog is the user's time
+    if (!dialog || !dialog(*choice.printer, screen.window()))
+      return {};
+    busy.emplace();
+    if (queued()) {
+      const QString failure = stateFailure(choice.queues->queue(choice.printer->printerName()));
+      if (!failure.isEmpty())
+        return failure;
+    }
+  }
+  if (!choice.printer)
+    return choice.failure.isEmpty() ? QStringLiteral("No printers are installed.") : choice.failure;
+  QString failure = drawJob(*choice.printer, screen, metric);
+  if (failure.isEmpty() && queued()) {
+    const QString refusal = choice.queues->refusalOfLastJob();
+    if (!refusal.isEmpty())
+      failure = QStringLiteral("The printer %1 did not take the job: %2")
+                    .arg(choice.printer->printerName(), refusal);
+  }
+  return failure;
 }
 
 } // namespace dishwright

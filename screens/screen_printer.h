@@ -1,8 +1,10 @@
-// Printing a screen: an image of its client area as displayed.
+// Printing a print screen: the window as it stands when every row fits it, else
+// the whole listing over as many pages as it needs; as text and lines either way.
 #pragma once
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -10,12 +12,40 @@ class QWidget;
 
 namespace dishwright {
 
-// The system's default printer, or nullptr when none is installed.
-std::unique_ptr<QPrinter> defaultPrinter();
+class PrintQueues;
+class Screen;
 
-// Draws the window's client area on one page at its physical size (a pixel is
-// 1/96 inch), rendered at the printer's resolution so that text and lines
-// stay sharp. Returns "" on success, else the reason it failed.
-QString printWindow(QWidget &window, QPrinter &printer);
+// Where a job goes, or why it cannot go.
+struct PrinterChoice {
+  PrinterChoice();
+  // A ready printer, such as a PDF file (implicit: a factory may just return one).
+  PrinterChoice(std::unique_ptr<QPrinter> ready);
+  PrinterChoice(PrinterChoice &&) noexcept;
+  PrinterChoice &operator=(PrinterChoice &&) noexcept;
+  ~PrinterChoice();
+
+  std::unique_ptr<QPrinter> printer; // null when there is none
+  QString failure;                   // why there is none; "" when none is installed
+  bool userPicks = false;            // printers are installed but none is the default
+  // The print system the printer belongs to: asked about a printer the user
+  // picks and about the job once handed over. Null for printers that are files.
+  std::shared_ptr<const PrintQueues> queues;
+};
+
+using PrinterFactory = std::function<PrinterChoice()>;
+// Lets the user pick a printer for `printer` (the standard print dialog, over
+// `parent`); false when the user cancels.
+using PrintDialog = std::function<bool(QPrinter &printer, QWidget *parent)>;
+
+// The print system's default printer (CUPS), or why there is none.
+PrinterChoice defaultPrinter();
+PrinterChoice defaultPrinterIn(const std::shared_ptr<const PrintQueues> &queues);
+bool standardPrintDialog(QPrinter &printer, QWidget *parent);
+
+// Prints a loaded print screen (`metric`: the metric one) on the printer the
+// factory gives or the user picks, under a busy cursor. Returns "" when the job
+// went or the user cancelled, else the reason it did not, for the user.
+QString printProfile(const Screen &screen, bool metric, const PrinterFactory &factory,
+                     const PrintDialog &dialog);
 
 } // namespace dishwright

@@ -220,9 +220,8 @@ void ScreenSet::endProgram() {
 }
 
 void ScreenSet::printScreen(ScreenId id) {
-  std::unique_ptr<QPrinter> printer = printer_ ? printer_() : nullptr;
-  QString failure = printer ? printWindow(*screen(id)->window(), *printer)
-                            : QStringLiteral("No printers are installed.");
+  const QString failure =
+      printProfile(*screen(id), id == ScreenId::MetricPrint, printer_, printDialog_);
   if (!failure.isEmpty())
     report(failure);
 }

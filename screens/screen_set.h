@@ -3,6 +3,7 @@
 
 #include "control_spec.h"
 #include "design_values.h"
+#include "screen_printer.h"
 
 #include <QObject>
 #include <QString>
@@ -55,10 +56,14 @@ public:
   void setReporter(Reporter reporter) { report_ = std::move(reporter); }
   // What ends the program: EXIT, or closing the last loaded screen.
   void setExitHandler(std::function<void()> handler) { exit_ = std::move(handler); }
-  // Where Print goes: by default the system's default printer; nullptr when
+  // Where Print goes: by default the print system's default printer, or why
   // there is none.
-  using PrinterFactory = std::function<std::unique_ptr<QPrinter>()>;
+  using PrinterFactory = dishwright::PrinterFactory;
   void setPrinterFactory(PrinterFactory factory) { printer_ = std::move(factory); }
+  // How the user picks a printer when none is the default: by default the
+  // standard print dialog.
+  using PrintDialog = dishwright::PrintDialog;
+  void setPrintDialog(PrintDialog dialog) { printDialog_ = std::move(dialog); }
 
 signals:
   // A screen's window and controls were made and its figures written: it is about
@@ -82,6 +87,7 @@ private:
   ScreenId acting_ = ScreenId::Input; // the screen whose button or link runs
   std::function<void()> exit_;
   PrinterFactory printer_;
+  PrintDialog printDialog_ = standardPrintDialog;
 };
 
 } // namespace dishwright
