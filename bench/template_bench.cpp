@@ -6,6 +6,7 @@
 //   dishwright-template-bench --show [rib|petal]  show the templates window, for
 //                                       screenshots
 #include "page_preview.h"
+#include "screen_style.h"
 #include "template_window.h"
 #include "template_writer.h"
 
@@ -14,7 +15,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -140,7 +140,7 @@ int table(int argc, char **argv) {
 
 int show(int argc, char **argv, bool petal) {
   QApplication app(argc, argv);
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows"))); // as the program
+  dishwright::useScreenStyle(); // as the program does
   TemplateWindow window({0.4, 1.2, true, 2304});
   for (QComboBox *box : window.findChildren<QComboBox *>()) {
     if (box->accessibleName() == QLatin1String("Template kind"))

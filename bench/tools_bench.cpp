@@ -9,13 +9,13 @@
 #include "measure_window.h"
 #include "offset_page.h"
 #include "prime_focus_page.h"
+#include "screen_style.h"
 #include "surface_fit.h"
 #include "surface_page.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QStyleFactory>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -140,7 +140,7 @@ int show(const std::string &which) {
 
 int main(int argc, char **argv) {
   QApplication app(argc, argv);
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows"))); // as the program does
+  dishwright::useScreenStyle(); // as the program does
   if (argc == 3 && std::string(argv[1]) == "--show")
     return show(argv[2]);
   return rows();

@@ -2,6 +2,7 @@
 // that write into a folder of their own; the PDFs are read back with pdftotext
 // and pdfinfo.
 #include "../screen_fixture.h"
+#include "screen_style.h"
 
 #include <QApplication>
 #include <QDir>
@@ -11,7 +12,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
-#include <QStyleFactory>
 #include <QTest>
 
 namespace dishwright {
@@ -81,7 +81,7 @@ class CupsPrintTest : public QObject {
 private slots:
   void initTestCase() {
     QVERIFY2(!kQueue.isEmpty(), "run through run.sh, which starts the CUPS scheduler");
-    QApplication::setStyle(QStyleFactory::create("Windows"));
+    dishwright::useScreenStyle(); // as the program does
   }
   void init() {
     for (const QString &pdf : QDir(kOut).entryList({"*.pdf"}))
