@@ -1,5 +1,9 @@
 #include "../screens/screen_fixture.h"
+#include "builder_tools.h"
+#include "can_check_window.h"
+#include "measure_window.h"
 #include "screen_style.h"
+#include "template_window.h"
 #include "tool_menu.h"
 
 #include <QAction>
@@ -26,6 +30,14 @@ QStringList entries(const ToolMenu &menu, ScreenId id, QWidget *window) {
   for (QAction *a : m->actions())
     texts << a->text();
   return texts;
+}
+
+// The tool window of that type the menu opened, if any.
+template <class Window> Window *findTop() {
+  for (QWidget *w : QApplication::topLevelWidgets())
+    if (auto *found = qobject_cast<Window *>(w))
+      return found;
+  return nullptr;
 }
 
 } // namespace
@@ -82,6 +94,25 @@ private slots:
     QCOMPARE(opened.seeds[0].diameter, double(1.2f));
     QCOMPARE(opened.seeds[0].frequencyMHz, 2304.0);
     QCOMPARE(opened.seeds[0].metric, metric);
+  }
+
+  void builderToolsOpenAndAMeasuredFdComesBack() {
+    Program p;
+    ToolMenu menu(*p.screens);
+    addBuilderTools(menu, *p.screens);
+    p.inputs("0.4", "1.2", "2304");
+    p.click(ScreenId::Input, "Command2");
+    QWidget *window = p.screen(ScreenId::MetricCalculation)->window();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    for (auto key : {Qt::Key_T, Qt::Key_M, Qt::Key_K})
+      QTest::keyClick(window, key, Qt::ControlModifier);
+    QTRY_VERIFY(findTop<MeasureWindow>() && findTop<TemplateWindow>() && findTop<CanCheckWindow>());
+    emit findTop<MeasureWindow>()->fdChosen(0.45);
+    QCOMPARE(p.text(ScreenId::Input, "Text6"), "0.4500");
+    findTop<MeasureWindow>()->close(); // each deletes itself on closing
+    findTop<TemplateWindow>()->close();
+    findTop<CanCheckWindow>()->close();
   }
 
   void profileGoesToClipboardAndCsv() {
