@@ -12,6 +12,10 @@
 namespace dishwright {
 namespace detail {
 
+namespace {
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+} // namespace
+
 // The exact value of |value| rounded to seven significant digits, ties to even:
 // digits d0.d1...d6 times 10^exponent, the way std::to_chars writes it in
 // scientific notation with six decimals.
@@ -62,24 +66,6 @@ bool sevenDigitsExact(float value, char digits[7], int &exponent) {
   return false;
 }
 
-} // namespace detail
-
-namespace {
-using detail::sevenDigitsByToChars;
-using detail::sevenDigitsExact;
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// The parts of a number text that has passed the grammar check.
-struct NumberText {
-  std::string_view body; // sign stripped, from the first digit or point
-  bool negative = false;
-  std::string_view intDigits;
-  std::string_view fracDigits;
-  long long exponent = 0; // saturated; only its sign and rough size matter
-};
-
-// Checks the grammar; returns false for any text that is not one number.
 bool splitNumber(std::string_view text, NumberText &out) {
   std::size_t i = 0, n = text.size();
   while (i < n && text[i] == ' ')
@@ -122,8 +108,6 @@ bool splitNumber(std::string_view text, NumberText &out) {
   return i == n;
 }
 
-// Decimal exponent of the leading non-zero digit; decides whether a value that
-// does not fit a single is too large or too small.
 long long leadingExponent(const NumberText &num) {
   std::size_t lead = num.intDigits.find_first_not_of('0');
   if (lead != std::string_view::npos)
@@ -131,6 +115,15 @@ long long leadingExponent(const NumberText &num) {
   std::size_t fracLead = num.fracDigits.find_first_not_of('0');
   return num.exponent - static_cast<long long>(fracLead) - 1;
 }
+
+} // namespace detail
+
+namespace {
+using detail::leadingExponent;
+using detail::NumberText;
+using detail::sevenDigitsByToChars;
+using detail::sevenDigitsExact;
+using detail::splitNumber;
 
 void sevenDigits(float value, char digits[7], int &exponent) {
   if (!sevenDigitsExact(value, digits, exponent))

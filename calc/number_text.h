@@ -40,6 +40,21 @@ namespace detail {
 // magnitudes from 1e-4 to below 2^23 (false outside them).
 void sevenDigitsByToChars(float value, char digits[7], int &exponent);
 bool sevenDigitsExact(float value, char digits[7], int &exponent);
+
+// The parts of a number text that follows the grammar of textToSingle: shared
+// with the double-precision reading of the builder's tools.
+struct NumberText {
+  std::string_view body; // sign stripped, from the first digit or point
+  bool negative = false;
+  std::string_view intDigits;
+  std::string_view fracDigits;
+  long long exponent = 0; // saturated; only its sign and rough size matter
+};
+// Checks the grammar; false for any text that is not one number.
+bool splitNumber(std::string_view text, NumberText &out);
+// Decimal exponent of the leading non-zero digit: whether a value that does not
+// fit the floating type is too large (>= 0) or too small.
+long long leadingExponent(const NumberText &num);
 } // namespace detail
 
 } // namespace dishwright
