@@ -1,5 +1,6 @@
 #include "template_command.h"
 
+#include "decimal_text.h"
 #include "figure_text.h"
 #include "input_error.h"
 #include "template_sheet.h"
@@ -11,10 +12,8 @@
 #endif
 
 #include <cmath>
-#include <locale>
 #include <memory>
 #include <ostream>
-#include <sstream>
 #include <stdexcept>
 
 namespace dishwright {
@@ -38,15 +37,8 @@ struct Request {
   std::string file;
 };
 
-double number(const std::string &text, const char *what) {
-  std::istringstream in(text);
-  in.imbue(std::locale::classic());
-  double value = 0;
-  in >> value;
-  if (in.fail() || !(in >> std::ws).eof())
-    throw InputError(std::string("the ") + what + " is not a number: \"" + text + "\"");
-  return value;
-}
+// Numbers are read as the input screen reads them, in double precision.
+double number(const std::string &text, const char *what) { return readDecimal(text, what); }
 
 int wholeNumber(const std::string &text, const char *what) {
   const double value = number(text, what);
