@@ -111,33 +111,35 @@ void ToolMenu::attach(ScreenId id, QWidget *window) {
   // The window's background, labels, buttons, pictures and lists show the tools;
   // text fields show their own edit menu with the tools under it.
   window->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(window, &QWidget::customContextMenuRequested, this, [this, id, window](QPoint pos) {
-    popUp(menuFor(id, window, window), window->mapToGlobal(pos));
-  });
+  connect(window, &QWidget::customContextMenuRequested, this,
+          [window](QPoint pos) { popUp(menuFor(window, window), window->mapToGlobal(pos)); });
   for (QWidget *child : window->findChildren<QWidget *>()) {
     auto *line = qobject_cast<QLineEdit *>(child);
     auto *text = qobject_cast<QTextEdit *>(child);
     if (!line && !text)
       continue;
     child->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(child, &QWidget::customContextMenuRequested, this,
-            [this, id, window, line, text](QPoint pos) {
-              QMenu *menu =
-                  line ? line->createStandardContextMenu() : text->createStandardContextMenu(pos);
-              menu->addSeparator();
-              const QList<QAction *> tools = menuFor(id, window, menu)->actions();
-              menu->addActions(tools);
-              QWidget *field = line ? static_cast<QWidget *>(line) : text->viewport();
-              popUp(menu, field->mapToGlobal(pos));
-            });
+    connect(child, &QWidget::customContextMenuRequested, this, [window, line, text](QPoint pos) {
+      QMenu *menu = line ? line->createStandardContextMenu() : text->createStandardContextMenu(pos);
+      menu->addSeparator();
+      menu->addActions(entries(window));
+      QWidget *field = line ? static_cast<QWidget *>(line) : text->viewport();
+      popUp(menu, field->mapToGlobal(pos));
+    });
   }
 }
 
-QMenu *ToolMenu::menuFor(ScreenId, QWidget *window, QWidget *parent) const {
-  auto *menu = new QMenu(parent);
+QList<QAction *> ToolMenu::entries(QWidget *window) {
+  QList<QAction *> named;
   for (QAction *action : window->actions())
-    if (!action->text().isEmpty())
-      menu->addAction(action);
+    if (!action->text().isEmpty()) // Shift+F10 has no entry of its own
+      named << action;
+  return named;
+}
+
+QMenu *ToolMenu::menuFor(QWidget *window, QWidget *parent) {
+  auto *menu = new QMenu(parent);
+  menu->addActions(entries(window));
   return menu;
 }
 

@@ -7,12 +7,14 @@
 #include "screen_set.h"
 
 #include <QKeySequence>
+#include <QList>
 #include <QObject>
 #include <QString>
 
 #include <functional>
 #include <vector>
 
+class QAction;
 class QMenu;
 class QWidget;
 
@@ -40,8 +42,8 @@ public:
   using FileChooser = std::function<QString(QWidget *parent, const QString &suggested)>;
   void setFileChooser(FileChooser choose) { chooseFile_ = std::move(choose); }
 
-  // Builds the menu a screen shows, with its entries in order.
-  QMenu *menuFor(ScreenId id, QWidget *window, QWidget *parent) const;
+  // Builds the menu a screen's window shows, with its entries in order.
+  static QMenu *menuFor(QWidget *window, QWidget *parent);
 
 private:
   struct Tool {
@@ -49,6 +51,7 @@ private:
     QKeySequence shortcut;
     WindowFactory open;
   };
+  static QList<QAction *> entries(QWidget *window);
   void attach(ScreenId id, QWidget *window);
   void openTool(const Tool &tool, ScreenId id) const;
   void copyProfile(ScreenId id) const;
