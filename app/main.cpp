@@ -1,9 +1,9 @@
 // dishwright: the desktop program. It starts on the input screen.
-#include "builder_tools.h"
-#include "screen_set.h"
-#include "screen_style.h"
-#include "startup.h"
-#include "tool_menu.h"
+#include "app/startup.h"
+#include "screens/screen_set.h"
+#include "screens/screen_style.h"
+#include "tools/builder_tools.h"
+#include "tools/tool_menu.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 // The link cursor and the application icon: small pictures drawn exactly, the
 // cursor pixel by pixel so that it stays crisp and two-coloured.
-#include "art_drawing.h"
+#include "art/art_drawing.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,7 +1,7 @@
 // The two line drawings beside the calculators: the dish profile (what the X and
 // Y columns of the profile listing mean) and the coffee-can feed (what its
 // dimensions measure).
-#include "art_drawing.h"
+#include "art/art_drawing.h"
 
 #include <QLineF>
 #include <QPainter>

@@ -4,7 +4,8 @@
 // the feed are drawn in the same projection. Everything is rendered at three
 // times the size and scaled down, which gives the soft edges of a photo; grain
 // from a fixed seed keeps the committed file reproducible.
-#include "art_drawing.h"
+#include "art/art_drawing.h"
+#include "calc/common/units.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -16,8 +17,8 @@
 #include <vector>
 
 namespace {
+using dishwright::kPi;
 constexpr int kWidth = 212, kHeight = 243, kSuper = 3;
-constexpr double kPi = 3.14159265358979323846;
 // The dish has radius 1 and f/D 0.4; it is turned 28 degrees to the right and
 // tipped 12 degrees up, seen from far away, so that parallel lines stay parallel.
 constexpr double kFocal = 0.8, kYaw = 28 * kPi / 180, kPitch = 12 * kPi / 180;

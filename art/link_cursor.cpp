@@ -1,6 +1,6 @@
-#include "link_cursor.h"
+#include "art/link_cursor.h"
 
-#include "art_drawing.h"
+#include "art/art_drawing.h"
 
 #include <QPixmap>
 

@@ -1,7 +1,7 @@
 // dishwright_make_art OUTPUT_DIR: draws the program's pictures and writes them
 // as PNG files into OUTPUT_DIR. The files are committed; run this (through the
 // `art` build target) only after changing a drawing.
-#include "art_drawing.h"
+#include "art/art_drawing.h"
 
 #include <QDir>
 #include <QGuiApplication>

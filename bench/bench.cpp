@@ -7,10 +7,10 @@
 //   dishwright-bench --start text  the same with one line of text in the window, which
 //                                  adds what any window with text pays: loading the
 //                                  desktop's font configuration and a font
-#include "row_list_model.h"
-#include "screen.h"
-#include "screen_set.h"
-#include "screen_style.h"
+#include "screens/row_list_model.h"
+#include "screens/screen.h"
+#include "screens/screen_set.h"
+#include "screens/screen_style.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -5,10 +5,10 @@
 //                                       the peak memory they added (a child run)
 //   dishwright-template-bench --show [rib|petal]  show the templates window, for
 //                                       screenshots
-#include "page_preview.h"
-#include "screen_style.h"
-#include "template_window.h"
-#include "template_writer.h"
+#include "paper/template_writer.h"
+#include "screens/screen_style.h"
+#include "tools/page_preview.h"
+#include "tools/template_window.h"
 
 #include <QApplication>
 #include <QComboBox>

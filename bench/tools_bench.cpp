@@ -5,13 +5,13 @@
 //   dishwright-tools-bench                   the rows
 //   dishwright-tools-bench --show measure    the measure window with the worked
 //   dishwright-tools-bench --show can        examples typed in (for screenshots)
-#include "can_check_window.h"
-#include "measure_window.h"
-#include "offset_page.h"
-#include "prime_focus_page.h"
-#include "screen_style.h"
-#include "surface_fit.h"
-#include "surface_page.h"
+#include "calc/physics/surface_fit.h"
+#include "screens/screen_style.h"
+#include "tools/can_check_window.h"
+#include "tools/measure_window.h"
+#include "tools/offset_page.h"
+#include "tools/prime_focus_page.h"
+#include "tools/surface_page.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

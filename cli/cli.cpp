@@ -1,13 +1,13 @@
-#include "cli.h"
+#include "cli/cli.h"
 
-#include "calc_error.h"
-#include "coffee_can.h"
-#include "dish_figures.h"
-#include "input_step.h"
-#include "measure_command.h"
-#include "number_text.h"
-#include "profile.h"
-#include "template_command.h"
+#include "calc/screen_rules/calc_error.h"
+#include "calc/screen_rules/coffee_can.h"
+#include "calc/screen_rules/dish_figures.h"
+#include "calc/screen_rules/input_step.h"
+#include "calc/screen_rules/number_text.h"
+#include "calc/screen_rules/profile.h"
+#include "cli/measure_command.h"
+#include "cli/template_command.h"
 
 #include <algorithm>
 #include <array>

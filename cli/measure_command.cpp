@@ -1,12 +1,12 @@
-#include "measure_command.h"
+#include "cli/measure_command.h"
 
-#include "can_check.h"
-#include "decimal_text.h"
-#include "dish_measure.h"
-#include "figure_text.h"
-#include "input_error.h"
-#include "length_unit.h"
-#include "surface_fit.h"
+#include "calc/common/decimal_text.h"
+#include "calc/common/figure_text.h"
+#include "calc/common/input_error.h"
+#include "calc/common/length_unit.h"
+#include "calc/physics/can_check.h"
+#include "calc/physics/dish_measure.h"
+#include "calc/physics/surface_fit.h"
 
 #include <iostream>
 #include <iterator>

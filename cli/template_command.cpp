@@ -1,12 +1,12 @@
-#include "template_command.h"
+#include "cli/template_command.h"
 
-#include "decimal_text.h"
-#include "figure_text.h"
-#include "input_error.h"
-#include "template_sheet.h"
+#include "calc/common/decimal_text.h"
+#include "calc/common/figure_text.h"
+#include "calc/common/input_error.h"
+#include "calc/page_layout/template_sheet.h"
 
 #ifdef DISHWRIGHT_TEMPLATES
-#include "template_writer.h"
+#include "paper/template_writer.h"
 
 #include <QGuiApplication>
 #endif

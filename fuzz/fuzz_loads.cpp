@@ -18,15 +18,15 @@
 // listing, so it does not hide a runaway listing: a screen listing that
 // reaches it, or a print listing that reaches it although its limit is at or
 // beyond the bound, is reported.
-#include "calc_error.h"
-#include "checks.h"
-#include "coffee_can.h"
-#include "design_values.h"
-#include "dish_figures.h"
-#include "field_sink.h"
-#include "input_step.h"
-#include "number_text.h"
-#include "profile.h"
+#include "calc/screen_rules/calc_error.h"
+#include "calc/screen_rules/coffee_can.h"
+#include "calc/screen_rules/design_values.h"
+#include "calc/screen_rules/dish_figures.h"
+#include "calc/screen_rules/field_sink.h"
+#include "calc/screen_rules/input_step.h"
+#include "calc/screen_rules/number_text.h"
+#include "calc/screen_rules/profile.h"
+#include "fuzz/checks.h"
 
 #include <charconv>
 #include <cmath>

@@ -10,12 +10,12 @@
 // reaches 180 in doubles), an offset angle of at most 90 degrees, an RMS error
 // that is not negative, a guide wavelength not shorter than the free-space one
 // and a TM01 cutoff above the TE11 one.
-#include "can_check.h"
-#include "checks.h"
-#include "decimal_text.h"
-#include "dish_measure.h"
-#include "input_error.h"
-#include "surface_fit.h"
+#include "calc/common/decimal_text.h"
+#include "calc/common/input_error.h"
+#include "calc/physics/can_check.h"
+#include "calc/physics/dish_measure.h"
+#include "calc/physics/surface_fit.h"
+#include "fuzz/checks.h"
 
 #include <cmath>
 #include <cstdint>

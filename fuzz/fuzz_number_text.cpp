@@ -2,9 +2,9 @@
 // bytes 0-3 are a single for singleToText and roundThreePlaces, bytes 4-11 a
 // double for wholeNumber. The references are glibc's printf and strtof, which
 // convert exactly and round halves to even.
-#include "calc_error.h"
-#include "checks.h"
-#include "number_text.h"
+#include "calc/screen_rules/calc_error.h"
+#include "calc/screen_rules/number_text.h"
+#include "fuzz/checks.h"
 
 #include <cmath>
 #include <cstdint>

@@ -11,9 +11,9 @@
 //    rounding t of v is no farther from t than v is, so it rounds to t again,
 //    unless it falls below a power of ten into the finer steps of the decade
 //    below.
-#include "calc_error.h"
-#include "checks.h"
-#include "number_text.h"
+#include "calc/screen_rules/calc_error.h"
+#include "calc/screen_rules/number_text.h"
+#include "fuzz/checks.h"
 
 #include <cmath>
 #include <cstdint>

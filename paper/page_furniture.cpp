@@ -1,4 +1,5 @@
-#include "page_furniture.h"
+#include "paper/page_furniture.h"
+#include "calc/common/units.h"
 
 #include <QFont>
 #include <QPainter>
@@ -12,7 +13,6 @@ namespace {
 // Text is laid out in hundredths of a mm so that glyph metrics are computed at
 // a large size: laid out at 2.6 units they would be rounded to whole units.
 constexpr double kTextUnitsPerMm = 100;
-constexpr double kMmPerInch = 25.4;
 
 QRectF anchoredBox(int align) {
   const double big = 1e6; // 10 m in text units: room for any line

@@ -3,7 +3,7 @@
 // functions draw in a painter whose unit is 1 mm on paper.
 #pragma once
 
-#include "page_tiling.h"
+#include "calc/page_layout/page_tiling.h"
 
 #include <QPointF>
 #include <QPolygonF>

@@ -1,7 +1,8 @@
-#include "template_painter.h"
+#include "paper/template_painter.h"
+#include "calc/common/units.h"
 
-#include "figure_text.h"
-#include "page_furniture.h"
+#include "calc/common/figure_text.h"
+#include "paper/page_furniture.h"
 
 #include <QPainter>
 
@@ -11,7 +12,6 @@
 namespace dishwright {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 constexpr double kMinorTickMm = 2;
 constexpr double kMajorTickMm = 4;
 constexpr int kLabelEveryMetricTicks = 5; // a label every 50 mm

@@ -2,7 +2,7 @@
 // SVG, the printer and the preview, so what is seen is what is printed.
 #pragma once
 
-#include "template_sheet.h"
+#include "calc/page_layout/template_sheet.h"
 
 #include <QPolygonF>
 

@@ -1,4 +1,5 @@
-#include "template_writer.h"
+#include "paper/template_writer.h"
+#include "calc/common/units.h"
 
 #include <QLocale>
 #include <QPageSize>
@@ -15,7 +16,6 @@ namespace {
 
 constexpr int kPdfDotsPerInch = 1200;
 constexpr int kSvgDotsPerInch = 2540; // 100 per mm: the sheet's size to 0.01 mm
-constexpr double kMmPerInch = 25.4;
 
 [[noreturn]] void fail(const QString &path, const QString &reason) {
   throw std::runtime_error(

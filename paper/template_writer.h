@@ -3,7 +3,7 @@
 // the target and is renamed into place when complete.
 #pragma once
 
-#include "template_painter.h"
+#include "paper/template_painter.h"
 
 #include <QPageLayout>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "calculation_screen.h"
+#include "screens/calculation_screen.h"
 
-#include "dish_figures.h"
+#include "calc/screen_rules/dish_figures.h"
 
 #include <QWidget>
 

@@ -2,7 +2,7 @@
 // lines, the profile list and the buttons that lead on.
 #pragma once
 
-#include "screen.h"
+#include "screens/screen.h"
 
 namespace dishwright {
 

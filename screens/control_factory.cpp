@@ -1,7 +1,7 @@
-#include "control_factory.h"
+#include "screens/control_factory.h"
 
-#include "row_list_model.h"
-#include "screen_style.h"
+#include "screens/row_list_model.h"
+#include "screens/screen_style.h"
 
 #include <QApplication>
 #include <QFontDatabase>

@@ -1,7 +1,7 @@
 // Makes the Qt widget for one control of a screen's table.
 #pragma once
 
-#include "control_spec.h"
+#include "screens/control_spec.h"
 
 #include <QColor>
 #include <QFont>

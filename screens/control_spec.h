@@ -2,7 +2,7 @@
 // position and size in twips (1/1440 inch; 15 twips are one pixel at 96 dpi).
 #pragma once
 
-#include "field_sink.h"
+#include "calc/screen_rules/field_sink.h"
 
 namespace dishwright {
 

@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "screens/form1.h"
 
 namespace dishwright {
 namespace {

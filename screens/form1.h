@@ -2,7 +2,7 @@
 // buttons.
 #pragma once
 
-#include "screen.h"
+#include "screens/screen.h"
 
 namespace dishwright {
 

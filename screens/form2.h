@@ -1,7 +1,7 @@
 // The imperial calculation screen: diameter in feet, mesh size and profile in inches.
 #pragma once
 
-#include "calculation_screen.h"
+#include "screens/calculation_screen.h"
 
 namespace dishwright {
 

@@ -1,7 +1,7 @@
 // The metric calculation screen: diameter in metres, mesh size in mm, profile in cm.
 #pragma once
 
-#include "calculation_screen.h"
+#include "screens/calculation_screen.h"
 
 namespace dishwright {
 

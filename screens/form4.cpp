@@ -1,4 +1,4 @@
-#include "form4.h"
+#include "screens/form4.h"
 
 #include <QWidget>
 

@@ -2,8 +2,8 @@
 // length for the stored frequency, in inches and centimetres.
 #pragma once
 
-#include "coffee_can.h"
-#include "screen.h"
+#include "calc/screen_rules/coffee_can.h"
+#include "screens/screen.h"
 
 namespace dishwright {
 

@@ -1,6 +1,6 @@
-#include "form5.h"
+#include "screens/form5.h"
 
-#include "profile.h"
+#include "calc/screen_rules/profile.h"
 
 namespace dishwright {
 namespace {

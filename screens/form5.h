@@ -1,7 +1,7 @@
 // The imperial profile print screen: the profile in six columns and a Print button.
 #pragma once
 
-#include "screen.h"
+#include "screens/screen.h"
 
 namespace dishwright {
 

@@ -1,6 +1,6 @@
-#include "form6.h"
+#include "screens/form6.h"
 
-#include "profile.h"
+#include "calc/screen_rules/profile.h"
 
 namespace dishwright {
 namespace {

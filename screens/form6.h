@@ -1,7 +1,7 @@
 // The metric profile print screen: the profile in six columns and a PRINT button.
 #pragma once
 
-#include "screen.h"
+#include "screens/screen.h"
 
 namespace dishwright {
 

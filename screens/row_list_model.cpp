@@ -1,4 +1,4 @@
-#include "row_list_model.h"
+#include "screens/row_list_model.h"
 
 namespace dishwright {
 

@@ -1,8 +1,8 @@
-#include "screen.h"
+#include "screens/screen.h"
 
-#include "control_factory.h"
-#include "row_list_model.h"
-#include "screen_style.h"
+#include "screens/control_factory.h"
+#include "screens/row_list_model.h"
+#include "screens/screen_style.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>

@@ -2,9 +2,9 @@
 // exist only while it is loaded.
 #pragma once
 
-#include "control_spec.h"
-#include "design_values.h"
-#include "field_sink.h"
+#include "calc/screen_rules/design_values.h"
+#include "calc/screen_rules/field_sink.h"
+#include "screens/control_spec.h"
 
 #include <QHash>
 #include <QObject>

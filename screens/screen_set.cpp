@@ -1,19 +1,21 @@
-#include "screen_set.h"
+#include "screens/screen_set.h"
 
-#include "calc_error.h"
-#include "form1.h"
-#include "form2.h"
-#include "form3.h"
-#include "form4.h"
-#include "form5.h"
-#include "form6.h"
-#include "input_step.h"
-#include "screen_printer.h"
-#include "web_screen.h"
+#include "calc/screen_rules/calc_error.h"
+#include "calc/screen_rules/input_step.h"
+#include "calc/screen_rules/number_text.h"
+#include "print/screen_printer.h"
+#include "screens/form1.h"
+#include "screens/form2.h"
+#include "screens/form3.h"
+#include "screens/form4.h"
+#include "screens/form5.h"
+#include "screens/form6.h"
+#include "screens/web_screen.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QListView>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QUrl>
@@ -219,9 +221,23 @@ void ScreenSet::endProgram() {
   exit_();
 }
 
+namespace {
+// The design the listing belongs to, in the units of the screen it comes from.
+QString listingHeading(const DesignValues &design, bool metric) {
+  const auto figure = [](float value) { return QString::fromStdString(singleToText(value)); };
+  return QStringLiteral("f/D %1   diameter %2 %3   profile %4: radius....depth")
+      .arg(figure(design.fd), figure(design.dia),
+           metric ? QStringLiteral("METERS") : QStringLiteral("FEET"),
+           metric ? QStringLiteral("IN CMS") : QStringLiteral("IN INCHES"));
+}
+} // namespace
+
 void ScreenSet::printScreen(ScreenId id) {
-  const QString failure =
-      printProfile(*screen(id), id == ScreenId::MetricPrint, printer_, printDialog_);
+  const Screen &s = *screen(id);
+  const ListingJob job{s.window(),
+                       qobject_cast<const QListView *>(s.control(QStringLiteral("List1"))),
+                       listingHeading(s.loadedWith(), id == ScreenId::MetricPrint)};
+  const QString failure = printProfile(job, printer_, printDialog_);
   if (!failure.isEmpty())
     report(failure);
 }

@@ -1,9 +1,9 @@
 // The seven screens and the buttons that lead from one to another.
 #pragma once
 
-#include "control_spec.h"
-#include "design_values.h"
-#include "screen_printer.h"
+#include "calc/screen_rules/design_values.h"
+#include "print/screen_printer.h"
+#include "screens/control_spec.h"
 
 #include <QObject>
 #include <QString>

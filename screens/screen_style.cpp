@@ -1,4 +1,4 @@
-#include "screen_style.h"
+#include "screens/screen_style.h"
 
 #include <QApplication>
 #include <QPalette>

@@ -1,6 +1,6 @@
-#include "web_screen.h"
+#include "screens/web_screen.h"
 
-#include "link_cursor.h"
+#include "art/link_cursor.h"
 
 #include <QWidget>
 

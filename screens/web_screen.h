@@ -1,7 +1,7 @@
 // The web page link screen: two lines of instruction and the author's address.
 #pragma once
 
-#include "screen.h"
+#include "screens/screen.h"
 
 namespace dishwright {
 

@@ -1,11 +1,11 @@
-#include "builder_tools.h"
+#include "tools/builder_tools.h"
 
-#include "can_check_window.h"
-#include "figure_text.h"
-#include "measure_window.h"
-#include "screen_set.h"
-#include "template_window.h"
-#include "tool_menu.h"
+#include "calc/common/figure_text.h"
+#include "screens/screen_set.h"
+#include "tools/can_check_window.h"
+#include "tools/measure_window.h"
+#include "tools/template_window.h"
+#include "tools/tool_menu.h"
 
 namespace dishwright {
 namespace {

@@ -1,11 +1,11 @@
-#include "can_check_window.h"
+#include "tools/can_check_window.h"
 
-#include "can_check.h"
-#include "can_drawing.h"
-#include "input_error.h"
-#include "result_grid.h"
-#include "tool_colours.h"
-#include "tool_form.h"
+#include "calc/common/input_error.h"
+#include "calc/physics/can_check.h"
+#include "tools/can_drawing.h"
+#include "tools/result_grid.h"
+#include "tools/tool_colours.h"
+#include "tools/tool_form.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -2,7 +2,7 @@
 // its cutoffs, where the probe goes, and warnings in words.
 #pragma once
 
-#include "design_seed.h"
+#include "tools/design_seed.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
-#include "can_drawing.h"
+#include "tools/can_drawing.h"
 
-#include "figure_text.h"
-#include "tool_colours.h"
+#include "calc/common/figure_text.h"
+#include "tools/tool_colours.h"
 
 #include <QPainter>
 

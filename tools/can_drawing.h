@@ -2,7 +2,7 @@
 // the open mouth, and the probe at its place and length.
 #pragma once
 
-#include "can_check.h"
+#include "calc/physics/can_check.h"
 
 #include <QWidget>
 

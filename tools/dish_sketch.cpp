@@ -1,7 +1,7 @@
-#include "dish_sketch.h"
+#include "tools/dish_sketch.h"
 
-#include "figure_text.h"
-#include "tool_colours.h"
+#include "calc/common/figure_text.h"
+#include "tools/tool_colours.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -3,7 +3,7 @@
 // is cut from. It shows where the feed goes and what the feed must light.
 #pragma once
 
-#include "dish_measure.h"
+#include "calc/physics/dish_measure.h"
 
 #include <QWidget>
 

@@ -1,9 +1,10 @@
-#include "measure_window.h"
+#include "tools/measure_window.h"
+#include "calc/common/units.h"
 
-#include "offset_page.h"
-#include "prime_focus_page.h"
-#include "surface_page.h"
-#include "tool_form.h"
+#include "tools/offset_page.h"
+#include "tools/prime_focus_page.h"
+#include "tools/surface_page.h"
+#include "tools/tool_form.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -15,12 +16,7 @@
 #include <QVBoxLayout>
 
 namespace dishwright {
-namespace {
-
-constexpr double kInchesPerFoot = 12.0;
-constexpr double kMmPerMetre = 1000.0;
-
-} // namespace
+namespace {} // namespace
 
 MeasureWindow::MeasureWindow(const DesignSeed &seed, QWidget *parent)
     : QWidget(parent, Qt::Window) {

@@ -1,10 +1,10 @@
-#include "offset_page.h"
+#include "tools/offset_page.h"
 
-#include "dish_measure.h"
-#include "dish_sketch.h"
-#include "input_error.h"
-#include "result_grid.h"
-#include "tool_form.h"
+#include "calc/common/input_error.h"
+#include "calc/physics/dish_measure.h"
+#include "tools/dish_sketch.h"
+#include "tools/result_grid.h"
+#include "tools/tool_form.h"
 
 #include <QFormLayout>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // sees, for an oval dish fed from below its edge.
 #pragma once
 
-#include "length_unit.h"
+#include "calc/common/length_unit.h"
 
 #include <QWidget>
 

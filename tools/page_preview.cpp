@@ -1,6 +1,6 @@
-#include "page_preview.h"
+#include "tools/page_preview.h"
 
-#include "template_painter.h"
+#include "paper/template_painter.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "point_table_model.h"
+#include "tools/point_table_model.h"
 
-#include "decimal_text.h"
-#include "input_error.h"
+#include "calc/common/decimal_text.h"
+#include "calc/common/input_error.h"
 
 namespace dishwright {
 namespace {

@@ -2,7 +2,7 @@
 // the user types into or pastes into; one empty row at the end takes a new point.
 #pragma once
 
-#include "surface_fit.h"
+#include "calc/physics/surface_fit.h"
 
 #include <QAbstractTableModel>
 

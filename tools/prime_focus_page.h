@@ -2,7 +2,7 @@
 // from its diameter and depth.
 #pragma once
 
-#include "length_unit.h"
+#include "calc/common/length_unit.h"
 
 #include <QWidget>
 

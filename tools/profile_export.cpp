@@ -1,6 +1,6 @@
-#include "profile_export.h"
+#include "tools/profile_export.h"
 
-#include "row_list_model.h"
+#include "screens/row_list_model.h"
 
 namespace dishwright {
 namespace {

@@ -1,6 +1,6 @@
-#include "result_grid.h"
+#include "tools/result_grid.h"
 
-#include "tool_colours.h"
+#include "tools/tool_colours.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,11 +1,11 @@
-#include "surface_page.h"
+#include "tools/surface_page.h"
 
-#include "input_error.h"
-#include "point_table_model.h"
-#include "result_grid.h"
-#include "surface_fit.h"
-#include "surface_plot.h"
-#include "tool_form.h"
+#include "calc/common/input_error.h"
+#include "calc/physics/surface_fit.h"
+#include "tools/point_table_model.h"
+#include "tools/result_grid.h"
+#include "tools/surface_plot.h"
+#include "tools/tool_form.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -2,7 +2,7 @@
 // parabola through them, and what the surface's error costs in gain.
 #pragma once
 
-#include "length_unit.h"
+#include "calc/common/length_unit.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
-#include "surface_plot.h"
+#include "tools/surface_plot.h"
 
-#include "figure_text.h"
-#include "tool_colours.h"
+#include "calc/common/figure_text.h"
+#include "tools/tool_colours.h"
 
 #include <QPainter>
 #include <QPainterPath>

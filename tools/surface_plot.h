@@ -2,7 +2,7 @@
 // them, and below, each point's half path-length error, magnified.
 #pragma once
 
-#include "surface_fit.h"
+#include "calc/physics/surface_fit.h"
 
 #include <QWidget>
 

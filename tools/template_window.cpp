@@ -1,9 +1,9 @@
-#include "template_window.h"
+#include "tools/template_window.h"
 
-#include "figure_text.h"
-#include "input_error.h"
-#include "page_preview.h"
-#include "template_writer.h"
+#include "calc/common/figure_text.h"
+#include "calc/common/input_error.h"
+#include "paper/template_writer.h"
+#include "tools/page_preview.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>

@@ -2,8 +2,8 @@
 // page, saved as PDF or SVG or printed at 100 %.
 #pragma once
 
-#include "design_seed.h"
-#include "page_tiling.h"
+#include "calc/page_layout/page_tiling.h"
+#include "tools/design_seed.h"
 
 #include <QString>
 #include <QWidget>

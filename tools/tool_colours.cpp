@@ -1,4 +1,4 @@
-#include "tool_colours.h"
+#include "tools/tool_colours.h"
 
 namespace dishwright {
 

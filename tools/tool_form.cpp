@@ -1,8 +1,8 @@
-#include "tool_form.h"
+#include "tools/tool_form.h"
 
-#include "decimal_text.h"
-#include "figure_text.h"
-#include "tool_colours.h"
+#include "calc/common/decimal_text.h"
+#include "calc/common/figure_text.h"
+#include "tools/tool_colours.h"
 
 #include <QComboBox>
 #include <QFormLayout>

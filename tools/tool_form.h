@@ -2,7 +2,7 @@
 // the length-unit chooser, the inline message, and figure texts.
 #pragma once
 
-#include "length_unit.h"
+#include "calc/common/length_unit.h"
 
 #include <QString>
 

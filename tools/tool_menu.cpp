@@ -1,10 +1,10 @@
-#include "tool_menu.h"
+#include "tools/tool_menu.h"
 
-#include "calc_error.h"
-#include "input_step.h"
-#include "profile_export.h"
-#include "row_list_model.h"
-#include "screen.h"
+#include "calc/screen_rules/calc_error.h"
+#include "calc/screen_rules/input_step.h"
+#include "screens/row_list_model.h"
+#include "screens/screen.h"
+#include "tools/profile_export.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,8 +3,8 @@
 // a screen's profile list elsewhere. The screens themselves stay as they are.
 #pragma once
 
-#include "design_seed.h"
-#include "screen_set.h"
+#include "screens/screen_set.h"
+#include "tools/design_seed.h"
 
 #include <QKeySequence>
 #include <QList>

@@ -1,5 +1,5 @@
-#include "arith.h"
-#include "calc_error.h"
+#include "calc/screen_rules/arith.h"
+#include "calc/screen_rules/calc_error.h"
 
 #include <gtest/gtest.h>
 

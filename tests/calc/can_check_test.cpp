@@ -1,6 +1,6 @@
-#include "can_check.h"
-#include "decimal_text.h"
-#include "input_error.h"
+#include "calc/common/decimal_text.h"
+#include "calc/common/input_error.h"
+#include "calc/physics/can_check.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "calc_error.h"
-#include "dish_figures.h"
-#include "input_step.h"
-#include "recording_sink.h"
+#include "calc/screen_rules/calc_error.h"
+#include "calc/screen_rules/dish_figures.h"
+#include "calc/screen_rules/input_step.h"
+#include "tests/calc/recording_sink.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "dish_measure.h"
-#include "input_error.h"
+#include "calc/common/input_error.h"
+#include "calc/physics/dish_measure.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "calc_error.h"
-#include "input_step.h"
-#include "number_text.h"
+#include "calc/screen_rules/calc_error.h"
+#include "calc/screen_rules/input_step.h"
+#include "calc/screen_rules/number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "calc_error.h"
-#include "profile.h"
-#include "recording_sink.h"
+#include "calc/screen_rules/calc_error.h"
+#include "calc/screen_rules/profile.h"
+#include "tests/calc/recording_sink.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // A field sink that remembers every write, in order, for the tests to compare.
 #pragma once
 
-#include "field_sink.h"
+#include "calc/screen_rules/field_sink.h"
 
 #include <map>
 #include <string>

@@ -1,5 +1,5 @@
-#include "input_error.h"
-#include "surface_fit.h"
+#include "calc/common/input_error.h"
+#include "calc/physics/surface_fit.h"
 
 #include <gtest/gtest.h>
 

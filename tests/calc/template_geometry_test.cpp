@@ -1,6 +1,7 @@
-#include "input_error.h"
-#include "page_tiling.h"
-#include "template_sheet.h"
+#include "calc/common/input_error.h"
+#include "calc/common/units.h"
+#include "calc/page_layout/page_tiling.h"
+#include "calc/page_layout/template_sheet.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +11,6 @@
 
 namespace dishwright {
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 // Composite Simpson rule over [0, b], 2000 panels: the reference for the closed forms.
 double integrate(const std::function<double(double)> &g, double b) {

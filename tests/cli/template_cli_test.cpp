@@ -1,4 +1,5 @@
-#include "cli.h"
+#include "calc/common/units.h"
+#include "cli/cli.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Args = std::vector<std::string>;
-constexpr double kPi = 3.14159265358979323846;
 
 struct Outcome {
   int status;

@@ -1,6 +1,6 @@
 // The screens on a real desktop: any theme, figures whole, keyboard, windows.
-#include "screen_fixture.h"
-#include "screen_style.h"
+#include "screens/screen_style.h"
+#include "tests/screens/screen_fixture.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "screen_fixture.h"
-#include "screen_style.h"
+#include "screens/screen_style.h"
+#include "tests/screens/screen_fixture.h"
 
 #include <QApplication>
 #include <QFontInfo>

@@ -1,7 +1,7 @@
-#include "screen_fixture.h"
-#include "screen_style.h"
+#include "screens/screen_style.h"
+#include "tests/screens/screen_fixture.h"
 
-#include "form4.h"
+#include "screens/form4.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,9 +1,9 @@
-#include "screen_fixture.h"
-#include "screen_style.h"
+#include "screens/screen_style.h"
+#include "tests/screens/screen_fixture.h"
 
-#include "form4.h"
-#include "row_list_model.h"
-#include "web_screen.h"
+#include "screens/form4.h"
+#include "screens/row_list_model.h"
+#include "screens/web_screen.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -2,9 +2,9 @@
 // small helpers to drive the screens as a user would.
 #pragma once
 
-#include "row_list_model.h"
-#include "screen.h"
-#include "screen_set.h"
+#include "screens/row_list_model.h"
+#include "screens/screen.h"
+#include "screens/screen_set.h"
 
 #include <QLineEdit>
 #include <QList>

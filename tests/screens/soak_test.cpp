@@ -1,11 +1,11 @@
-#include "screen_fixture.h"
-#include "screen_style.h"
+#include "screens/screen_style.h"
+#include "tests/screens/screen_fixture.h"
 
-#include "coffee_can.h"
-#include "dish_figures.h"
-#include "input_step.h"
-#include "profile.h"
-#include "row_list_model.h"
+#include "calc/screen_rules/coffee_can.h"
+#include "calc/screen_rules/dish_figures.h"
+#include "calc/screen_rules/input_step.h"
+#include "calc/screen_rules/profile.h"
+#include "screens/row_list_model.h"
 
 #include <QApplication>
 #include <QTest>

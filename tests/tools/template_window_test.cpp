@@ -1,5 +1,5 @@
 // The templates window driven as a user would: through its named inputs.
-#include "template_window.h"
+#include "tools/template_window.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>

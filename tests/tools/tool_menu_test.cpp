@@ -1,10 +1,10 @@
 #include "../screens/screen_fixture.h"
-#include "builder_tools.h"
-#include "can_check_window.h"
-#include "measure_window.h"
-#include "screen_style.h"
-#include "template_window.h"
-#include "tool_menu.h"
+#include "screens/screen_style.h"
+#include "tools/builder_tools.h"
+#include "tools/can_check_window.h"
+#include "tools/measure_window.h"
+#include "tools/template_window.h"
+#include "tools/tool_menu.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,11 +1,11 @@
 // The builder's tool windows driven as a user drives them, on the offscreen platform.
-#include "can_check_window.h"
-#include "measure_window.h"
-#include "offset_page.h"
-#include "point_table_model.h"
-#include "prime_focus_page.h"
-#include "result_grid.h"
-#include "surface_page.h"
+#include "tools/can_check_window.h"
+#include "tools/measure_window.h"
+#include "tools/offset_page.h"
+#include "tools/point_table_model.h"
+#include "tools/prime_focus_page.h"
+#include "tools/result_grid.h"
+#include "tools/surface_page.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -2,7 +2,7 @@
 // that write into a folder of their own; the PDFs are read back with pdftotext
 // and pdfinfo.
 #include "../screen_fixture.h"
-#include "screen_style.h"
+#include "screens/screen_style.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,0 +1,29 @@
+#include "calc/common/figure_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace dishwright {
+
+std::string figureText(double value, int significant) {
+  significant = std::clamp(significant, 1, 17);
+  if (value == 0 || !std::isfinite(value))
+    return value == 0 ? "0" : std::isnan(value) ? "nan" : value > 0 ? "inf" : "-inf";
+  // The decimal exponent after rounding: 999999.5 at six digits is 1.00000e+06.
+  char sci[40];
+  auto end =
+      std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, significant - 1)
+          .ptr;
+  int exponent = 0;
+  const char *e = std::find(sci, end, 'e');
+  std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
+  if (exponent < -5 || exponent >= 9)
+    return std::string(sci, end);
+  char plain[64];
+  const int decimals = std::max(0, significant - 1 - exponent);
+  end = std::to_chars(plain, plain + sizeof plain, value, std::chars_format::fixed, decimals).ptr;
+  return std::string(plain, end);
+}
+
+} // namespace dishwright

@@ -1,0 +1,40 @@
+#include "calc/common/length_unit.h"
+#include "calc/common/units.h"
+
+namespace dishwright {
+
+double mmPerUnit(LengthUnit unit) {
+  switch (unit) {
+  case LengthUnit::Inch:
+    return kMmPerInch;
+  case LengthUnit::Cm:
+    return 10.0;
+  case LengthUnit::Mm:
+    break;
+  }
+  return 1.0;
+}
+
+double convertLength(double length, LengthUnit from, LengthUnit to) {
+  if (from == to)
+    return length;
+  return length * mmPerUnit(from) / mmPerUnit(to);
+}
+
+double speedOfLight(LengthUnit unit) {
+  if (unit == LengthUnit::Inch)
+    return kSpeedOfLightInchMHz;
+  return kSpeedOfLightMmMHz / mmPerUnit(unit);
+}
+
+std::optional<LengthUnit> lengthUnitFromText(std::string_view text) {
+  if (text == "in")
+    return LengthUnit::Inch;
+  if (text == "cm")
+    return LengthUnit::Cm;
+  if (text == "mm")
+    return LengthUnit::Mm;
+  return std::nullopt;
+}
+
+} // namespace dishwright
