@@ -5,6 +5,7 @@
 // times the size and scaled down, which gives the soft edges of a photo; grain
 // from a fixed seed keeps the committed file reproducible.
 #include "art/art_drawing.h"
+
 #include "calc/common/units.h"
 
 #include <QLinearGradient>

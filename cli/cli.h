@@ -10,6 +10,10 @@ namespace dishwright {
 // Runs one command (the arguments after the program name). Figures go to `out`
 // as they come; a failure ends the output with "error: <kind>" on `err` and
 // status 1; wrong usage prints the usage on `err`, status 2.
+// Standard input (surface points) is read from `in`.
+int runCli(const std::vector<std::string> &args, std::istream &in, std::ostream &out,
+           std::ostream &err);
+// The same, reading standard input from std::cin.
 int runCli(const std::vector<std::string> &args, std::ostream &out, std::ostream &err);
 
 } // namespace dishwright

@@ -1,4 +1,4 @@
-#include "cli/template_command.h"
+#include "cli/commands.h"
 
 #include "calc/common/decimal_text.h"
 #include "calc/common/figure_text.h"
@@ -19,16 +19,6 @@
 namespace dishwright {
 namespace {
 
-const char kTemplateUsage[] =
-    "usage: dishwright-calc template rib feet|meters FD DIA [--hub H] [--paper a4|letter|sheet]"
-    " [--svg] -o FILE\n"
-    "       dishwright-calc template petal feet|meters FD DIA GORES [--paper a4|letter|sheet]"
-    " [--svg] -o FILE\n"
-    "Lengths on the template are in inches for a diameter in feet, in mm for metres;\n"
-    "H, the hub radius, is in that unit. --svg writes one sheet in mm.\n";
-
-struct Usage {}; // thrown for arguments that do not make a template command
-
 struct Request {
   TemplateInput input;
   PaperKind paper = PaperKind::A4;
@@ -48,46 +38,30 @@ int wholeNumber(const std::string &text, const char *what) {
 }
 
 PaperKind paperNamed(const std::string &name) {
-  if (name == "a4")
-    return PaperKind::A4;
   if (name == "letter")
     return PaperKind::Letter;
   if (name == "sheet")
     return PaperKind::Sheet;
-  throw Usage{};
+  return PaperKind::A4;
 }
 
-Request parse(const std::vector<std::string> &args) {
-  if (args.size() < 2 || (args[1] != "rib" && args[1] != "petal"))
-    throw Usage{};
+// The command's form was checked against its row: only the values are read here.
+Request parse(const Invocation &call, TemplateKind kind) {
   Request r;
-  const bool petal = args[1] == "petal";
-  const std::size_t positional = petal ? 6 : 5;
-  if (args.size() < positional || (args[2] != "feet" && args[2] != "meters"))
-    throw Usage{};
-  r.input.kind = petal ? TemplateKind::Petal : TemplateKind::Rib;
-  r.input.metric = args[2] == "meters";
-  r.input.fd = number(args[3], "f/D");
-  r.input.diameter = number(args[4], "diameter");
-  if (petal)
-    r.input.count = wholeNumber(args[5], "number of gores");
-  for (std::size_t i = positional; i < args.size(); ++i) {
-    const std::string &option = args[i];
-    const bool hasValue = i + 1 < args.size();
-    if (option == "--svg")
-      r.svg = true;
-    else if (option == "--hub" && !petal && hasValue)
-      r.input.hubRadius = number(args[++i], "hub radius");
-    else if (option == "--paper" && hasValue) {
-      r.paper = paperNamed(args[++i]);
-      r.paperGiven = true;
-    } else if (option == "-o" && hasValue && r.file.empty())
-      r.file = args[++i];
-    else
-      throw Usage{};
+  r.input.kind = kind;
+  r.input.metric = call.arg(0) == "meters";
+  r.input.fd = number(call.arg(1), "f/D");
+  r.input.diameter = number(call.arg(2), "diameter");
+  if (kind == TemplateKind::Petal)
+    r.input.count = wholeNumber(call.arg(3), "number of gores");
+  if (call.has("--hub"))
+    r.input.hubRadius = number(call.values("--hub")[0], "hub radius");
+  if (call.has("--paper")) {
+    r.paper = paperNamed(call.values("--paper")[0]);
+    r.paperGiven = true;
   }
-  if (r.file.empty())
-    throw Usage{};
+  r.svg = call.has("--svg");
+  r.file = call.values("-o")[0];
   return r;
 }
 
@@ -157,27 +131,26 @@ PaperKind defaultPaper() {
 #endif
 }
 
+// Writes the file first: the figures are printed only for a template that exists.
+void runTemplate(const Invocation &call, std::ostream &out, TemplateKind kind) {
+  Request r = parse(call, kind);
+  if (r.svg)
+    r.paper = PaperKind::Sheet; // an SVG is one sheet in mm
+  else if (!r.paperGiven)
+    r.paper = defaultPaper();
+  const TemplateSheet sheet(r.input, r.paper);
+  writeFile(sheet, r);
+  printFigures(sheet, out);
+}
+
 } // namespace
 
-int runTemplateCommand(const std::vector<std::string> &args, std::ostream &out, std::ostream &err) {
-  try {
-    Request r = parse(args);
-    if (r.svg)
-      r.paper = PaperKind::Sheet; // an SVG is one sheet in mm
-    else if (!r.paperGiven)
-      r.paper = defaultPaper();
-    const TemplateSheet sheet(r.input, r.paper);
-    writeFile(sheet, r);
-    printFigures(sheet, out);
-    out.flush();
-    return 0;
-  } catch (const Usage &) {
-    err << kTemplateUsage;
-    return 2;
-  } catch (const std::exception &e) {
-    err << "error: " << e.what() << '\n';
-    return 1;
-  }
+void runRibTemplate(const Invocation &call, std::ostream &out) {
+  runTemplate(call, out, TemplateKind::Rib);
+}
+
+void runPetalTemplate(const Invocation &call, std::ostream &out) {
+  runTemplate(call, out, TemplateKind::Petal);
 }
 
 } // namespace dishwright

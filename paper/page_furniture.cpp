@@ -1,4 +1,5 @@
 #include "paper/page_furniture.h"
+
 #include "calc/common/units.h"
 
 #include <QFont>

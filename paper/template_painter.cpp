@@ -1,7 +1,7 @@
 #include "paper/template_painter.h"
-#include "calc/common/units.h"
 
 #include "calc/common/figure_text.h"
+#include "calc/common/units.h"
 #include "paper/page_furniture.h"
 
 #include <QPainter>

@@ -1,4 +1,5 @@
 #include "paper/template_writer.h"
+
 #include "calc/common/units.h"
 
 #include <QLocale>

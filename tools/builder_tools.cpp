@@ -8,13 +8,6 @@
 #include "tools/tool_menu.h"
 
 namespace dishwright {
-namespace {
-
-// Four significant digits: as many as a typed f/D ever has.
-constexpr int kFdDigits = 4;
-
-} // namespace
-
 void addBuilderTools(ToolMenu &menu, ScreenSet &screens) {
   menu.addTool(QObject::tr("&Templates..."), QKeySequence(QStringLiteral("Ctrl+T")),
                [](const DesignSeed &seed) { return new TemplateWindow(seed); });

@@ -1,6 +1,6 @@
 #include "tools/measure_window.h"
-#include "calc/common/units.h"
 
+#include "calc/common/units.h"
 #include "tools/offset_page.h"
 #include "tools/prime_focus_page.h"
 #include "tools/surface_page.h"

@@ -26,4 +26,14 @@ std::string figureText(double value, int significant) {
   return std::string(plain, end);
 }
 
+std::string plainFigureText(double value, int significant) {
+  std::string text = figureText(value, significant);
+  if (text.find('.') != std::string::npos && text.find('e') == std::string::npos) {
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.')
+      text.pop_back();
+  }
+  return text;
+}
+
 } // namespace dishwright

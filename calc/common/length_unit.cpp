@@ -1,4 +1,5 @@
 #include "calc/common/length_unit.h"
+
 #include "calc/common/units.h"
 
 namespace dishwright {

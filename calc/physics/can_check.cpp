@@ -1,28 +1,13 @@
 #include "calc/physics/can_check.h"
-#include "calc/common/units.h"
 
 #include "calc/common/figure_text.h"
 #include "calc/common/input_checks.h"
 #include "calc/common/input_error.h"
+#include "calc/common/units.h"
 
 #include <cmath>
 
 namespace dishwright {
-namespace {
-
-// A frequency as a user reads it in a sentence: five significant digits without
-// trailing zeros ("2000", "2305.8").
-std::string mhzText(double mhz) {
-  std::string text = figureText(mhz, 5);
-  if (text.find('.') != std::string::npos && text.find('e') == std::string::npos) {
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.')
-      text.pop_back();
-  }
-  return text;
-}
-
-} // namespace
 
 CanCutoffs canCutoffs(double diameter, LengthUnit unit) {
   requirePositive(diameter, "diameter");
@@ -38,9 +23,9 @@ CanCheck checkCan(double diameter, LengthUnit unit, double frequencyMHz) {
   can.te11CutoffMHz = cutoffs.te11MHz;
   can.tm01CutoffMHz = cutoffs.tm01MHz;
   if (frequencyMHz <= can.te11CutoffMHz)
-    throw InputError(mhzText(frequencyMHz) + " MHz is " +
+    throw InputError(plainFigureText(frequencyMHz) + " MHz is " +
                      (frequencyMHz == can.te11CutoffMHz ? "at" : "below") + " the TE11 cutoff " +
-                     mhzText(can.te11CutoffMHz) + " MHz: the can carries nothing");
+                     plainFigureText(can.te11CutoffMHz) + " MHz: the can carries nothing");
   can.freeSpaceWavelength = c / frequencyMHz;
   // lambda0 / sqrt(1 - (fc / F)^2) is c / sqrt(F^2 - fc^2) without squaring F,
   // which overflows for absurd frequencies.
@@ -59,11 +44,11 @@ CanCheck checkCan(double diameter, LengthUnit unit, double frequencyMHz) {
 std::vector<std::string> canWarnings(const CanCheck &check) {
   std::vector<std::string> warnings;
   if (check.aboveTm01)
-    warnings.push_back("above the TM01 cutoff " + mhzText(check.tm01CutoffMHz) +
+    warnings.push_back("above the TM01 cutoff " + plainFigureText(check.tm01CutoffMHz) +
                        " MHz: a second mode can propagate and spoil the pattern; a narrower can "
                        "is cleaner");
   if (check.nearTe11Cutoff)
-    warnings.push_back("close to the TE11 cutoff " + mhzText(check.te11CutoffMHz) +
+    warnings.push_back("close to the TE11 cutoff " + plainFigureText(check.te11CutoffMHz) +
                        " MHz: the guide wavelength is more than twice the free-space one, so the "
                        "probe position is critical; a wider can is easier");
   return warnings;

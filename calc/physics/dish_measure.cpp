@@ -1,8 +1,8 @@
 #include "calc/physics/dish_measure.h"
-#include "calc/common/units.h"
 
 #include "calc/common/input_checks.h"
 #include "calc/common/input_error.h"
+#include "calc/common/units.h"
 
 #include <cmath>
 #include <string>

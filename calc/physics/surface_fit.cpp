@@ -1,8 +1,8 @@
 #include "calc/physics/surface_fit.h"
-#include "calc/common/units.h"
 
 #include "calc/common/decimal_text.h"
 #include "calc/common/input_error.h"
+#include "calc/common/units.h"
 
 #include <cmath>
 #include <string>

@@ -1,8 +1,8 @@
 #include "calc/physics/template_geometry.h"
-#include "calc/common/units.h"
 
 #include "calc/common/input_checks.h"
 #include "calc/common/input_error.h"
+#include "calc/common/units.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "calc/screen_rules/dish_figures.h"
-#include "calc/common/units.h"
 
+#include "calc/common/units.h"
 #include "calc/screen_rules/arith.h"
 #include "calc/screen_rules/failure_words.h"
 #include "calc/screen_rules/number_text.h"

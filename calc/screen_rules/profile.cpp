@@ -1,6 +1,6 @@
 #include "calc/screen_rules/profile.h"
-#include "calc/common/units.h"
 
+#include "calc/common/units.h"
 #include "calc/screen_rules/arith.h"
 #include "calc/screen_rules/calc_error.h"
 #include "calc/screen_rules/failure_words.h"

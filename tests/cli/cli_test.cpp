@@ -23,8 +23,10 @@ Outcome run(std::vector<std::string> args) {
 using Args = std::vector<std::string>;
 
 struct UsageCase {
+  const char *name;
   Args args;
   std::string reason; // the first line on stderr
+  std::string usage;  // how the usage that follows begins
 };
 
 class WrongUsage : public ::testing::TestWithParam<UsageCase> {};
@@ -34,26 +36,64 @@ TEST_P(WrongUsage, SaysWhatWasWrongThenTheUsage) {
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(r.out, "");
   EXPECT_EQ(r.err.substr(0, r.err.find('\n')), "dishwright-calc: " + GetParam().reason);
-  EXPECT_NE(r.err.find("usage: dishwright-calc"), std::string::npos);
+  EXPECT_EQ(r.err.find("\n\nusage: dishwright-calc " + GetParam().usage), r.err.find('\n'))
+      << r.err;
 }
+
+const std::string kPaperChoice = "--paper takes a4, letter or sheet, not \"a3\"";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, WrongUsage,
     ::testing::Values(
-        UsageCase{{}, "no command given"},
-        UsageCase{{"feet"}, "feet takes 3 arguments (FD DIA FREQ), 0 given: FD is missing"},
-        UsageCase{{"feet", "0.4", "4"},
-                  "feet takes 3 arguments (FD DIA FREQ), 2 given: FREQ is missing"},
-        UsageCase{{"meters", "0.4", "4", "2304", "5"},
-                  "meters takes 3 arguments (FD DIA FREQ), 4 given: \"5\" is one too many"},
-        UsageCase{{"inches", "0.4", "4", "2304"}, "unknown command \"inches\""},
-        UsageCase{{"print", "inches", "0.4", "4"}, "unknown unit \"inches\" (feet or meters)"},
-        UsageCase{{"print", "feet", "0.4"},
-                  "print feet takes 2 arguments (FD DIA), 1 given: DIA is missing"},
-        UsageCase{{"can", "1", "2"}, "can takes 1 argument (FREQ), 2 given: \"2\" is one too many"},
-        UsageCase{{"--help", "feet"}, "unknown command \"--help\""},
-        UsageCase{{"FEET", "0.4", "4", "2304"}, "unknown command \"FEET\""}),
-    [](const auto &info) { return "case" + std::to_string(info.index); });
+        UsageCase{"NoCommand", {}, "no command given", "feet"},
+        UsageCase{"NoArguments", {"feet"}, "feet takes FD DIA FREQ: FD is missing", "feet"},
+        UsageCase{
+            "OneMissing", {"feet", "0.4", "4"}, "feet takes FD DIA FREQ: FREQ is missing", "feet"},
+        UsageCase{"OneTooMany",
+                  {"meters", "0.4", "4", "2304", "5"},
+                  "meters takes FD DIA FREQ: \"5\" is one too many",
+                  "meters"},
+        UsageCase{
+            "UnknownCommand", {"inches", "0.4", "4", "2304"}, "unknown command \"inches\"", "feet"},
+        UsageCase{"UnknownUnit",
+                  {"print", "inches", "0.4", "4"},
+                  "print takes feet or meters, not \"inches\"",
+                  "print"},
+        UsageCase{"HelpIsNoCommand", {"--help", "feet"}, "unknown command \"--help\"", "feet"},
+        UsageCase{"CommandsAreLowerCase",
+                  {"FEET", "0.4", "4", "2304"},
+                  "unknown command \"FEET\"",
+                  "feet"},
+        UsageCase{"NoTemplateKind", {"template"}, "template needs rib or petal", "template rib"},
+        UsageCase{"UnknownTemplateKind",
+                  {"template", "disc", "feet", "0.4", "4", "-o", "x"},
+                  "template takes rib or petal, not \"disc\"",
+                  "template rib"},
+        UsageCase{"NoOutputFile",
+                  {"template", "rib", "feet", "0.4", "4"},
+                  "template rib needs -o FILE",
+                  "template rib"},
+        UsageCase{"OptionIsNoFileName",
+                  {"template", "rib", "feet", "0.4", "4", "-o", "--svg"},
+                  "-o needs FILE, not \"--svg\"",
+                  "template rib"},
+        UsageCase{"UnknownPaper",
+                  {"template", "rib", "feet", "0.4", "4", "--paper", "a3", "-o", "x"},
+                  kPaperChoice,
+                  "template rib"},
+        UsageCase{"HubIsForRibs",
+                  {"template", "petal", "feet", "0.4", "4", "8", "--hub", "1", "-o", "x"},
+                  "template petal takes feet|meters FD DIA GORES: \"--hub\" is one too many",
+                  "template rib"},
+        UsageCase{"NoMeasureKind",
+                  {"measure", "mm"},
+                  "measure takes prime, offset or fit, not \"mm\"",
+                  "measure prime"},
+        UsageCase{"NoUnit",
+                  {"can-check"},
+                  "can-check takes in|cm|mm DIAMETER FREQ: in, cm or mm is missing",
+                  "can-check"}),
+    [](const auto &info) { return info.param.name; });
 
 class HelpAndVersion : public ::testing::TestWithParam<std::pair<std::string, std::string>> {};
 
@@ -68,9 +108,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, HelpAndVersion,
                          ::testing::Values(std::pair{"--help", "usage: dishwright-calc feet"},
                                            std::pair{"-h", "usage: dishwright-calc feet"},
                                            std::pair{"--version", "dishwright-calc 0."},
-                                           std::pair{"-V", "dishwright-calc 0."}));
+                                           std::pair{"-V", "dishwright-calc 0."},
+                                           std::pair{"-v", "dishwright-calc 0."}));
 
 struct FailCase {
+  const char *name;
   Args args;
   std::string out;
   std::string err;
@@ -88,50 +130,60 @@ TEST_P(Failures, OutputStopsAndErrorIsNamed) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, Failures,
     ::testing::Values(
-        FailCase{{"feet", "0.4", "x", "2304"},
-                 "",
-                 "error: type mismatch: the diameter \"x\" is not a number\n"},
-        FailCase{{"meters", "0.4", "1", "1e39"},
+        FailCase{"OverflowingFrequency",
+                 {"meters", "0.4", "1", "1e39"},
                  "",
                  "error: overflow: the frequency \"1e39\" is too large\n"},
         FailCase{
+            "ZeroFrequency",
             {"feet", ".0", "0.0", "0.0"},
             "diameter: 0 FEET\nfrequency: 0 MHZ\n",
             "error: division by zero while working out the mesh size: the frequency is 0 MHz\n"},
-        FailCase{{"meters", "0.4", "-1", "2304"},
+        FailCase{"NegativeDiameter",
+                 {"meters", "0.4", "-1", "2304"},
                  "diameter: -1 METERS\nfrequency: 2304 MHZ\nmesh size: 13.02083 MM\n",
                  "error: invalid argument while working out the gain: the diameter is -1 metres "
                  "and the frequency is 2304 MHz\n"},
-        FailCase{{"feet", "0", "4", "2304"},
+        FailCase{"ZeroFd",
+                 {"feet", "0", "4", "2304"},
                  "diameter: 4 FEET\nfrequency: 2304 MHZ\nmesh size: 0.5125868 INCHES\n"
                  "gain: 26.79085 DB\nbeamwidth: 7.595486 DEGREES\nprofile: IN INCHES\n",
                  "error: division by zero while working out the depth at X = 1 inches: the f/D "
                  "ratio is 0 and the diameter is 4 feet\n"},
-        FailCase{{"print", "meters", "0", "1"},
+        FailCase{"PrintZeroFd",
+                 {"print", "meters", "0", "1"},
                  "profile: IN CMS\n",
                  "error: division by zero while working out the depth at X = 1 cm: the f/D "
                  "ratio is 0 and the diameter is 1 metre\n"},
-        FailCase{{"print", "feet", "0.4", "3e6"},
+        FailCase{"PrintTooManyRows",
+                 {"print", "feet", "0.4", "3e6"},
                  "profile: IN INCHES\n",
                  "error: overflow while working out the number of profile rows: the diameter is "
                  "3000000 feet\n"},
-        FailCase{{"print", "feet", "--help", "4"},
+        FailCase{"OptionLikeNumber",
+                 {"print", "feet", "--help", "4"},
                  "",
                  "error: type mismatch: the f/D ratio \"--help\" is not a number\n"},
-        FailCase{{"can", "0"},
+        FailCase{"CanZero",
+                 {"can", "0"},
                  "frequency: 0 MHZ\n",
                  "error: division by zero while working out the can's inside diameter: the "
                  "frequency is 0 MHz\n"},
-        FailCase{{"can", "0.5"},
+        FailCase{"CanBelowCutoffArithmetic",
+                 {"can", "0.5"},
                  "frequency: 0.5 MHZ\n",
                  "error: invalid argument while working out the wavelength in the can: the "
                  "frequency is 0.5 MHz\n"},
-        FailCase{{"can", ""}, "", "error: type mismatch: the frequency \"\" is not a number\n"},
-        FailCase{{"feet", "0.4", std::string(40000, '0') + "x", "2304"},
+        FailCase{"CanEmpty",
+                 {"can", ""},
+                 "",
+                 "error: type mismatch: the frequency \"\" is not a number\n"},
+        FailCase{"LongTextIsCut",
+                 {"feet", "0.4", std::string(40000, '0') + "x", "2304"},
                  "",
                  "error: type mismatch: the diameter \"" + std::string(40, '0') +
                      "...\" (40001 characters) is not a number\n"}),
-    [](const auto &info) { return "case" + std::to_string(info.index); });
+    [](const auto &info) { return info.param.name; });
 
 TEST(Cli, ArgumentsReadAsFieldTexts) {
   Outcome r = run({"feet", " .4 ", "4.0e0", "+2304"});

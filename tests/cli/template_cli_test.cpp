@@ -170,18 +170,5 @@ TEST_F(TemplateCli, UnwritableFileLeavesNothing) {
   EXPECT_TRUE(fs::is_empty(file("folder")));
 }
 
-TEST(TemplateUsage, WrongFormsGiveTheUsage) {
-  for (const Args &args :
-       {Args{"template"}, Args{"template", "rib", "feet", "0.4", "4"},
-        Args{"template", "disc", "feet", "0.4", "4", "-o", "x"},
-        Args{"template", "petal", "feet", "0.4", "4"},
-        Args{"template", "rib", "feet", "0.4", "4", "--paper", "a3", "-o", "x"},
-        Args{"template", "petal", "feet", "0.4", "4", "8", "--hub", "1", "-o", "x"}}) {
-    const Outcome r = run(args);
-    EXPECT_EQ(r.status, 2) << args.size();
-    EXPECT_EQ(r.err.rfind("usage: dishwright-calc template rib", 0), 0u) << r.err;
-  }
-}
-
 } // namespace
 } // namespace dishwright

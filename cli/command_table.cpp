@@ -1,0 +1,312 @@
+#include "cli/command_table.h"
+
+#include <algorithm>
+#include <cctype>
+#include <sstream>
+
+namespace dishwright {
+namespace {
+
+// Where a row's help line starts, and how wide usage lines grow before wrapping.
+constexpr std::size_t kHelpColumn = 49;
+constexpr std::size_t kUsageWidth = 100;
+constexpr std::string_view kFirstPrefix = "usage: ";
+constexpr std::string_view kNextPrefix = "       ";
+
+std::vector<std::string> words(std::string_view text) {
+  std::vector<std::string> out;
+  std::istringstream in{std::string(text)};
+  for (std::string word; in >> word;)
+    out.push_back(word);
+  return out;
+}
+
+bool hasUpper(std::string_view token) {
+  return std::any_of(token.begin(), token.end(),
+                     [](unsigned char c) { return std::isupper(c) != 0; });
+}
+
+// A token of a form: a word that selects the row, a choice of words, or a value.
+struct Token {
+  enum Kind { Word, Choice, Value } kind;
+  std::string text; // as the usage shows it
+  std::vector<std::string> choices;
+  bool optional = false;
+};
+
+std::vector<std::string> split(const std::string &text, char at) {
+  std::vector<std::string> parts;
+  std::string part;
+  std::istringstream in(text);
+  while (std::getline(in, part, at))
+    parts.push_back(part);
+  return parts;
+}
+
+Token token(const std::string &text) {
+  Token t{Token::Word, text, {}, false};
+  std::string bare = text;
+  if (bare.size() > 2 && bare.front() == '[' && bare.back() == ']') {
+    bare = bare.substr(1, bare.size() - 2);
+    t.optional = true;
+  }
+  if (hasUpper(bare))
+    t.kind = Token::Value;
+  else if (bare.find('|') != std::string::npos) {
+    t.kind = Token::Choice;
+    t.choices = split(bare, '|');
+  }
+  return t;
+}
+
+std::vector<Token> tokens(std::string_view form) {
+  std::vector<Token> out;
+  for (const std::string &w : words(form))
+    out.push_back(token(w));
+  return out;
+}
+
+// "feet or meters", "prime, offset or fit".
+std::string alternatives(const std::vector<std::string> &choices) {
+  std::string text;
+  for (std::size_t i = 0; i < choices.size(); ++i) {
+    if (i > 0)
+      text += i + 1 == choices.size() ? " or " : ", ";
+    text += choices[i];
+  }
+  return text;
+}
+
+std::string quoted(const std::string &text) { return "\"" + text + "\""; }
+
+// One option of a row: its name, the tokens of its values, whether it must be given.
+struct OptionSpec {
+  std::string name;
+  std::vector<Token> values;
+  bool required = true;
+  std::string text; // as the usage shows it
+};
+
+std::vector<OptionSpec> optionSpecs(std::string_view options) {
+  std::vector<OptionSpec> specs;
+  for (std::string w : words(options)) {
+    const bool opens = w.front() == '[';
+    const bool closes = w.back() == ']';
+    if (opens)
+      w.erase(0, 1);
+    if (closes)
+      w.pop_back();
+    if (w.front() == '-' && w.size() > 1) {
+      specs.push_back({w, {}, !opens, w});
+    } else if (!specs.empty()) {
+      specs.back().values.push_back(token(w));
+      specs.back().text += " " + w;
+    }
+  }
+  return specs;
+}
+
+const OptionSpec *findOption(const std::vector<OptionSpec> &specs, const std::string &name) {
+  for (const OptionSpec &spec : specs)
+    if (spec.name == name)
+      return &spec;
+  return nullptr;
+}
+
+void checkChoice(const Token &t, const std::string &value, const std::string &who) {
+  if (t.kind == Token::Choice &&
+      std::find(t.choices.begin(), t.choices.end(), value) == t.choices.end())
+    throw std::invalid_argument(who + " takes " + alternatives(t.choices) + ", not " +
+                                quoted(value));
+}
+
+// The words that select a row, "measure prime", and its other tokens, "in|cm|mm
+// DIA DEPTH", for the words of an error.
+std::string selectingWords(const std::vector<Token> &form) {
+  std::string text;
+  for (const Token &t : form)
+    if (t.kind == Token::Word)
+      text += (text.empty() ? "" : " ") + t.text;
+  return text;
+}
+
+std::string argumentNames(const std::vector<Token> &form) {
+  std::string text;
+  for (const Token &t : form)
+    if (t.kind != Token::Word)
+      text += (text.empty() ? "" : " ") + t.text;
+  return text;
+}
+
+// The arguments that are not options of the row nor their values; nothing is
+// checked, so that the row can be judged on its words first.
+std::vector<std::string> withoutOptions(const std::vector<std::string> &args,
+                                        const std::vector<OptionSpec> &specs) {
+  std::vector<std::string> positional;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (const OptionSpec *spec = findOption(specs, args[i]))
+      i += spec->values.size();
+    else
+      positional.push_back(args[i]);
+  }
+  return positional;
+}
+
+// Takes the row's options out of `args` into `call`, checked; returns what is
+// left, the positional arguments. `who` names the command in the words of an error.
+std::vector<std::string> takeOptions(const std::vector<std::string> &args,
+                                     const std::vector<OptionSpec> &specs, const std::string &who,
+                                     Invocation &call) {
+  std::vector<std::string> positional;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const OptionSpec *spec = findOption(specs, args[i]);
+    if (!spec) {
+      positional.push_back(args[i]);
+      continue;
+    }
+    if (call.has(spec->name))
+      throw std::invalid_argument(spec->name + " is given twice");
+    std::vector<std::string> &values = call.options[spec->name];
+    const std::string needs = spec->name + " needs " + argumentNames(spec->values);
+    for (const Token &value : spec->values) {
+      if (++i >= args.size())
+        throw std::invalid_argument(needs);
+      if (findOption(specs, args[i])) // an option's name is never taken as a value
+        throw std::invalid_argument(needs + ", not " + quoted(args[i]));
+      checkChoice(value, args[i], spec->name);
+      values.push_back(args[i]);
+    }
+  }
+  for (const OptionSpec &spec : specs)
+    if (spec.required && !call.has(spec.name))
+      throw std::invalid_argument(who + " needs " + spec.text);
+  return positional;
+}
+
+// How far `positional` follows the words of `form`: the number of leading tokens
+// before the first word that differs (or is missing).
+std::size_t wordsMatched(const std::vector<Token> &form, const std::vector<std::string> &args) {
+  for (std::size_t i = 0; i < form.size(); ++i)
+    if (form[i].kind == Token::Word && (i >= args.size() || args[i] != form[i].text))
+      return i;
+  return form.size();
+}
+
+void checkArguments(const std::vector<Token> &form, const std::vector<std::string> &args) {
+  const std::string who = selectingWords(form);
+  const std::string takes = who + " takes " + argumentNames(form);
+  for (std::size_t i = 0; i < form.size(); ++i) {
+    if (i >= args.size()) {
+      if (form[i].optional)
+        return;
+      throw std::invalid_argument(
+          takes + ": " +
+          (form[i].kind == Token::Choice ? alternatives(form[i].choices) : form[i].text) +
+          " is missing");
+    }
+    checkChoice(form[i], args[i], who);
+  }
+  if (args.size() > form.size())
+    throw std::invalid_argument(takes + ": " + quoted(args[form.size()]) + " is one too many");
+}
+
+} // namespace
+
+CommandTable::CommandTable(std::string program, std::vector<Subcommand> rows,
+                           std::vector<GroupNote> notes, std::string footer)
+    : program_(std::move(program)), rows_(std::move(rows)), notes_(std::move(notes)),
+      footer_(std::move(footer)) {}
+
+bool CommandTable::hasGroup(std::string_view group) const {
+  return std::any_of(rows_.begin(), rows_.end(),
+                     [group](const Subcommand &row) { return words(row.form)[0] == group; });
+}
+
+std::pair<const Subcommand *, Invocation>
+CommandTable::parse(const std::vector<std::string> &args) const {
+  if (args.empty())
+    throw UsageError("no command given", "");
+  const std::string &group = args[0];
+  if (!hasGroup(group))
+    throw UsageError("unknown command " + quoted(group), "");
+  try {
+    const Subcommand &row = selectRow(args);
+    const std::vector<Token> form = tokens(row.form);
+    Invocation call;
+    const std::vector<std::string> positional =
+        takeOptions(args, optionSpecs(row.options), selectingWords(form), call);
+    checkArguments(form, positional);
+    for (std::size_t i = 0; i < positional.size(); ++i)
+      if (form[i].kind != Token::Word)
+        call.args.push_back(positional[i]);
+    return {&row, std::move(call)};
+  } catch (const std::invalid_argument &e) {
+    throw UsageError(e.what(), group);
+  }
+}
+
+// The row of args[0]'s group whose words the arguments follow; when none does,
+// says which words were expected where the arguments leave every row.
+const Subcommand &CommandTable::selectRow(const std::vector<std::string> &args) const {
+  const Subcommand *farthest = nullptr;
+  std::size_t depth = 0;
+  std::vector<std::string> expected;
+  for (const Subcommand &row : rows_) {
+    const std::vector<Token> form = tokens(row.form);
+    if (form[0].text != args[0])
+      continue;
+    const std::size_t matched = wordsMatched(form, withoutOptions(args, optionSpecs(row.options)));
+    if (matched == form.size())
+      return row;
+    if (!farthest || matched > depth) {
+      farthest = &row, depth = matched;
+      expected.clear();
+    }
+    if (matched == depth)
+      expected.push_back(form[matched].text);
+  }
+  const std::vector<Token> form = tokens(farthest->form);
+  std::string before;
+  for (std::size_t i = 0; i < depth; ++i)
+    before += (i ? " " : "") + form[i].text;
+  const std::vector<std::string> positional = withoutOptions(args, optionSpecs(farthest->options));
+  if (depth >= positional.size())
+    throw std::invalid_argument(before + " needs " + alternatives(expected));
+  throw std::invalid_argument(before + " takes " + alternatives(expected) + ", not " +
+                              quoted(positional[depth]));
+}
+
+std::string CommandTable::usageLine(const Subcommand &row, bool first) const {
+  std::string line = std::string(first ? kFirstPrefix : kNextPrefix) + program_ + " " + row.form;
+  const std::string indent(kNextPrefix.size() + program_.size() + 1, ' ');
+  for (const OptionSpec &spec : optionSpecs(row.options)) {
+    const std::string part = spec.required ? spec.text : "[" + spec.text + "]";
+    const std::size_t lineStart = line.rfind('\n') == std::string::npos ? 0 : line.rfind('\n') + 1;
+    if (line.size() - lineStart + 1 + part.size() > kUsageWidth)
+      line += "\n" + indent + part;
+    else
+      line += " " + part;
+  }
+  const std::size_t lineStart = line.rfind('\n') == std::string::npos ? 0 : line.rfind('\n') + 1;
+  const std::size_t used = line.size() - lineStart;
+  if (used + 2 <= kHelpColumn)
+    line += std::string(kHelpColumn - used, ' ');
+  else
+    line += "\n" + std::string(kHelpColumn, ' ');
+  return line + row.help + "\n";
+}
+
+std::string CommandTable::usage(std::string_view group) const {
+  std::string text;
+  for (const Subcommand &row : rows_)
+    if (group.empty() || words(row.form)[0] == group)
+      text += usageLine(row, text.empty());
+  if (group.empty())
+    text += footer_;
+  for (const GroupNote &note : notes_)
+    if (group.empty() || note.group == group)
+      text += note.text;
+  return text;
+}
+
+} // namespace dishwright

@@ -1,0 +1,97 @@
+#include "cli/commands.h"
+
+#include "calc/common/decimal_text.h"
+#include "calc/common/figure_text.h"
+#include "calc/common/input_error.h"
+#include "calc/common/length_unit.h"
+#include "calc/physics/can_check.h"
+#include "calc/physics/dish_measure.h"
+#include "calc/physics/surface_fit.h"
+
+#include <iostream>
+#include <iterator>
+#include <string_view>
+
+namespace dishwright {
+namespace {
+
+std::string fig(double value) { return figureText(value, kMeasuredDigits); }
+
+const char *unitWord(LengthUnit unit) {
+  switch (unit) {
+  case LengthUnit::Inch:
+    return "INCHES";
+  case LengthUnit::Cm:
+    return "CM";
+  case LengthUnit::Mm:
+    break;
+  }
+  return "MM";
+}
+
+// The length unit the command's first argument names (the table allows only these).
+LengthUnit unitOf(const Invocation &call) { return *lengthUnitFromText(call.arg(0)); }
+
+void printBothUnits(std::ostream &out, const char *key, double length, LengthUnit unit) {
+  out << key << ": " << fig(convertLength(length, unit, LengthUnit::Inch)) << " INCHES "
+      << fig(convertLength(length, unit, LengthUnit::Cm)) << " CM\n";
+}
+
+} // namespace
+
+void runMeasurePrime(const Invocation &call, std::ostream &out) {
+  const LengthUnit unit = unitOf(call);
+  const double diameter = readDecimal(call.arg(1), "diameter");
+  const double depth = readDecimal(call.arg(2), "depth");
+  const PrimeFocusDish dish = measurePrimeFocus(diameter, depth);
+  out << "focal length: " << fig(dish.focalLength) << ' ' << unitWord(unit) << '\n';
+  out << "f/D: " << fig(dish.fd) << '\n';
+  out << "rim angle: " << fig(dish.rimAngleDeg) << " DEGREES\n";
+  out << "rim illumination loss: " << fig(dish.rimLossDb) << " DB\n";
+}
+
+void runMeasureOffset(const Invocation &call, std::ostream &out) {
+  const LengthUnit unit = unitOf(call);
+  const double width = readDecimal(call.arg(1), "width");
+  const double height = readDecimal(call.arg(2), "height");
+  const double depth = readDecimal(call.arg(3), "depth");
+  const OffsetDish dish = measureOffset(width, height, depth);
+  out << "focal length: " << fig(dish.focalLength) << ' ' << unitWord(unit) << '\n';
+  out << "offset angle: " << fig(dish.offsetAngleDeg) << " DEGREES\n";
+  out << "f/D: " << fig(dish.fd) << '\n';
+}
+
+void runMeasureFit(const Invocation &call, std::ostream &out) {
+  const LengthUnit unit = unitOf(call);
+  const bool withFrequency = call.hasArg(1);
+  const double frequency = withFrequency ? readDecimal(call.arg(1), "frequency") : 0;
+  const std::string text(std::istreambuf_iterator<char>(*call.in), {});
+  const SurfaceFit fit = fitSurface(parseSurfacePoints(text), unit);
+  out << "points: " << fit.points << '\n';
+  out << "focal length: " << fig(fit.focalLength) << ' ' << unitWord(unit) << '\n';
+  out << "surface error: " << fig(fit.rmsError) << ' ' << unitWord(unit) << '\n';
+  if (fit.rmsError > 0)
+    out << "1 dB loss at: " << fig(fit.oneDbLossMHz) << " MHZ\n";
+  else
+    out << "1 dB loss at: never, every point lies on the parabola\n";
+  if (withFrequency)
+    out << "gain loss: " << fig(surfaceLossDb(fit.rmsError, unit, frequency)) << " DB\n";
+}
+
+void runCanCheck(const Invocation &call, std::ostream &out) {
+  const LengthUnit unit = unitOf(call);
+  const double diameter = readDecimal(call.arg(1), "diameter");
+  const double frequency = readDecimal(call.arg(2), "frequency");
+  const CanCutoffs cutoffs = canCutoffs(diameter, unit);
+  out << "TE11 cutoff: " << fig(cutoffs.te11MHz) << " MHZ\n";
+  out << "TM01 cutoff: " << fig(cutoffs.tm01MHz) << " MHZ\n";
+  const CanCheck can = checkCan(diameter, unit, frequency);
+  printBothUnits(out, "guide wavelength", can.guideWavelength, unit);
+  printBothUnits(out, "probe position", can.probePosition, unit);
+  printBothUnits(out, "probe length", can.probeLength, unit);
+  printBothUnits(out, "shortest can", can.shortestCan, unit);
+  for (const std::string &warning : canWarnings(can))
+    out << "warning: " << warning << '\n';
+}
+
+} // namespace dishwright
