@@ -18,8 +18,6 @@ constexpr int kLabelEveryMetricTicks = 5; // a label every 50 mm
 constexpr double kMapWidthMm = 48;
 constexpr double kWindowSlackMm = 2; // edge points just outside a page still draw into it
 
-QString fig(double value) { return QString::fromStdString(figureText(value)); }
-
 QPointF at(PointMm p) { return {p.x, p.y}; }
 
 } // namespace
@@ -121,9 +119,10 @@ void TemplatePainter::paintRib(QPainter &painter, double fromMm, double toMm) co
       curve.prepend(hubOnCurve);
     setLinePen(painter, kCurveLineMm);
     painter.drawLine(hubOnCurve - QPointF(0, 8), QPointF(hubX, vertex.y()));
-    drawTextMm(painter, hubOnCurve - QPointF(-1, 8),
-               QStringLiteral("HUB EDGE, r = %1 %2").arg(fig(g.hubRadius()), g.unitName()),
-               kSmallTextHeightMm, Qt::AlignLeft | Qt::AlignBottom);
+    drawTextMm(
+        painter, hubOnCurve - QPointF(-1, 8),
+        QStringLiteral("HUB EDGE, r = %1 %2").arg(figureAs<QString>(g.hubRadius()), g.unitName()),
+        kSmallTextHeightMm, Qt::AlignLeft | Qt::AlignBottom);
   }
   setLinePen(painter, kCurveLineMm);
   painter.drawPolyline(curve);
@@ -211,11 +210,11 @@ void TemplatePainter::paintHubGuide(QPainter &painter) const {
   const TemplateGeometry &g = sheet_.geometry();
   const QString what = ribs > 0 ? QStringLiteral("%1 ribs at %2 degrees")
                                       .arg(ribs)
-                                      .arg(QString::fromStdString(figureText(360.0 / ribs, 5)))
+                                      .arg(figureAs<QString>(360.0 / ribs, kMeasuredDigits))
                                 : QStringLiteral("angles in degrees");
   drawTextMm(painter, centre + QPointF(radius + 14, 0),
              QStringLiteral("HUB DRILLING GUIDE: radius %1 %2, %3")
-                 .arg(fig(g.hubRadius()), g.unitName(), what),
+                 .arg(figureAs<QString>(g.hubRadius()), g.unitName(), what),
              kTextHeightMm, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
@@ -227,24 +226,26 @@ void TemplatePainter::paintFooter(QPainter &painter, int index) const {
   const double top = plan.pageHeightMm - kPageMarginMm - kPageFooterMm + 6; // below the crop marks
   const double line = kTextHeightMm * 1.35;
   const QString unit = QString::fromLatin1(g.unitName());
-  QString design =
-      QStringLiteral("%1 TEMPLATE   f/D %2   diameter %3 %4")
-          .arg(g.isPetal() ? QStringLiteral("PETAL") : QStringLiteral("RIB"), fig(in.fd),
-               fig(in.diameter), in.metric ? QStringLiteral("METERS") : QStringLiteral("FEET"));
+  QString design = QStringLiteral("%1 TEMPLATE   f/D %2   diameter %3 %4")
+                       .arg(g.isPetal() ? QStringLiteral("PETAL") : QStringLiteral("RIB"),
+                            figureAs<QString>(in.fd), figureAs<QString>(in.diameter),
+                            in.metric ? QStringLiteral("METERS") : QStringLiteral("FEET"));
   if (in.frequencyMHz > 0)
-    design += QStringLiteral("   frequency %1 MHZ").arg(fig(in.frequencyMHz));
-  QString lengths = QStringLiteral("focal length: %1 %3   depth: %2 %3")
-                        .arg(fig(g.focalLength()), fig(g.depth()), unit);
+    design += QStringLiteral("   frequency %1 MHZ").arg(figureAs<QString>(in.frequencyMHz));
+  QString lengths =
+      QStringLiteral("focal length: %1 %3   depth: %2 %3")
+          .arg(figureAs<QString>(g.focalLength()), figureAs<QString>(g.depth()), unit);
   QString more;
   if (g.isPetal()) {
-    lengths += QStringLiteral("   gore length: %1 %2").arg(fig(g.goreLength()), unit);
-    more = QStringLiteral("gores: %1   gore width at rim: %2 %4   flat gore error: %3 %4")
-               .arg(in.count)
-               .arg(fig(g.goreWidthAtRim()), fig(g.flatGoreError()), unit);
+    lengths += QStringLiteral("   gore length: %1 %2").arg(figureAs<QString>(g.goreLength()), unit);
+    more =
+        QStringLiteral("gores: %1   gore width at rim: %2 %4   flat gore error: %3 %4")
+            .arg(in.count)
+            .arg(figureAs<QString>(g.goreWidthAtRim()), figureAs<QString>(g.flatGoreError()), unit);
   } else {
-    lengths += QStringLiteral("   rib length: %1 %2").arg(fig(g.ribLength()), unit);
+    lengths += QStringLiteral("   rib length: %1 %2").arg(figureAs<QString>(g.ribLength()), unit);
     more = g.hubRadius() > 0 ? QStringLiteral("rib length from the hub edge (hub radius %1 %2)")
-                                   .arg(fig(g.hubRadius()), unit)
+                                   .arg(figureAs<QString>(g.hubRadius()), unit)
                              : QStringLiteral("rib length from the vertex");
   }
   more += QStringLiteral("   the vertex is the LEFT end");

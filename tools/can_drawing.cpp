@@ -8,12 +8,6 @@
 #include <algorithm>
 
 namespace dishwright {
-namespace {
-
-QString shortFigure(double value) { return QString::fromStdString(figureText(value, 3)); }
-
-} // namespace
-
 CanDrawing::CanDrawing(QWidget *parent) : QWidget(parent) {
   setMinimumSize(240, 160);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -30,9 +24,9 @@ void CanDrawing::setCan(double diameter, std::optional<CanCheck> check, const QS
   check_ = check;
   unit_ = unitSymbol;
   setAccessibleDescription(check ? tr("can %1 %2 wide and %3 %2 long, probe %4 %2 from the back")
-                                       .arg(shortFigure(diameter), unit_,
-                                            shortFigure(check->shortestCan),
-                                            shortFigure(check->probePosition))
+                                       .arg(figureAs<QString>(diameter, kSketchDigits), unit_,
+                                            figureAs<QString>(check->shortestCan, kSketchDigits),
+                                            figureAs<QString>(check->probePosition, kSketchDigits))
                                  : QString());
   update();
 }
@@ -69,13 +63,15 @@ void CanDrawing::paintEvent(QPaintEvent *) {
   painter.drawLine(QPointF(x, can.bottom() + em * 0.6), QPointF(x, tip));
 
   drawDimension(painter, QPointF(can.left(), can.top() - em), QPointF(can.right(), can.top() - em),
-                tr("shortest can %1 %2").arg(shortFigure(length), unit_));
+                tr("shortest can %1 %2").arg(figureAs<QString>(length, kSketchDigits), unit_));
   drawDimension(painter, QPointF(can.left(), can.bottom() + 1.6 * em),
                 QPointF(x, can.bottom() + 1.6 * em),
-                tr("probe %1 %2 from the back").arg(shortFigure(check_->probePosition), unit_));
+                tr("probe %1 %2 from the back")
+                    .arg(figureAs<QString>(check_->probePosition, kSketchDigits), unit_));
   painter.setPen(palette().color(QPalette::Text));
-  painter.drawText(QRectF(x + em * 0.4, tip - em * 0.5, can.right() - x, em), Qt::AlignLeft,
-                   tr("probe %1 %2 long").arg(shortFigure(check_->probeLength), unit_));
+  painter.drawText(
+      QRectF(x + em * 0.4, tip - em * 0.5, can.right() - x, em), Qt::AlignLeft,
+      tr("probe %1 %2 long").arg(figureAs<QString>(check_->probeLength, kSketchDigits), unit_));
   painter.drawText(QRectF(can.right() - 8 * em, can.center().y() - em / 2.0, 8 * em - em * 0.3, em),
                    Qt::AlignRight, tr("open end"));
   // The inside diameter, a vertical dimension left of the back.
@@ -87,7 +83,7 @@ void CanDrawing::paintEvent(QPaintEvent *) {
   painter.setPen(palette().color(QPalette::Text));
   painter.drawText(QRectF(0, can.center().y() - em, left - tick, 2 * em),
                    Qt::AlignRight | Qt::AlignVCenter,
-                   tr("%1 %2\ninside").arg(shortFigure(diameter_), unit_));
+                   tr("%1 %2\ninside").arg(figureAs<QString>(diameter_, kSketchDigits), unit_));
 }
 
 // A dimension line with end ticks and its text above, centred.

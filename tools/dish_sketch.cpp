@@ -9,12 +9,6 @@
 #include <algorithm>
 
 namespace dishwright {
-namespace {
-
-QString shortFigure(double value) { return QString::fromStdString(figureText(value, 3)); }
-
-} // namespace
-
 DishSketch::DishSketch(QWidget *parent) : QWidget(parent) {
   setMinimumSize(240, 160);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -87,7 +81,9 @@ void DishSketch::paintEvent(QPaintEvent *) {
   const QPen surface(palette().color(QPalette::Text), std::max(2.0, em / 6.0));
   const QString focusLabel =
       tr("focus, %1 %2 from the vertex")
-          .arg(shortFigure(prime_ ? prime_->focalLength : offset_->focalLength), unit_);
+          .arg(
+              figureAs<QString>(prime_ ? prime_->focalLength : offset_->focalLength, kSketchDigits),
+              unit_);
   if (prime_) {
     const double rim = diameter_ / 2;
     const View view = fit(area, -rim, rim, 0, std::max(prime_->focalLength, depth_) * 1.05);
@@ -96,7 +92,7 @@ void DishSketch::paintEvent(QPaintEvent *) {
     painter.drawLine(view.at(0, depth_), view.at(0, 0));
     painter.setPen(palette().color(QPalette::Text));
     painter.drawText(view.at(0, depth_ / 2) + QPointF(em * 0.4, em * 0.3),
-                     tr("depth %1 %2").arg(shortFigure(depth_), unit_));
+                     tr("depth %1 %2").arg(figureAs<QString>(depth_, kSketchDigits), unit_));
     painter.setPen(surface);
     drawParabola(painter, view, -rim, rim);
     drawFocus(painter, view, -rim, rim, focusLabel);

@@ -141,7 +141,7 @@ void SurfacePlot::drawResiduals(QPainter &painter, const QRectF &area) const {
   painter.setPen(palette().color(QPalette::Text));
   painter.drawText(QRectF(area.left(), area.top(), area.width(), em), Qt::AlignLeft,
                    tr("surface error, magnified: largest %1 %2")
-                       .arg(QString::fromStdString(figureText(largest, 3)), unit_));
+                       .arg(figureAs<QString>(largest, kSketchDigits), unit_));
   const QRectF bars = area.adjusted(0, em * 1.1, 0, 0);
   painter.setPen(QPen(guideColour(palette()), 1));
   const double zero = bars.center().y();

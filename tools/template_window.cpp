@@ -3,6 +3,7 @@
 #include "calc/common/figure_text.h"
 #include "calc/common/input_error.h"
 #include "paper/template_writer.h"
+#include "tools/decimal_validator.h"
 #include "tools/page_preview.h"
 
 #include <QComboBox>
@@ -27,7 +28,7 @@ namespace {
 constexpr int kDefaultCount = 12;
 
 QDoubleSpinBox *numberBox(double top, int decimals, double step, const QString &name) {
-  auto *box = new QDoubleSpinBox;
+  auto *box = new DecimalSpinBox;
   box->setRange(0, top);
   box->setDecimals(decimals);
   box->setSingleStep(step);
@@ -241,7 +242,7 @@ void TemplateWindow::showFigures() {
   const TemplateGeometry &g = sheet_->geometry();
   const QString unit = g.input().metric ? tr("mm") : tr("in");
   auto show = [&unit](QLabel *label, double value) {
-    label->setText(QString::fromStdString(figureText(value)) + QLatin1Char(' ') + unit);
+    label->setText(figureAs<QString>(value) + QLatin1Char(' ') + unit);
   };
   show(focal_, g.focalLength());
   show(depth_, g.depth());
@@ -254,8 +255,8 @@ void TemplateWindow::showFigures() {
   const TilingPlan &plan = sheet_->plan();
   pages_->setText(plan.paper == PaperKind::Sheet
                       ? tr("1 sheet, %1 x %2 mm")
-                            .arg(QString::fromStdString(figureText(plan.pageWidthMm, 5)),
-                                 QString::fromStdString(figureText(plan.pageHeightMm, 5)))
+                            .arg(figureAs<QString>(plan.pageWidthMm, kMeasuredDigits),
+                                 figureAs<QString>(plan.pageHeightMm, kMeasuredDigits))
                       : tr("%1 (%2 x %3, rows x columns, %4)")
                             .arg(plan.pageCount())
                             .arg(plan.rows)

@@ -69,7 +69,7 @@ void showError(QLabel *label, const QString &what) {
 }
 
 QString figure(double value, const QString &unit) {
-  const QString text = QString::fromStdString(figureText(value, 5));
+  const auto text = figureAs<QString>(value, kMeasuredDigits);
   return unit.isEmpty() ? text : text + QLatin1Char(' ') + unit;
 }
 

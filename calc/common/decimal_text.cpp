@@ -34,7 +34,9 @@ std::optional<double> decimalValue(std::string_view text) {
 double readDecimal(std::string_view text, std::string_view what) {
   if (const auto value = decimalValue(text))
     return *value;
-  throw InputError("the " + std::string(what) + " \"" + std::string(text) + "\" is not a number");
+  const char *problem =
+      numberState(text) == NumberState::Number ? " is too large for a number" : " is not a number";
+  throw InputError("the " + std::string(what) + " " + quotedInput(text) + problem);
 }
 
 } // namespace dishwright

@@ -55,4 +55,26 @@ long long leadingExponent(const NumberText &num) {
   return num.exponent - static_cast<long long>(fracLead) - 1;
 }
 
+NumberState numberState(std::string_view text) {
+  NumberText parts;
+  if (splitNumber(text, parts))
+    return NumberState::Number;
+  // A prefix is what one more digit makes a number: "-", "1e", "" and blanks.
+  if (splitNumber(std::string(text) + "0", parts))
+    return NumberState::Prefix;
+  return NumberState::NotANumber;
+}
+
+std::string quotedInput(std::string_view text) {
+  constexpr std::size_t kQuotedChars = 40;
+  std::string q = "\"";
+  q.append(text.substr(0, kQuotedChars));
+  if (text.size() > kQuotedChars)
+    q += "...";
+  q += '"';
+  if (text.size() > kQuotedChars)
+    q += " (" + std::to_string(text.size()) + " characters)";
+  return q;
+}
+
 } // namespace dishwright

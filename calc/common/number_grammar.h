@@ -4,6 +4,7 @@
 // tools' double-precision reading both split a text here.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace dishwright {
@@ -19,6 +20,15 @@ struct NumberText {
 
 // Checks the grammar; false for any text that is not one number.
 bool splitNumber(std::string_view text, NumberText &out);
+
+// Whether a text is a number, could still become one as the user types on
+// ("", "-", "1.", "2e-"), or cannot.
+enum class NumberState { Number, Prefix, NotANumber };
+NumberState numberState(std::string_view text);
+
+// A typed text as a refusal quotes it: "abc", or a pasted page cut to its start,
+// "0000...(40001 characters)" with its length.
+std::string quotedInput(std::string_view text);
 
 // Decimal exponent of the leading non-zero digit: whether a value that does not
 // fit the floating type is too large (>= 0) or too small.

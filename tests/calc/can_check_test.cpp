@@ -59,7 +59,7 @@ TEST(CanCheck, BadInput) {
       {[] { checkCan(0, LengthUnit::Inch, 2400); }, "the diameter must be greater than 0"},
       {[] { checkCan(3, LengthUnit::Inch, -1); }, "the frequency must be greater than 0"},
       {[] { readDecimal("abc", "diameter"); }, "the diameter \"abc\" is not a number"},
-      {[] { readDecimal("1e999", "depth"); }, "the depth \"1e999\" is not a number"},
+      {[] { readDecimal("1e999", "depth"); }, "the depth \"1e999\" is too large for a number"},
   };
   for (const auto &[run, message] : cases) {
     try {
