@@ -2,9 +2,11 @@
 // its cutoffs, where the probe goes, and warnings in words.
 #pragma once
 
+#include "calc/physics/can_check.h"
 #include "tools/design_seed.h"
+#include "tools/tool_page.h"
 
-#include <QWidget>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -13,9 +15,8 @@ class QLineEdit;
 namespace dishwright {
 
 class CanDrawing;
-class ResultGrid;
 
-class CanCheckWindow : public QWidget {
+class CanCheckWindow : public ToolPage {
   Q_OBJECT
 public:
   // Starts in inches, or in cm for a metric design, at the design's frequency.
@@ -24,21 +25,22 @@ public:
   QLineEdit *diameterField() const { return diameter_; }
   QComboBox *unitChooser() const { return unit_; }
   QLineEdit *frequencyField() const { return frequency_; }
-  ResultGrid *results() const { return results_; }
-  QLabel *message() const { return message_; }
   QLabel *warnings() const { return warnings_; }
   CanDrawing *drawing() const { return drawing_; }
 
-private:
-  void update();
+protected:
+  void compute() override;
+  void forget() override;
+  void draw() override;
 
+private:
   QLineEdit *diameter_;
   QComboBox *unit_;
   QLineEdit *frequency_;
-  QLabel *message_;
-  ResultGrid *results_;
   QLabel *warnings_;
   CanDrawing *drawing_;
+  std::optional<CanCheck> can_;
+  double diameterTyped_ = 0; // of the can checked, in the unit chosen
 };
 
 } // namespace dishwright

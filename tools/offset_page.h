@@ -3,46 +3,41 @@
 #pragma once
 
 #include "calc/common/length_unit.h"
-
-#include <QWidget>
+#include "calc/physics/dish_measure.h"
+#include "tools/tool_page.h"
 
 #include <optional>
 
-class QLabel;
 class QLineEdit;
 
 namespace dishwright {
 
 class DishSketch;
-class ResultGrid;
 
-class OffsetPage : public QWidget {
+class OffsetPage : public ToolPage {
   Q_OBJECT
 public:
   explicit OffsetPage(LengthUnit unit, QWidget *parent = nullptr);
 
   void setUnit(LengthUnit unit);
   // The equivalent f/D of the sizes typed, when they make a dish.
-  std::optional<double> fd() const { return fd_; }
+  std::optional<double> fd() const;
   QLineEdit *widthField() const { return width_; }
   QLineEdit *heightField() const { return height_; }
   QLineEdit *depthField() const { return depth_; }
-  ResultGrid *results() const { return results_; }
 
-signals:
-  void resultChanged();
+protected:
+  void compute() override;
+  void forget() override { dish_.reset(); }
+  void draw() override;
 
 private:
-  void update();
-
   LengthUnit unit_;
   QLineEdit *width_;
   QLineEdit *height_;
   QLineEdit *depth_;
-  QLabel *message_;
-  ResultGrid *results_;
   DishSketch *sketch_;
-  std::optional<double> fd_;
+  std::optional<OffsetDish> dish_;
 };
 
 } // namespace dishwright

@@ -3,44 +3,40 @@
 #pragma once
 
 #include "calc/common/length_unit.h"
-
-#include <QWidget>
+#include "calc/physics/dish_measure.h"
+#include "tools/tool_page.h"
 
 #include <optional>
 
-class QLabel;
 class QLineEdit;
 
 namespace dishwright {
 
 class DishSketch;
-class ResultGrid;
 
-class PrimeFocusPage : public QWidget {
+class PrimeFocusPage : public ToolPage {
   Q_OBJECT
 public:
   explicit PrimeFocusPage(LengthUnit unit, QWidget *parent = nullptr);
 
   void setUnit(LengthUnit unit);
   // The f/D of the sizes typed, when they make a dish.
-  std::optional<double> fd() const { return fd_; }
+  std::optional<double> fd() const;
   QLineEdit *diameterField() const { return diameter_; }
   QLineEdit *depthField() const { return depth_; }
-  ResultGrid *results() const { return results_; }
 
-signals:
-  void resultChanged();
+protected:
+  void compute() override;
+  void forget() override;
+  void draw() override;
 
 private:
-  void update();
-
   LengthUnit unit_;
   QLineEdit *diameter_;
   QLineEdit *depth_;
-  QLabel *message_;
-  ResultGrid *results_;
   DishSketch *sketch_;
-  std::optional<double> fd_;
+  std::optional<PrimeFocusDish> dish_;
+  double diameterTyped_ = 0, depthTyped_ = 0; // as the dish was measured, unit_
 };
 
 } // namespace dishwright

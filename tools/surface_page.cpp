@@ -26,8 +26,11 @@ enum Row { Points, FocalLength, Fd, RmsError, OneDb, GainLoss };
 }
 
 SurfacePage::SurfacePage(LengthUnit unit, double frequencyMHz, QWidget *parent)
-    : QWidget(parent), unit_(unit), model_(new PointTableModel(this)), table_(new QTableView),
-      plot_(new SurfacePlot), results_(new ResultGrid) {
+    : ToolPage(tr("Measure the depth of the surface at several radii across the dish (from one "
+                  "straightedge); type them or paste two columns."),
+               parent),
+      unit_(unit), model_(new PointTableModel(this)), table_(new QTableView),
+      plot_(new SurfacePlot) {
   table_->setModel(model_);
   table_->setAccessibleName(tr("measured points, radius and depth"));
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -40,14 +43,13 @@ SurfacePage::SurfacePage(LengthUnit unit, double frequencyMHz, QWidget *parent)
   frequency_ = addNumberField(form, tr("&Frequency, MHz (for the gain loss):"), tr("frequency"));
   if (frequencyMHz > 0)
     frequency_->setText(QString::number(frequencyMHz, 'g', 10));
-  message_ = makeMessageLabel(this);
-  results_->addRow(tr("Points"), tr("how many points the fit used"));
-  results_->addRow(tr("Focal length"), tr("of the parabola that best fits the points"));
-  results_->addRow(tr("f/D"), tr("taking the diameter as twice the farthest radius measured"));
-  results_->addRow(tr("Surface error"),
-                   tr("RMS of how far the surface delays the wave against the parabola"));
-  results_->addRow(tr("1 dB loss at"), tr("above this frequency the surface costs over 1 dB"));
-  results_->addRow(tr("Gain loss"), tr("what the surface error costs at the frequency typed"));
+  results()->addRow(tr("Points"), tr("how many points the fit used"));
+  results()->addRow(tr("Focal length"), tr("of the parabola that best fits the points"));
+  results()->addRow(tr("f/D"), tr("taking the diameter as twice the farthest radius measured"));
+  results()->addRow(tr("Surface error"),
+                    tr("RMS of how far the surface delays the wave against the parabola"));
+  results()->addRow(tr("1 dB loss at"), tr("above this frequency the surface costs over 1 dB"));
+  results()->addRow(tr("Gain loss"), tr("what the surface error costs at the frequency typed"));
 
   auto *tableSide = new QVBoxLayout;
   tableSide->addWidget(tableLabel);
@@ -60,23 +62,24 @@ SurfacePage::SurfacePage(LengthUnit unit, double frequencyMHz, QWidget *parent)
   top->addLayout(tableSide, 1);
   top->addWidget(plot_, 2);
   auto *layout = new QVBoxLayout(this);
+  layout->addWidget(instructions());
   layout->addLayout(top, 1);
   layout->addLayout(form);
-  layout->addWidget(message_);
-  layout->addWidget(results_);
+  layout->addWidget(message());
+  layout->addWidget(results());
 
   table_->installEventFilter(this);
   connect(paste, &QPushButton::clicked, this, &SurfacePage::pasteFromClipboard);
   connect(clear, &QPushButton::clicked, model_, &PointTableModel::clear);
-  connect(model_, &PointTableModel::dataChanged, this, &SurfacePage::update);
-  connect(model_, &PointTableModel::modelReset, this, &SurfacePage::update);
-  connect(frequency_, &QLineEdit::textChanged, this, &SurfacePage::update);
-  update();
+  connect(model_, &PointTableModel::dataChanged, this, &SurfacePage::refresh);
+  connect(model_, &PointTableModel::modelReset, this, &SurfacePage::refresh);
+  connect(frequency_, &QLineEdit::textChanged, this, &SurfacePage::refresh);
+  refresh();
 }
 
 void SurfacePage::setUnit(LengthUnit unit) {
   unit_ = unit;
-  update();
+  refresh();
 }
 
 bool SurfacePage::eventFilter(QObject *watched, QEvent *event) {
@@ -103,39 +106,35 @@ void SurfacePage::pastePoints(const QString &text) {
   try {
     model_->setPoints(parseSurfacePoints(text.toStdString()));
   } catch (const InputError &e) {
-    showError(message_, tr("The pasted text, %1").arg(QString::fromUtf8(e.what())));
+    showError(message(), tr("The pasted text, %1").arg(QString::fromUtf8(e.what())));
   }
 }
 
-void SurfacePage::update() {
-  fd_.reset();
-  results_->clearValues();
-  std::vector<SurfacePoint> points;
-  std::optional<SurfaceFit> fit;
-  try {
-    points = model_->points();
-    if (points.empty()) {
-      showHint(message_, tr("Measure the depth of the surface at several radii across the dish "
-                            "(from one straightedge); type them or paste two columns."));
-    } else {
-      fit = fitSurface(points, unit_);
-      results_->setValue(Points, QString::number(fit->points));
-      results_->setValue(FocalLength, figure(fit->focalLength, unitSymbol(unit_)));
-      results_->setValue(Fd, figure(fit->fd));
-      results_->setValue(RmsError, figure(fit->rmsError, unitSymbol(unit_)));
-      results_->setValue(OneDb, fit->rmsError > 0 ? figure(fit->oneDbLossMHz, tr("MHz"))
-                                                  : tr("never: the points lie on the parabola"));
-      showHint(message_, QString());
-      fd_ = fit->fd;
-      if (const auto frequency = typedValue(frequency_, "frequency"))
-        results_->setValue(GainLoss,
-                           figure(surfaceLossDb(fit->rmsError, unit_, *frequency), tr("dB")));
-    }
-  } catch (const InputError &e) {
-    showError(message_, QString::fromUtf8(e.what()));
-  }
-  plot_->setData(std::move(points), fit, unitSymbol(unit_));
-  emit resultChanged();
+std::optional<double> SurfacePage::fd() const {
+  return fit_ ? std::optional<double>(fit_->fd) : std::nullopt;
 }
+
+void SurfacePage::forget() {
+  points_.clear();
+  fit_.reset();
+}
+
+void SurfacePage::compute() {
+  points_ = model_->points();
+  if (points_.empty())
+    return;
+  fit_ = fitSurface(points_, unit_);
+  results()->setValue(Points, QString::number(fit_->points));
+  results()->setValue(FocalLength, figure(fit_->focalLength, unitSymbol(unit_)));
+  results()->setValue(Fd, figure(fit_->fd));
+  results()->setValue(RmsError, figure(fit_->rmsError, unitSymbol(unit_)));
+  results()->setValue(OneDb, fit_->rmsError > 0 ? figure(fit_->oneDbLossMHz, tr("MHz"))
+                                                : tr("never: the points lie on the parabola"));
+  if (const auto frequency = typedValue(frequency_, "frequency"))
+    results()->setValue(GainLoss,
+                        figure(surfaceLossDb(fit_->rmsError, unit_, *frequency), tr("dB")));
+}
+
+void SurfacePage::draw() { plot_->setData(points_, fit_, unitSymbol(unit_)); }
 
 } // namespace dishwright

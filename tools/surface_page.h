@@ -3,22 +3,20 @@
 #pragma once
 
 #include "calc/common/length_unit.h"
-
-#include <QWidget>
+#include "calc/physics/surface_fit.h"
+#include "tools/tool_page.h"
 
 #include <optional>
 
-class QLabel;
 class QLineEdit;
 class QTableView;
 
 namespace dishwright {
 
 class PointTableModel;
-class ResultGrid;
 class SurfacePlot;
 
-class SurfacePage : public QWidget {
+class SurfacePage : public ToolPage {
   Q_OBJECT
 public:
   SurfacePage(LengthUnit unit, double frequencyMHz, QWidget *parent = nullptr);
@@ -28,30 +26,26 @@ public:
   // stays as it was and the message says which line.
   void pastePoints(const QString &text);
   // The f/D of the fitted parabola (the diameter twice the farthest radius measured).
-  std::optional<double> fd() const { return fd_; }
+  std::optional<double> fd() const;
   QTableView *table() const { return table_; }
   QLineEdit *frequencyField() const { return frequency_; }
-  ResultGrid *results() const { return results_; }
-  QLabel *message() const { return message_; }
-
-signals:
-  void resultChanged();
 
 protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
+  void compute() override;
+  void forget() override;
+  void draw() override;
 
 private:
   void pasteFromClipboard();
-  void update();
 
   LengthUnit unit_;
   PointTableModel *model_;
   QTableView *table_;
   SurfacePlot *plot_;
   QLineEdit *frequency_;
-  QLabel *message_;
-  ResultGrid *results_;
-  std::optional<double> fd_;
+  std::vector<SurfacePoint> points_; // as last read from the table, unit_
+  std::optional<SurfaceFit> fit_;
 };
 
 } // namespace dishwright
