@@ -21,6 +21,20 @@ void requireComputable(double focalLength, double fd) {
 // angle `subtendedRad`: the feed only cares how wide the dish looks.
 double fdSeenUnder(double subtendedRad) { return 1.0 / (4.0 * std::tan(subtendedRad / 4.0)); }
 
+// The feed of an offset dish whose rim ends of the long axis are seen from the
+// focus at `nearAngleRad` and `farAngleRad` off the parent's axis (radians).
+void placeFeed(OffsetDish &dish, double nearAngleRad, double farAngleRad, double height) {
+  // The focal radius of a paraboloid: 2F / (1 + cos t) at angle t off its axis.
+  const double twoF = 2.0 * dish.focalLength;
+  dish.focusToNearRim = twoF / (1.0 + std::cos(nearAngleRad));
+  dish.focusToFarRim = twoF / (1.0 + std::cos(farAngleRad));
+  dish.feedHalfAngleDeg = (farAngleRad - nearAngleRad) / 2.0 * kDegreesPerRadian;
+  // The straightedge joins the two rim ends, so it is as long as the height, and
+  // the feed's axis halves the angle at the focus of the triangle focus - near
+  // rim - far rim: it cuts the straightedge in the ratio of the two tapes.
+  dish.aimFromNearRim = height * dish.focusToNearRim / (dish.focusToNearRim + dish.focusToFarRim);
+}
+
 } // namespace
 
 PrimeFocusDish measurePrimeFocus(double diameter, double depth) {
@@ -57,6 +71,7 @@ OffsetDish measureOffset(double width, double height, double depth) {
   const double farAngle = 2.0 * std::atan(farRim / (2.0 * dish.focalLength));
   dish.fd = fdSeenUnder(farAngle - nearAngle);
   requireComputable(dish.focalLength, dish.fd);
+  placeFeed(dish, nearAngle, farAngle, height);
   return dish;
 }
 

@@ -26,6 +26,13 @@ struct OffsetDish {
   double fd = 0;             // the f/D of a prime-focus dish the feed would see the same way
   double nearRim = 0; // distance of the rim nearer the parent's axis from it, unit of the input
   double farRim = 0;  // distance of the farther rim from the parent's axis, unit of the input
+  // Where the feed goes, set with two tapes from the ends of the long axis.
+  double focusToNearRim = 0;   // from the focus to the near end of the long axis, unit of the input
+  double focusToFarRim = 0;    // from the focus to the far end of the long axis, unit of the input
+  double feedHalfAngleDeg = 0; // half the angle the long axis fills seen from the focus, degrees
+  // Along a straightedge across the long axis, from the near rim to where the
+  // feed's axis (halving that angle) crosses it, unit of the input.
+  double aimFromNearRim = 0;
 };
 
 // From the width (short axis), the height (long axis) and the greatest depth

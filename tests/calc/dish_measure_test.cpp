@@ -39,6 +39,33 @@ TEST(DishMeasure, OffsetFdMatchesRimAnglesSeenFromTheFocus) {
   }
 }
 
+TEST(DishMeasure, OffsetFeedPlacement) {
+  const OffsetDish dish = measureOffset(73, 80, 6);
+  EXPECT_NEAR(dish.focalLength, 50.653, 5e-4);
+  EXPECT_NEAR(dish.focusToNearRim, 51.046, 5e-4);
+  EXPECT_NEAR(dish.focusToFarRim, 83.772, 5e-4);
+  EXPECT_NEAR(dish.feedHalfAngleDeg, 33.929, 5e-4);
+  EXPECT_NEAR(dish.aimFromNearRim, 30.290, 5e-4);
+  EXPECT_NEAR(dish.fd, 0.81952, 5e-6);
+}
+
+// The aim point by plain geometry: the ray from the focus of z = y^2 / 4F, midway
+// between the two rim points, crossing the straightedge joining them.
+TEST(DishMeasure, AimPointIsWhereTheFeedAxisCrossesTheStraightedge) {
+  for (const double width : {300.0, 460.0, 640.0}) {
+    const OffsetDish dish = measureOffset(width, 640, 38);
+    const double f = dish.focalLength;
+    const double y1 = dish.nearRim, z1 = y1 * y1 / (4 * f), y2 = dish.farRim,
+                 z2 = y2 * y2 / (4 * f);
+    const double mid = (std::atan2(y1, f - z1) + std::atan2(y2, f - z2)) / 2;
+    const double dy = std::sin(mid), dz = -std::cos(mid), ey = y2 - y1, ez = z2 - z1;
+    // focus + s d = rim1 + u e, solved for u by Cramer's rule.
+    const double u = (dy * (z1 - f) - dz * y1) / (dy * -ez + ey * dz);
+    EXPECT_NEAR(dish.aimFromNearRim, u * std::hypot(ey, ez), 1e-9) << width;
+    EXPECT_NEAR(dish.focusToNearRim, std::hypot(y1, f - z1), 1e-9) << width;
+  }
+}
+
 // A round offset dish is a prime-focus dish seen square on.
 TEST(DishMeasure, RoundOffsetIsPrimeFocus) {
   const OffsetDish offset = measureOffset(900, 900, 60);

@@ -1,0 +1,188 @@
+#include "calc/physics/feed_efficiency.h"
+#include "calc/common/units.h"
+
+#include "calc/common/input_checks.h"
+#include "calc/common/input_error.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace dishwright {
+namespace {
+
+// Steps of the coarse scan for the best f/D, count: 0.01 apart over 0.2 to 1.5.
+constexpr int kBestFdScanSteps = 130;
+// Width in f/D at which the golden-section search stops, ratio.
+constexpr double kBestFdTolerance = 1e-7;
+
+// Power the feed sends at angle t (radians) per unit angle, both planes.
+double powerAt(double angleRad, double e, double h) { return (e * e + h * h) * std::sin(angleRad); }
+
+// The field at angle t (radians) as the dish sums it at its focus, per unit angle.
+double focusedAt(double angleRad, double e, double h) { return (e + h) * std::tan(angleRad / 2.0); }
+
+using Integrand = double (*)(double, double, double);
+
+std::vector<double> runningIntegral(const FeedPattern &pattern, Integrand integrand) {
+  std::vector<double> table(pattern.sampleCount(), 0.0);
+  const double step = pattern.stepRad();
+  double previous = integrand(0, pattern.eAmplitude(0), pattern.hAmplitude(0));
+  for (std::size_t i = 1; i < table.size(); ++i) {
+    const double value =
+        integrand(static_cast<double>(i) * step, pattern.eAmplitude(i), pattern.hAmplitude(i));
+    table[i] = table[i - 1] + step * (previous + value) / 2.0;
+    previous = value;
+  }
+  return table;
+}
+
+// The integral of `integrand` from 0 to `angleRad` (radians): the table to the
+// sample below, then the trapezoid to the angle itself. The table's last entry is
+// never read, so a pattern reaching 180 degrees never meets tan(90 degrees).
+double integralTo(const FeedPattern &pattern, const std::vector<double> &table, Integrand integrand,
+                  double angleRad) {
+  const double t = std::min(angleRad, pattern.extentRad());
+  const std::size_t i = std::min(static_cast<std::size_t>(t / pattern.stepRad()), table.size() - 2);
+  const double below = static_cast<double>(i) * pattern.stepRad();
+  const double atSample = integrand(below, pattern.eAmplitude(i), pattern.hAmplitude(i));
+  const double atAngle = integrand(t, pattern.eAmplitudeAt(t), pattern.hAmplitudeAt(t));
+  return table[i] + (t - below) * (atSample + atAngle) / 2.0;
+}
+
+double levelDb(double power) { return std::max(10.0 * std::log10(power), kPatternFloorDb); }
+
+// The f/D of the highest aperture efficiency between `low` and `high`, golden section.
+double goldenBest(const FeedEfficiencies &feed, double low, double high) {
+  const double ratio = (std::sqrt(5.0) - 1.0) / 2.0;
+  double a = high - ratio * (high - low), b = low + ratio * (high - low);
+  double fa = feed.at(a).aperture, fb = feed.at(b).aperture;
+  while (high - low > kBestFdTolerance) {
+    if (fa < fb) {
+      low = a, a = b, fa = fb;
+      b = low + ratio * (high - low), fb = feed.at(b).aperture;
+    } else {
+      high = b, b = a, fb = fa;
+      a = high - ratio * (high - low), fa = feed.at(a).aperture;
+    }
+  }
+  return (low + high) / 2.0;
+}
+
+// Throws InputError unless `value` is a finite number not below 0.
+void requireNotNegative(double value, const std::string &what) {
+  if (!std::isfinite(value))
+    throw InputError("the " + what + " must be a finite number");
+  if (value < 0)
+    throw InputError("the " + what + " must not be negative");
+}
+
+} // namespace
+
+FeedEfficiencies::FeedEfficiencies(FeedPattern pattern)
+    : pattern_(std::move(pattern)), power_(runningIntegral(pattern_, powerAt)),
+      focused_(runningIntegral(pattern_, focusedAt)) {
+  if (!(power_.back() > 0))
+    throw InputError("the feed's pattern sends no power off its axis");
+}
+
+double FeedEfficiencies::powerWithin(double angleRad) const {
+  return integralTo(pattern_, power_, powerAt, angleRad);
+}
+
+double FeedEfficiencies::focusedWithin(double angleRad) const {
+  return integralTo(pattern_, focused_, focusedAt, angleRad);
+}
+
+FeedOnDish FeedEfficiencies::at(double fd) const {
+  requirePositive(fd, "f/D");
+  FeedOnDish out;
+  out.fd = fd;
+  const double rimRad = 2.0 * std::atan(1.0 / (4.0 * fd));
+  out.rimAngleDeg = rimRad * kDegreesPerRadian;
+  const double total = power_.back();
+  out.spillover = powerWithin(rimRad) / total;
+  // cot(rim / 2) = 4 f/D; squared after the product so a huge f/D does not overflow.
+  const double focused = 4.0 * fd * focusedWithin(rimRad);
+  out.aperture = focused * focused / total;
+  out.illumination = out.spillover > 0 ? out.aperture / out.spillover : 0;
+  const double e = pattern_.eAmplitudeAt(rimRad), h = pattern_.hAmplitudeAt(rimRad);
+  const double e0 = pattern_.eAmplitude(0), h0 = pattern_.hAmplitude(0);
+  // The rim is farther from the focus than the centre: (1 + cos t) / 2 in field.
+  const double spreadingDb = 20.0 * std::log10((1.0 + std::cos(rimRad)) / 2.0);
+  out.edgeTaperDb =
+      std::max(levelDb(e * e + h * h) - levelDb(e0 * e0 + h0 * h0) + spreadingDb, kPatternFloorDb);
+  return out;
+}
+
+std::vector<FeedOnDish> FeedEfficiencies::curve(double lowestFd, double highestFd,
+                                                int count) const {
+  requirePositive(lowestFd, "lowest f/D");
+  requirePositive(highestFd, "highest f/D");
+  if (!(highestFd > lowestFd))
+    throw InputError("the highest f/D must be above the lowest");
+  if (count < 2)
+    throw InputError("a curve needs 2 points at least");
+  std::vector<FeedOnDish> points;
+  points.reserve(static_cast<std::size_t>(count));
+  for (int k = 0; k < count; ++k)
+    points.push_back(
+        at(k + 1 == count ? highestFd : lowestFd + (highestFd - lowestFd) * k / (count - 1)));
+  return points;
+}
+
+BestFd FeedEfficiencies::best() const {
+  const double step = (kBestFdHighest - kBestFdLowest) / kBestFdScanSteps;
+  int bestStep = 0;
+  double bestAperture = -1;
+  for (int k = 0; k <= kBestFdScanSteps; ++k) {
+    const double aperture = at(kBestFdLowest + k * step).aperture;
+    if (aperture > bestAperture)
+      bestStep = k, bestAperture = aperture;
+  }
+  const double low = kBestFdLowest + std::max(bestStep - 1, 0) * step;
+  const double high = kBestFdLowest + std::min(bestStep + 1, kBestFdScanSteps) * step;
+  const double fd = goldenBest(*this, low, high);
+  const double aperture = at(fd).aperture;
+  if (aperture < bestAperture)
+    return {kBestFdLowest + bestStep * step, bestAperture};
+  return {fd, aperture};
+}
+
+DishGain dishGain(const DishForGain &dish, double apertureEfficiency) {
+  requirePositive(dish.diameter, "diameter");
+  requirePositive(dish.frequencyMHz, "frequency");
+  requirePositive(apertureEfficiency, "aperture efficiency");
+  if (apertureEfficiency > 1)
+    throw InputError("the aperture efficiency must not exceed 1");
+  requireNotNegative(dish.blockageDiameter, "blockage diameter");
+  requireNotNegative(dish.surfaceErrorRms, "surface error");
+  const bool feet = dish.unit == DishSizeUnit::Feet;
+  const double diameterMm = dish.diameter * (feet ? kMmPerInch * kInchesPerFoot : kMmPerMetre);
+  const double smallMmPerUnit = feet ? kMmPerInch : 1.0;
+  const double blockageMm = dish.blockageDiameter * smallMmPerUnit;
+  const double surfaceErrorMm = dish.surfaceErrorRms * smallMmPerUnit;
+  const double wavelengthMm = kSpeedOfLightMmMHz / dish.frequencyMHz;
+  const double circumferenceWavelengths = kPi * diameterMm / wavelengthMm;
+  if (!std::isfinite(circumferenceWavelengths))
+    throw InputError("the diameter is too many wavelengths across to compute with");
+  if (!(circumferenceWavelengths > 0))
+    throw InputError("the diameter is too small a part of a wavelength to compute with");
+  const double blockedShare = (blockageMm / diameterMm) * (blockageMm / diameterMm);
+  if (!(blockedShare < 1))
+    throw InputError("the blockage diameter must be smaller than the dish");
+  DishGain gain;
+  gain.blockage = (1.0 - blockedShare) * (1.0 - blockedShare);
+  const double phaseRad = 4.0 * kPi * surfaceErrorMm / wavelengthMm;
+  gain.surface = std::exp(-phaseRad * phaseRad);
+  gain.total = apertureEfficiency * gain.blockage * gain.surface;
+  if (!(gain.total > 0))
+    throw InputError(gain.surface > 0 ? "the blockage diameter leaves too little of the dish"
+                                      : "the surface error is too large for the dish to have "
+                                        "any gain at this frequency");
+  // In logarithms: (pi D / lambda)^2 alone overflows long before its decibels do.
+  gain.gainDbi = 10.0 * std::log10(gain.total) + 20.0 * std::log10(circumferenceWavelengths);
+  return gain;
+}
+
+} // namespace dishwright

@@ -1,0 +1,88 @@
+// How well a feed lights a prime-focus dish: the share of its power the dish
+// catches (spillover), how evenly it lights the dish (illumination), their
+// product (aperture efficiency), the f/D that suits it best, and the gain of a
+// real dish with a blocking feed and an imperfect surface.
+#pragma once
+
+#include "calc/physics/feed_pattern.h"
+
+#include <vector>
+
+namespace dishwright {
+
+// The f/D range searched for the best dish for a feed, ratio.
+inline constexpr double kBestFdLowest = 0.2;
+inline constexpr double kBestFdHighest = 1.5;
+
+// One feed on a dish of one f/D.
+struct FeedOnDish {
+  double fd = 0;           // focal length / diameter, ratio
+  double rimAngleDeg = 0;  // half-angle from the focus to the rim, degrees
+  double edgeTaperDb = 0;  // rim level against the centre with the longer path, dB
+                           // (negative, never below kPatternFloorDb)
+  double spillover = 0;    // share of the feed's power that hits the dish, 0 to 1
+  double illumination = 0; // evenness of the lighting (taper efficiency), 0 to 1
+  double aperture = 0;     // spillover x illumination, 0 to 1
+};
+
+struct BestFd {
+  double fd = 0;       // the f/D with the highest aperture efficiency, ratio
+  double aperture = 0; // that efficiency, 0 to 1
+};
+
+// A feed's efficiencies at any f/D. Built once per pattern (running integrals on
+// the pattern's grid, O(samples)); each f/D after that costs O(1).
+class FeedEfficiencies {
+public:
+  explicit FeedEfficiencies(FeedPattern pattern);
+
+  const FeedPattern &pattern() const { return pattern_; }
+  // On a dish of `fd` (ratio). Throws InputError unless it is greater than 0.
+  FeedOnDish at(double fd) const;
+  // At `count` f/D values evenly from `lowestFd` to `highestFd` (ratios), for a
+  // plot. Throws InputError unless 0 < lowestFd < highestFd and count >= 2.
+  std::vector<FeedOnDish> curve(double lowestFd, double highestFd, int count) const;
+  // The f/D from kBestFdLowest to kBestFdHighest with the highest aperture
+  // efficiency, to 1e-6 in f/D: a scan in steps of 0.01, then a golden-section
+  // search around the best step.
+  BestFd best() const;
+
+private:
+  double powerWithin(double angleRad) const;
+  double focusedWithin(double angleRad) const;
+
+  FeedPattern pattern_;
+  // Running integrals from 0 to each sample, radians: of (E^2 + H^2) sin t, the
+  // power the feed sends within t, and of (E + H) tan(t/2), the field the dish
+  // sums in phase at its focus.
+  std::vector<double> power_;
+  std::vector<double> focused_;
+};
+
+// The units of a dish's size; its small sizes (feed, surface error) go in inches
+// for a dish in feet, millimetres for one in metres.
+enum class DishSizeUnit { Feet, Metres };
+
+struct DishForGain {
+  double diameter = 0; // feet or metres, as `unit` says
+  DishSizeUnit unit = DishSizeUnit::Metres;
+  double frequencyMHz = 0;
+  double blockageDiameter = 0; // feed or housing in the beam, inches or mm (0: none)
+  double surfaceErrorRms = 0;  // RMS error of the surface, inches or mm (0: perfect)
+};
+
+struct DishGain {
+  double blockage = 0; // efficiency left by the blocking feed, (1 - (b/D)^2)^2, 0 to 1
+  double surface = 0;  // efficiency left by the surface error (Ruze), 0 to 1
+  double total = 0;    // aperture x blockage x surface, 0 to 1
+  double gainDbi = 0;  // 10 log10(total (pi D / lambda)^2), dBi
+};
+
+// The gain of `dish` lit with `apertureEfficiency` (0 to 1, from a feed's
+// FeedOnDish). Throws InputError naming the input unless the diameter and the
+// frequency are greater than 0, the efficiency lies in (0, 1], the blockage and
+// the surface error are not negative, the blockage is smaller than the dish, and
+// the gain is a finite number.
+DishGain dishGain(const DishForGain &dish, double apertureEfficiency);
+
+} // namespace dishwright
