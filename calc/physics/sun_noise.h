@@ -1,0 +1,115 @@
+// Checking a built dish with the sun: how far the noise should rise when the dish
+// is turned from cold sky onto the sun, and what a measured rise says about the
+// dish's G/T, gain and aperture efficiency. The sun's radio flux comes from the
+// daily observatory reports, in solar flux units.
+#pragma once
+
+#include "calc/common/units.h"
+
+#include <array>
+#include <optional>
+
+namespace dishwright {
+
+// Boltzmann's constant, J/K (exact).
+inline constexpr double kBoltzmannJoulesPerKelvin = 1.380649e-23;
+// One solar flux unit (SFU), W/m^2/Hz.
+inline constexpr double kWattsPerSquareMetreHertzPerSfu = 1e-22;
+// The speed of light, exact, metres x MHz: over a frequency in MHz, a wavelength
+// in metres.
+inline constexpr double kSpeedOfLightMetresMHz = kSpeedOfLightMmMHz / kMmPerMetre;
+// Metres in one foot, exact.
+inline constexpr double kMetresPerFoot = kInchesPerFoot * kMmPerInch / kMmPerMetre;
+
+// The sun's disc as a dish sees it at radio wavelengths, degrees across.
+inline constexpr double kSunDiameterDeg = 0.5;
+// A beam not much wider than the sun takes in less than all of it: the correction is
+// 1 + 0.38 (sun diameter / half-power beamwidth)^2, this factor dimensionless.
+inline constexpr double kBeamCorrectionFactor = 0.38;
+// Half-power beamwidth of a dish, degrees, times its diameter in wavelengths:
+// 70 lambda / D.
+inline constexpr double kBeamwidthDegWavelengths = 70;
+// The aperture efficiency of the dish assumed when the beamwidth is worked out
+// from the gain alone, ratio.
+inline constexpr double kAssumedApertureEfficiency = 0.55;
+
+// The frequencies, MHz, at which the solar observatories report the daily flux.
+inline constexpr std::array<double, 9> kObservatoryFrequenciesMHz = {245,  410,  610,  1415, 2695,
+                                                                     2800, 4995, 8800, 15400};
+
+// Where the beamwidth behind the beam correction came from.
+enum class BeamwidthSource {
+  Given,    // typed in by the user
+  FromGain, // that of a dish of kAssumedApertureEfficiency with the gain
+  FromDish, // 70 lambda / D from the dish's diameter
+  None,     // nothing to work it out from: no correction made (factor 1)
+};
+
+struct SunPrediction {
+  double sunTemperatureK = 0; // rise of the antenna temperature on the sun, one polarisation, K
+  double beamCorrection = 1;  // factor the sun's size divides that rise by, >= 1, ratio
+  double sunNoiseDb = 0;      // rise of the receiver's noise from cold sky to the sun, dB
+  double beamwidthDeg = 0;    // half-power beamwidth the correction used, degrees
+  BeamwidthSource source = BeamwidthSource::FromGain; // Given or FromGain
+};
+
+// The sun noise a dish of `gainDbi` (dBi) should show at `frequencyMHz` (MHz) on a
+// system of `systemTemperatureK` (K) when the sun's flux there is `fluxSfu` (SFU),
+// with the half-power beamwidth `beamwidthDeg` (degrees) if known, else that of a
+// 55 % dish of the gain. Throws InputError, naming the input, unless every input
+// is greater than 0, or when a result is out of a double's range.
+SunPrediction predictSunNoise(double gainDbi, double systemTemperatureK, double frequencyMHz,
+                              double fluxSfu, std::optional<double> beamwidthDeg);
+
+enum class DiameterUnit { Feet, Metres };
+
+// A dish's diameter, in feet or in metres.
+struct DishSize {
+  double diameter = 0;
+  DiameterUnit unit = DiameterUnit::Metres;
+};
+
+struct SunMeasurement {
+  double beamCorrection = 1;     // factor the sun's size divided the rise by, >= 1, ratio
+  double gOverTDbPerK = 0;       // the dish and receiver's G/T, dB/K
+  std::optional<double> gainDbi; // with a system temperature: the gain, dBi
+  std::optional<double> apertureEfficiency;       // with both a system temperature and a
+                                                  // dish: gain / (pi D / lambda)^2, ratio
+  std::optional<double> beamwidthDeg;             // beamwidth the correction used, degrees
+  BeamwidthSource source = BeamwidthSource::None; // Given, FromDish or None
+};
+
+// What a measured sun noise `yFactorDb` (dB) at `frequencyMHz` (MHz) with the
+// sun's flux `fluxSfu` (SFU) says about the dish. The beam correction takes
+// `beamwidthDeg` (degrees) if given, else 70 lambda / D of the `dish`, else none.
+// The gain needs `systemTemperatureK` (K); the efficiency needs it and the dish.
+// Throws InputError, naming the input, unless every input given is greater than
+// 0, or when a result is out of a double's range.
+SunMeasurement measureSunNoise(double yFactorDb, double frequencyMHz, double fluxSfu,
+                               std::optional<double> beamwidthDeg, std::optional<DishSize> dish,
+                               std::optional<double> systemTemperatureK);
+
+// The sun's flux, SFU, at `frequencyMHz` (MHz) from two observatory figures:
+// `s1Sfu` (SFU) at `f1MHz` (MHz) and `s2Sfu` (SFU) at `f2MHz` (MHz), on the
+// straight line between them in log flux over log frequency. Throws InputError
+// unless every input is greater than 0 and the two frequencies differ.
+double interpolateFlux(double frequencyMHz, double f1MHz, double s1Sfu, double f2MHz, double s2Sfu);
+
+// The aperture efficiencies, ratio, between which amateur dishes usually land,
+// and the most any dish can reach.
+inline constexpr double kTypicalEfficiencyLowest = 0.45;
+inline constexpr double kTypicalEfficiencyHighest = 0.70;
+inline constexpr double kPossibleEfficiencyHighest = 1.0;
+
+enum class EfficiencyVerdict {
+  Low,       // below kTypicalEfficiencyLowest: feed, surface or measurement to look at
+  Typical,   // kTypicalEfficiencyLowest to kTypicalEfficiencyHighest
+  High,      // above typical, up to kPossibleEfficiencyHighest: a fine dish, or a flux too low
+  Impossible // above kPossibleEfficiencyHighest: the measurement or its inputs are wrong
+};
+
+// How a measured aperture efficiency `efficiency` (ratio, not percent) compares
+// with what amateur dishes reach. Throws InputError unless it is greater than 0.
+EfficiencyVerdict judgeApertureEfficiency(double efficiency);
+
+} // namespace dishwright

@@ -1,0 +1,193 @@
+#include "calc/common/input_error.h"
+#include "calc/physics/sun_noise.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace dishwright {
+namespace {
+
+// Written out here, apart from the code's constants: a wavelength in metres, and
+// the beam correction for a half-power beamwidth in degrees (none for an
+// infinitely wide beam).
+double wavelengthM(double frequencyMHz) { return 299.792458 / frequencyMHz; }
+double correctionFor(double beamwidthDeg) { return 1 + 0.38 * std::pow(0.5 / beamwidthDeg, 2); }
+
+template <class Case> std::string caseName(const ::testing::TestParamInfo<Case> &info) {
+  return info.param.name;
+}
+
+TEST(SunNoise, WorkedFigures) {
+  const SunPrediction p = predictSunNoise(30, 60, 1296, 106, std::nullopt);
+  EXPECT_NEAR(p.sunTemperatureK, 1628.8, 0.05);
+  EXPECT_NEAR(p.beamCorrection, 1.00357, 5e-6);
+  EXPECT_NEAR(p.sunNoiseDb, 14.494, 5e-4);
+  EXPECT_EQ(p.source, BeamwidthSource::FromGain);
+  const SunMeasurement m = measureSunNoise(14.49, 1296, 106, std::nullopt, std::nullopt, {});
+  EXPECT_NEAR(m.gOverTDbPerK, 12.199, 5e-4);
+  EXPECT_FALSE(m.gainDbi);
+}
+
+struct RoundTrip {
+  const char *name;
+  double gainDbi, systemK, frequencyMHz, fluxSfu;
+  std::optional<double> beamwidthDeg = std::nullopt;
+};
+
+class PredictThenMeasure : public ::testing::TestWithParam<RoundTrip> {};
+
+// Measuring the predicted sun noise on the same system and beam gives the gain back.
+TEST_P(PredictThenMeasure, GivesTheGainBack) {
+  const RoundTrip &c = GetParam();
+  const SunPrediction p =
+      predictSunNoise(c.gainDbi, c.systemK, c.frequencyMHz, c.fluxSfu, c.beamwidthDeg);
+  EXPECT_EQ(p.source, c.beamwidthDeg ? BeamwidthSource::Given : BeamwidthSource::FromGain);
+  const SunMeasurement m =
+      measureSunNoise(p.sunNoiseDb, c.frequencyMHz, c.fluxSfu, p.beamwidthDeg, {}, c.systemK);
+  EXPECT_NEAR(m.gainDbi.value_or(0), c.gainDbi, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dishes, PredictThenMeasure,
+                         ::testing::Values(RoundTrip{"GivenBeam", 38, 40, 10368, 300, 1.2},
+                                           RoundTrip{"BeamNarrowerThanTheSun", 55, 100, 24048, 700},
+                                           RoundTrip{"YagiOnAWeakSun", 5, 300, 144, 10}),
+                         caseName<RoundTrip>);
+
+struct BeamCase {
+  const char *name;
+  std::optional<double> beamwidthDeg = std::nullopt;
+  std::optional<DishSize> dish;
+  BeamwidthSource source;
+  double expectedBeamwidthDeg; // infinity for none
+};
+
+class MeasuredDish : public ::testing::TestWithParam<BeamCase> {};
+
+// A 3 m dish of 55 % at 1296 MHz: gain 0.55 (pi D / lambda)^2, beamwidth 70 lambda / D.
+TEST_P(MeasuredDish, TakesTheBeamFromTheRightPlace) {
+  const BeamCase &c = GetParam();
+  const double lambda = wavelengthM(1296);
+  const double gainDbi = 10 * std::log10(0.55 * std::pow(kPi * 3 / lambda, 2));
+  const SunPrediction p = predictSunNoise(gainDbi, 80, 1296, 120, 70 * lambda / 3);
+  const SunMeasurement m = measureSunNoise(p.sunNoiseDb, 1296, 120, c.beamwidthDeg, c.dish, 80.0);
+  EXPECT_EQ(m.source, c.source);
+  EXPECT_DOUBLE_EQ(m.beamwidthDeg.value_or(INFINITY), c.expectedBeamwidthDeg);
+  EXPECT_NEAR(m.beamCorrection, correctionFor(c.expectedBeamwidthDeg), 1e-12);
+  if (c.source == BeamwidthSource::FromDish) {
+    EXPECT_NEAR(m.apertureEfficiency.value_or(0), 0.55, 1e-9);
+  }
+}
+
+const double kThreeMetreBeamDeg = 70 * wavelengthM(1296) / 3;
+
+INSTANTIATE_TEST_SUITE_P(
+    Beams, MeasuredDish,
+    ::testing::Values(BeamCase{"FromMetres", std::nullopt, DishSize{3}, BeamwidthSource::FromDish,
+                               kThreeMetreBeamDeg},
+                      BeamCase{"FromFeet", std::nullopt, DishSize{3 / 0.3048, DiameterUnit::Feet},
+                               BeamwidthSource::FromDish, kThreeMetreBeamDeg},
+                      BeamCase{"GivenBeatsDish", 2.0, DishSize{3}, BeamwidthSource::Given, 2.0},
+                      BeamCase{"None", std::nullopt, std::nullopt, BeamwidthSource::None,
+                               INFINITY}),
+    caseName<BeamCase>);
+
+struct FluxCase {
+  const char *name;
+  double f1MHz, s1Sfu, f2MHz, s2Sfu;
+};
+
+class FluxBetween : public ::testing::TestWithParam<FluxCase> {};
+
+// A straight line in log-log through both figures: at the geometric mean of the
+// frequencies the geometric mean of the fluxes; one step further, one ratio further.
+TEST_P(FluxBetween, IsAPowerLaw) {
+  const FluxCase &c = GetParam();
+  auto flux = [&c](double f) { return interpolateFlux(f, c.f1MHz, c.s1Sfu, c.f2MHz, c.s2Sfu); };
+  EXPECT_NEAR(flux(c.f1MHz) / c.s1Sfu, 1, 1e-12);
+  EXPECT_NEAR(flux(c.f2MHz) / c.s2Sfu, 1, 1e-12);
+  EXPECT_NEAR(flux(std::sqrt(c.f1MHz * c.f2MHz)) / std::sqrt(c.s1Sfu * c.s2Sfu), 1, 1e-12);
+  EXPECT_NEAR(flux(c.f2MHz * c.f2MHz / c.f1MHz) / (c.s2Sfu * c.s2Sfu / c.s1Sfu), 1, 1e-12);
+}
+
+INSTANTIATE_TEST_SUITE_P(Reports, FluxBetween,
+                         ::testing::Values(FluxCase{"Rising", 1415, 90, 2695, 110},
+                                           FluxCase{"FallingHighFirst", 410, 25, 245, 40}),
+                         caseName<FluxCase>);
+
+struct VerdictCase {
+  const char *name;
+  double efficiency;
+  EfficiencyVerdict verdict;
+};
+
+class Verdicts : public ::testing::TestWithParam<VerdictCase> {};
+
+TEST_P(Verdicts, AgainstAmateurDishes) {
+  EXPECT_EQ(judgeApertureEfficiency(GetParam().efficiency), GetParam().verdict);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Efficiencies, Verdicts,
+    ::testing::Values(VerdictCase{"Low", 0.449, EfficiencyVerdict::Low},
+                      VerdictCase{"Typical", 0.45, EfficiencyVerdict::Typical},
+                      VerdictCase{"StillTypical", 0.7, EfficiencyVerdict::Typical},
+                      VerdictCase{"High", 1, EfficiencyVerdict::High},
+                      VerdictCase{"Impossible", 1.01, EfficiencyVerdict::Impossible}),
+    caseName<VerdictCase>);
+
+struct Refusal {
+  const char *name;
+  std::function<void()> run;
+  const char *message;
+};
+
+class SunRefusals : public ::testing::TestWithParam<Refusal> {};
+
+TEST_P(SunRefusals, SayWhy) {
+  try {
+    GetParam().run();
+    ADD_FAILURE() << "accepted";
+  } catch (const InputError &e) {
+    EXPECT_STREQ(e.what(), GetParam().message);
+  }
+}
+
+void predict(double gainDbi, double systemK, double mhz, double sfu, double beamDeg = 1) {
+  predictSunNoise(gainDbi, systemK, mhz, sfu, beamDeg);
+}
+void measure(double db, double mhz, double sfu, double dishMetres = 3) {
+  measureSunNoise(db, mhz, sfu, std::nullopt, DishSize{dishMetres}, 80.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, SunRefusals,
+    ::testing::Values(Refusal{"Gain", [] { predict(0, 60, 1296, 106); },
+                              "the gain in dBi must be greater than 0"},
+                      Refusal{"System", [] { predict(30, -1, 1296, 106); },
+                              "the system temperature must be greater than 0"},
+                      Refusal{"Frequency", [] { predict(30, 60, 0, 106); },
+                              "the frequency must be greater than 0"},
+                      Refusal{"Flux", [] { measure(14, 1296, 0); },
+                              "the flux must be greater than 0"},
+                      Refusal{"Beamwidth", [] { predict(30, 60, 1296, 106, 0); },
+                              "the beamwidth must be greater than 0"},
+                      Refusal{"SunNoise", [] { measure(0, 1296, 106); },
+                              "the sun noise in dB must be greater than 0"},
+                      Refusal{"Dish", [] { measure(14, 1296, 106, -3); },
+                              "the dish diameter must be greater than 0"},
+                      Refusal{"SameReports", [] { interpolateFlux(1296, 1415, 90, 1415, 95); },
+                              "the two observatory frequencies must differ"},
+                      Refusal{"HugeGain", [] { predict(4000, 60, 1296, 106); },
+                              "the gain in dBi is too large to compute with"},
+                      Refusal{"TinySystem", [] { predict(30, 1e-307, 1296, 106); },
+                              "the system temperature is too small to compute with"},
+                      Refusal{"TinyDish", [] { measure(14, 1296, 106, 1e-300); },
+                              "the dish diameter is too small to compute with"}),
+    caseName<Refusal>);
+
+} // namespace
+} // namespace dishwright
