@@ -14,4 +14,11 @@ void requirePositive(double value, std::string_view what) {
     throw InputError("the " + std::string(what) + " must be greater than 0");
 }
 
+void requireNotNegative(double value, std::string_view what) {
+  if (!std::isfinite(value))
+    throw InputError("the " + std::string(what) + " must be a finite number");
+  if (value < 0)
+    throw InputError("the " + std::string(what) + " must not be negative");
+}
+
 } // namespace dishwright

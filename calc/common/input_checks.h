@@ -11,4 +11,8 @@ namespace dishwright {
 // (for an infinity or a NaN, which no typed text gives).
 void requirePositive(double value, std::string_view what);
 
+// Throws InputError naming `what` unless `value` is a finite number not below 0:
+// "the blockage diameter must not be negative".
+void requireNotNegative(double value, std::string_view what);
+
 } // namespace dishwright

@@ -3,6 +3,7 @@
 #include "calc/common/figure_text.h"
 #include "calc/common/input_checks.h"
 #include "calc/common/input_error.h"
+
 #include "calc/common/units.h"
 
 #include <cmath>

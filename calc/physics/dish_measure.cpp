@@ -2,6 +2,7 @@
 
 #include "calc/common/input_checks.h"
 #include "calc/common/input_error.h"
+
 #include "calc/common/units.h"
 
 #include <cmath>

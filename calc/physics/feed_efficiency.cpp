@@ -1,8 +1,8 @@
 #include "calc/physics/feed_efficiency.h"
-#include "calc/common/units.h"
 
 #include "calc/common/input_checks.h"
 #include "calc/common/input_error.h"
+#include "calc/common/units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -67,14 +67,6 @@ double goldenBest(const FeedEfficiencies &feed, double low, double high) {
     }
   }
   return (low + high) / 2.0;
-}
-
-// Throws InputError unless `value` is a finite number not below 0.
-void requireNotNegative(double value, const std::string &what) {
-  if (!std::isfinite(value))
-    throw InputError("the " + what + " must be a finite number");
-  if (value < 0)
-    throw InputError("the " + what + " must not be negative");
 }
 
 } // namespace

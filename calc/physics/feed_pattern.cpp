@@ -1,9 +1,9 @@
 #include "calc/physics/feed_pattern.h"
-#include "calc/common/units.h"
 
 #include "calc/common/figure_text.h"
 #include "calc/common/input_checks.h"
 #include "calc/common/input_error.h"
+#include "calc/common/units.h"
 #include "calc/physics/can_check.h"
 
 #include <algorithm>
@@ -18,18 +18,6 @@ namespace {
 // Angle of grid sample `i` for a pattern reaching `extentRad`, radians.
 double gridAngleRad(double extentRad, std::size_t i) {
   return extentRad * static_cast<double>(i) / static_cast<double>(kPatternSteps);
-}
-
-// A figure as it reads in a sentence: five significant digits without trailing
-// zeros ("5", "3514").
-std::string plainText(double value) {
-  std::string text = figureText(value, 5);
-  if (text.find('.') != std::string::npos && text.find('e') == std::string::npos) {
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.')
-      text.pop_back();
-  }
-  return text;
 }
 
 const char *unitText(LengthUnit unit) {
@@ -143,8 +131,8 @@ FeedPattern canPattern(double diameter, LengthUnit unit, double frequencyMHz) {
   const double ka = kPi * diameter / wavelength;
   if (!(ka > kTe11BesselRoot)) {
     const double cutoffMHz = frequencyMHz * kTe11BesselRoot / ka;
-    throw InputError("a can " + plainText(diameter) + " " + unitText(unit) +
-                     " across carries nothing below " + plainText(cutoffMHz) +
+    throw InputError("a can " + plainFigureText(diameter) + " " + unitText(unit) +
+                     " across carries nothing below " + plainFigureText(cutoffMHz) +
                      " MHz (its TE11 cutoff)");
   }
   const double cutoffRatio = kTe11BesselRoot / ka;

@@ -2,6 +2,7 @@
 
 #include "calc/common/decimal_text.h"
 #include "calc/common/input_error.h"
+
 #include "calc/common/units.h"
 
 #include <cmath>

@@ -12,7 +12,8 @@ float readInput(Field field, std::string_view text) {
     return textToSingle(text);
   } catch (const CalcError &e) {
     const char *problem = e.kind() == ErrorKind::Overflow ? " is too large" : " is not a number";
-    throw e.whileReading(std::string("the ") + fieldName(field) + ' ' + quotedInput(text) + problem);
+    throw e.whileReading(std::string("the ") + fieldName(field) + ' ' + quotedInput(text) +
+                         problem);
   }
 }
 
