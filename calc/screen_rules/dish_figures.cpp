@@ -87,6 +87,10 @@ void computeFigures(const FigureUnits &units, DesignValues &v, FieldSink &sink) 
 
 } // namespace
 
+void loadDishFigures(DesignValues &values, bool metric, FieldSink &sink) {
+  computeFigures(metric ? kMetric : kImperial, values, sink);
+}
+
 void loadImperialScreen(DesignValues &values, FieldSink &sink) {
   computeFigures(kImperial, values, sink);
   listImperialProfile(values, sink);

@@ -7,6 +7,11 @@
 
 namespace dishwright {
 
+// The figures alone, without the profile list, by the same steps: for windows
+// that show the calculation screens' rule-of-thumb gain or beamwidth beside
+// their own. `metric`: `dia` in metres.
+void loadDishFigures(DesignValues &values, bool metric, FieldSink &sink);
+
 // Imperial screen: `dia` in feet, mesh size in inches, profile in inches.
 // Writes the frequency, diameter, mesh unit, diameter unit, mesh size, gain and
 // beamwidth, in that order, then the rows.
