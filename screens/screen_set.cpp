@@ -2,14 +2,11 @@
 
 #include "calc/screen_rules/calc_error.h"
 #include "calc/screen_rules/input_step.h"
-#include "calc/screen_rules/number_text.h"
 #include "print/screen_printer.h"
+#include "screens/calculation_screen.h"
 #include "screens/form1.h"
-#include "screens/form2.h"
-#include "screens/form3.h"
 #include "screens/form4.h"
-#include "screens/form5.h"
-#include "screens/form6.h"
+#include "screens/print_screen.h"
 #include "screens/web_screen.h"
 
 #include <QCoreApplication>
@@ -64,15 +61,15 @@ std::unique_ptr<Screen> makeScreen(ScreenId id) {
   case ScreenId::Input:
     return std::make_unique<Form1>();
   case ScreenId::ImperialCalculation:
-    return std::make_unique<Form2>();
+    return std::make_unique<CalculationScreen>(CalculationScreen::Units::Imperial);
   case ScreenId::MetricCalculation:
-    return std::make_unique<Form3>();
+    return std::make_unique<CalculationScreen>(CalculationScreen::Units::Metric);
   case ScreenId::CoffeeCan:
     return std::make_unique<Form4>();
   case ScreenId::ImperialPrint:
-    return std::make_unique<Form5>();
+    return std::make_unique<PrintScreen>(PrintScreen::Units::Imperial);
   case ScreenId::MetricPrint:
-    return std::make_unique<Form6>();
+    return std::make_unique<PrintScreen>(PrintScreen::Units::Metric);
   case ScreenId::WebLink:
     return std::make_unique<WebScreen>();
   }
@@ -221,22 +218,11 @@ void ScreenSet::endProgram() {
   exit_();
 }
 
-namespace {
-// The design the listing belongs to, in the units of the screen it comes from.
-QString listingHeading(const DesignValues &design, bool metric) {
-  const auto figure = [](float value) { return QString::fromStdString(singleToText(value)); };
-  return QStringLiteral("f/D %1   diameter %2 %3   profile %4: radius....depth")
-      .arg(figure(design.fd), figure(design.dia),
-           metric ? QStringLiteral("METERS") : QStringLiteral("FEET"),
-           metric ? QStringLiteral("IN CMS") : QStringLiteral("IN INCHES"));
-}
-} // namespace
-
 void ScreenSet::printScreen(ScreenId id) {
-  const Screen &s = *screen(id);
+  const auto &s = static_cast<const PrintScreen &>(*screen(id));
   const ListingJob job{s.window(),
                        qobject_cast<const QListView *>(s.control(QStringLiteral("List1"))),
-                       listingHeading(s.loadedWith(), id == ScreenId::MetricPrint)};
+                       s.heading()};
   const QString failure = printProfile(job, printer_, printDialog_);
   if (!failure.isEmpty())
     report(failure);

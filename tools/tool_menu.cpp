@@ -2,7 +2,6 @@
 
 #include "calc/screen_rules/calc_error.h"
 #include "calc/screen_rules/input_step.h"
-#include "screens/row_list_model.h"
 #include "screens/screen.h"
 #include "tools/profile_export.h"
 
@@ -153,21 +152,35 @@ void ToolMenu::openTool(const Tool &tool, ScreenId id) const {
   w->activateWindow();
 }
 
-void ToolMenu::copyProfile(ScreenId id) const {
+std::optional<std::vector<ProfilePoint>> ToolMenu::profileOf(ScreenId id) const {
   const Screen *s = screens_.screen(id);
-  if (s && s->rows())
-    QApplication::clipboard()->setText(profileAsTabText(*s->rows(), profileUnit(isMetric(id))));
+  if (!s || !s->isLoaded())
+    return std::nullopt;
+  const Listing listing = id == ScreenId::ImperialCalculation ? Listing::ImperialScreen
+                          : id == ScreenId::MetricCalculation ? Listing::MetricScreen
+                          : id == ScreenId::ImperialPrint     ? Listing::ImperialPrint
+                                                              : Listing::MetricPrint;
+  try {
+    return profilePoints(s->loadedWith(), listing); // the design the screen shows
+  } catch (const CalcError &) {
+    return std::nullopt; // not reached: the screen loaded from the same values
+  }
+}
+
+void ToolMenu::copyProfile(ScreenId id) const {
+  if (const auto points = profileOf(id))
+    QApplication::clipboard()->setText(profileAsTabText(*points, profileUnit(isMetric(id))));
 }
 
 void ToolMenu::saveProfile(ScreenId id, QWidget *window) const {
-  const Screen *s = screens_.screen(id);
-  if (!s || !s->rows())
+  const auto points = profileOf(id);
+  if (!points)
     return;
   const QString name = chooseFile_(window, QStringLiteral("profile.csv"));
   if (name.isEmpty())
     return;
   QSaveFile file(name); // all or nothing: a failed write leaves no half file
-  const QByteArray csv = profileAsCsv(*s->rows(), profileUnit(isMetric(id))).toUtf8();
+  const QByteArray csv = profileAsCsv(*points, profileUnit(isMetric(id))).toUtf8();
   if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
     QMessageBox::warning(
         window, tr("Save profile as CSV"),

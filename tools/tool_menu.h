@@ -3,6 +3,7 @@
 // a screen's profile list elsewhere. The screens themselves stay as they are.
 #pragma once
 
+#include "calc/screen_rules/profile.h"
 #include "screens/screen_set.h"
 #include "tools/design_seed.h"
 
@@ -12,6 +13,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -54,6 +56,8 @@ private:
   static QList<QAction *> entries(QWidget *window);
   void attach(ScreenId id, QWidget *window);
   void openTool(const Tool &tool, ScreenId id) const;
+  // The profile rows of a loaded screen with a profile, as numbers.
+  std::optional<std::vector<ProfilePoint>> profileOf(ScreenId id) const;
   void copyProfile(ScreenId id) const;
   void saveProfile(ScreenId id, QWidget *window) const;
   static bool hasProfile(ScreenId id);

@@ -97,13 +97,14 @@ CalcError describe(const CalcError &e, const ListingStep &at, const ProfileUnits
   return e.whileWorkingOut(activity, fdWords(v.fd) + " and " + diameterWords(v.dia, metric));
 }
 
-void listProfile(const ProfileUnits &u, DesignValues &v, FieldSink &sink) {
+// Each listing hands its rows to `row(x, depth)`: the screens' text rows, or the
+// numbers for a spreadsheet; the steps are the same either way.
+template <class Row> void listProfile(const ProfileUnits &u, DesignValues &v, Row &&row) {
   Arith a;
   ListingStep at;
   try {
     const double half = rimRadius(a, u, v);
     const std::int32_t limit = wholeNumber(half);
-    std::string row;
     for (std::int32_t x = 1; x <= limit; x = checked(std::int64_t{x} + u.step)) {
       at = {ListingStep::Focal, double(x)};
       storeFocal(a, u, v);
@@ -112,16 +113,14 @@ void listProfile(const ProfileUnits &u, DesignValues &v, FieldSink &sink) {
       double divisor = depthDivisor(a, u, v);
       a.test();
       storeDepth(a, u, v, squared, divisor);
-      row.assign(intToText(x)).append("....");
-      appendSingleText(row, v.*u.depth);
-      sink.appendRow(row);
+      row(x, v.*u.depth);
     }
   } catch (const CalcError &e) {
     throw describe(e, at, u, v);
   }
 }
 
-void listPrint(const ProfileUnits &u, DesignValues &v, FieldSink &sink) {
+template <class Row> void listPrint(const ProfileUnits &u, DesignValues &v, Row &&row) {
   Arith a;
   ListingStep at;
   try {
@@ -131,18 +130,13 @@ void listPrint(const ProfileUnits &u, DesignValues &v, FieldSink &sink) {
     if (limit >= u.printBound)
       throw CalcError(ErrorKind::Overflow);
     float &x = v.*u.counter;
-    std::string row;
     for (x = 1.0f; x <= limit;) {
       at = {ListingStep::Focal, x};
       storeFocal(a, u, v);
       at.step = ListingStep::Depth;
       double squared = a.mul(x, x);
       storeDepth(a, u, v, squared, depthDivisor(a, u, v));
-      row.clear();
-      appendSingleText(row, x);
-      row.append("....");
-      appendSingleText(row, v.*u.depth);
-      sink.appendRow(row);
+      row(x, v.*u.depth);
       x = a.store(a.add(x, u.step));
       a.test();
     }
@@ -151,17 +145,64 @@ void listPrint(const ProfileUnits &u, DesignValues &v, FieldSink &sink) {
   }
 }
 
+// "X....Y" rows into a sink, the row text built in one buffer: long listings
+// format millions of numbers.
+class RowText {
+public:
+  explicit RowText(FieldSink &sink) : sink_(sink) {}
+  void operator()(std::int32_t x, float depth) {
+    row_.assign(intToText(x)).append("....");
+    appendSingleText(row_, depth);
+    sink_.appendRow(row_);
+  }
+  void operator()(float x, float depth) {
+    row_.clear();
+    appendSingleText(row_, x);
+    row_.append("....");
+    appendSingleText(row_, depth);
+    sink_.appendRow(row_);
+  }
+
+private:
+  FieldSink &sink_;
+  std::string row_;
+};
+
 } // namespace
 
 void listImperialProfile(DesignValues &values, FieldSink &sink) {
-  listProfile(kImperial, values, sink);
+  listProfile(kImperial, values, RowText(sink));
 }
 void listMetricProfile(DesignValues &values, FieldSink &sink) {
-  listProfile(kMetric, values, sink);
+  listProfile(kMetric, values, RowText(sink));
 }
 void listImperialPrint(DesignValues &values, FieldSink &sink) {
-  listPrint(kImperial, values, sink);
+  listPrint(kImperial, values, RowText(sink));
 }
-void listMetricPrint(DesignValues &values, FieldSink &sink) { listPrint(kMetric, values, sink); }
+void listMetricPrint(DesignValues &values, FieldSink &sink) {
+  listPrint(kMetric, values, RowText(sink));
+}
+
+std::vector<ProfilePoint> profilePoints(DesignValues values, Listing listing) {
+  std::vector<ProfilePoint> points;
+  const auto keep = [&points](auto x, float depth) {
+    points.push_back({static_cast<float>(x), depth});
+  };
+  switch (listing) {
+  case Listing::ImperialScreen:
+    listProfile(kImperial, values, keep);
+    break;
+  case Listing::MetricScreen:
+    listProfile(kMetric, values, keep);
+    break;
+  case Listing::ImperialPrint:
+    listPrint(kImperial, values, keep);
+    break;
+  case Listing::MetricPrint:
+    listPrint(kMetric, values, keep);
+    break;
+  }
+  return points;
+}
 
 } // namespace dishwright

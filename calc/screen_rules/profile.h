@@ -4,6 +4,8 @@
 #include "calc/screen_rules/design_values.h"
 #include "calc/screen_rules/field_sink.h"
 
+#include <vector>
+
 namespace dishwright {
 
 // Print listings whose single counter would stop advancing (adding the step no
@@ -22,5 +24,16 @@ void listMetricProfile(DesignValues &values, FieldSink &sink);
 // xcm (cm) from 1.0 while it is at most the single limit dia x 6 or dia x 50.
 void listImperialPrint(DesignValues &values, FieldSink &sink);
 void listMetricPrint(DesignValues &values, FieldSink &sink);
+
+// The rows of one of the four listings as numbers, for a spreadsheet: X and the
+// depth Y, both inches (imperial) or cm (metric), exactly as the rows show them
+// (their texts are singleToText of each). Works on a copy of `values`; throws
+// CalcError as the listing does.
+enum class Listing { ImperialScreen, MetricScreen, ImperialPrint, MetricPrint };
+struct ProfilePoint {
+  float x = 0;     // radius, inches or cm
+  float depth = 0; // depth at that radius, same unit
+};
+std::vector<ProfilePoint> profilePoints(DesignValues values, Listing listing);
 
 } // namespace dishwright
