@@ -23,6 +23,7 @@ namespace {
 enum class Action {
   StoreInputsThenOpen, // store the inputs, then open the target screen
   Open,                // open the target screen
+  OpenListing,         // open the target print screen with this screen's design
   Exit,                // end the program at once
   Print,               // print this screen
   OpenWebPage,         // ask the desktop to open the author's page
@@ -43,12 +44,13 @@ constexpr Route kRoutes[] = {
     {ScreenId::ImperialCalculation, Command::CoffeeCan, Action::Open, ScreenId::CoffeeCan},
     {ScreenId::ImperialCalculation, Command::Return, Action::Open, ScreenId::Input},
     {ScreenId::ImperialCalculation, Command::Exit, Action::Exit, ScreenId::ImperialCalculation},
-    {ScreenId::ImperialCalculation, Command::PrintList, Action::Open, ScreenId::ImperialPrint},
+    {ScreenId::ImperialCalculation, Command::PrintList, Action::OpenListing,
+     ScreenId::ImperialPrint},
     {ScreenId::MetricCalculation, Command::Website, Action::Open, ScreenId::WebLink},
     {ScreenId::MetricCalculation, Command::CoffeeCan, Action::Open, ScreenId::CoffeeCan},
     {ScreenId::MetricCalculation, Command::Return, Action::Open, ScreenId::Input},
     {ScreenId::MetricCalculation, Command::Exit, Action::Exit, ScreenId::MetricCalculation},
-    {ScreenId::MetricCalculation, Command::PrintList, Action::Open, ScreenId::MetricPrint},
+    {ScreenId::MetricCalculation, Command::PrintList, Action::OpenListing, ScreenId::MetricPrint},
     {ScreenId::ImperialPrint, Command::Exit, Action::Exit, ScreenId::ImperialPrint},
     {ScreenId::ImperialPrint, Command::Print, Action::Print, ScreenId::ImperialPrint},
     {ScreenId::MetricPrint, Command::Print, Action::Print, ScreenId::MetricPrint},
@@ -131,7 +133,9 @@ bool ScreenSet::isLoaded(ScreenId id) const {
   return s && s->isLoaded();
 }
 
-void ScreenSet::openScreen(ScreenId id) {
+void ScreenSet::openScreen(ScreenId id) { openScreen(id, values_); }
+
+void ScreenSet::openScreen(ScreenId id, DesignValues &design) {
   auto &slot = screens_[index(id)];
   if (!slot) {
     slot = makeScreen(id);
@@ -142,7 +146,7 @@ void ScreenSet::openScreen(ScreenId id) {
   if (!slot->isLoaded()) {
     try {
       BusyCursor busy; // long listings take seconds
-      slot->load(values_);
+      slot->load(design);
     } catch (const CalcError &e) {
       slot->unload();
       report(failureMessage(e));
@@ -176,6 +180,9 @@ void ScreenSet::onClicked(ScreenId id, Command command) {
     case Action::Open:
       openScreen(route.target);
       break;
+    case Action::OpenListing:
+      openListing(id, route.target);
+      break;
     case Action::Exit:
       endProgram();
       break;
@@ -203,6 +210,18 @@ void ScreenSet::storeInputsThenOpen(ScreenId target) {
   openScreen(target);
 }
 
+// The listing of the dish the calculation screen shows, not of the inputs typed
+// since: the print screen loads from a copy of the shared values holding the
+// inputs that screen was loaded with. Still loaded, it only comes to the front.
+void ScreenSet::openListing(ScreenId from, ScreenId target) {
+  DesignValues design = values_;
+  const DesignValues &shown = screen(from)->loadedWith();
+  design.fd = shown.fd;
+  design.dia = shown.dia;
+  design.freq = shown.freq;
+  openScreen(target, design);
+}
+
 void ScreenSet::onClosed(ScreenId id) {
   screens_[index(id)]->unload();
   for (const auto &s : screens_)
@@ -220,9 +239,8 @@ void ScreenSet::endProgram() {
 
 void ScreenSet::printScreen(ScreenId id) {
   const auto &s = static_cast<const PrintScreen &>(*screen(id));
-  const ListingJob job{s.window(),
-                       qobject_cast<const QListView *>(s.control(QStringLiteral("List1"))),
-                       s.heading()};
+  const ListingJob job{
+      s.window(), qobject_cast<const QListView *>(s.control(QStringLiteral("List1"))), s.heading()};
   const QString failure = printProfile(job, printer_, printDialog_);
   if (!failure.isEmpty())
     report(failure);

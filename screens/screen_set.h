@@ -77,6 +77,9 @@ private:
   void report(const QString &message);
   void onClosed(ScreenId id);
   void storeInputsThenOpen(ScreenId target);
+  // Loads with `design` when the screen is not loaded.
+  void openScreen(ScreenId id, DesignValues &design);
+  void openListing(ScreenId from, ScreenId target);
   void printScreen(ScreenId id);
   void openWebPage();
   void endProgram();

@@ -66,9 +66,12 @@ private slots:
     QCOMPARE(p.screens->values().freq, 1296.0f); // stored all the same
     QCOMPARE(p.text(ScreenId::ImperialCalculation, "Text33"), "2304");
     QCOMPARE(p.screen(ScreenId::ImperialCalculation)->rows()->rowCount(), 24);
-    // a screen loaded now uses the new inputs
+    // a screen loaded now uses the new inputs, but the print screen lists the
+    // dish of the screen it is opened from
+    p.click(ScreenId::Input, "Command2");
+    QCOMPARE(p.text(ScreenId::MetricCalculation, "Text33"), "1296");
     p.click(ScreenId::ImperialCalculation, "Command5");
-    QCOMPARE(p.screen(ScreenId::ImperialPrint)->rows()->rowCount(), 36);
+    QCOMPARE(p.screen(ScreenId::ImperialPrint)->rows()->rowCount(), 24);
   }
 
   void closingAndShowingAgainRecomputes() {

@@ -2,6 +2,7 @@
 #include "tests/screens/screen_fixture.h"
 
 #include "screens/form4.h"
+#include "screens/print_screen.h"
 #include "screens/row_list_model.h"
 #include "screens/web_screen.h"
 
@@ -45,6 +46,42 @@ class PrintWebTest : public QObject {
 
 private slots:
   void initTestCase() { useScreenStyle(); }
+
+  // Print X, Y lists the dish its calculation screen shows, whatever was typed
+  // and stored since: the heading, the rows and the printed pages name it.
+  void printScreenListsTheDishShown_data() {
+    QTest::addColumn<int>("calculation"); // the screen Print X, Y is pressed on
+    QTest::addColumn<QString>("unitButton");
+    QTest::addColumn<QString>("otherButton");
+    QTest::addColumn<int>("print");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("imperial") << int(ScreenId::ImperialCalculation) << "Command1"
+                              << "Command2" << int(ScreenId::ImperialPrint)
+                              << "f/D 0.4   diameter 4 FEET   profile IN INCHES: radius....depth"
+                              << 24; // 1 to 24 inches
+    QTest::newRow("metric") << int(ScreenId::MetricCalculation) << "Command2"
+                            << "Command1" << int(ScreenId::MetricPrint)
+                            << "f/D 0.4   diameter 4 METERS   profile IN CMS: radius....depth"
+                            << 100; // 1 to 199 cm in steps of 2
+  }
+  void printScreenListsTheDishShown() {
+    QFETCH(int, calculation);
+    QFETCH(QString, unitButton);
+    QFETCH(QString, otherButton);
+    QFETCH(int, print);
+    QFETCH(QString, heading);
+    QFETCH(int, rows);
+    Program p;
+    p.inputs("0.4", "4", "2304");
+    p.click(ScreenId::Input, unitButton.toLatin1());
+    p.inputs("0.4", "1.2", "2304");
+    p.click(ScreenId::Input, otherButton.toLatin1());
+    p.click(ScreenId(calculation), "Command5");
+    const auto *listing = static_cast<const PrintScreen *>(p.screen(ScreenId(print)));
+    QCOMPARE(listing->heading(), heading);
+    QCOMPARE(listing->rows()->rowCount(), rows);
+  }
 
   void coffeeCanExamples_data() {
     QTest::addColumn<QString>("freq");
