@@ -1,4 +1,3 @@
-#include "calc/common/decimal_text.h"
 #include "calc/common/input_error.h"
 #include "calc/physics/can_check.h"
 
@@ -58,8 +57,6 @@ TEST(CanCheck, BadInput) {
        "2000 MHz is below the TE11 cutoff 2305.8 MHz: the can carries nothing"},
       {[] { checkCan(0, LengthUnit::Inch, 2400); }, "the diameter must be greater than 0"},
       {[] { checkCan(3, LengthUnit::Inch, -1); }, "the frequency must be greater than 0"},
-      {[] { readDecimal("abc", "diameter"); }, "the diameter \"abc\" is not a number"},
-      {[] { readDecimal("1e999", "depth"); }, "the depth \"1e999\" is too large for a number"},
   };
   for (const auto &[run, message] : cases) {
     try {
@@ -69,18 +66,6 @@ TEST(CanCheck, BadInput) {
       EXPECT_EQ(e.what(), message);
     }
   }
-}
-
-TEST(DecimalText, InputScreenGrammar) {
-  EXPECT_EQ(decimalValue(" 4 "), 4.0);
-  EXPECT_EQ(decimalValue("-4.5e1"), -45.0);
-  EXPECT_EQ(decimalValue(".5"), 0.5);
-  EXPECT_EQ(decimalValue("1e-400"), 0.0);
-  EXPECT_EQ(decimalValue("0." + std::string(400, '0') + "1"), 0.0);
-  EXPECT_FALSE(decimalValue("1" + std::string(400, '0')));
-  EXPECT_FALSE(decimalValue("0.001e312"));
-  for (const char *text : {"", "-", ".", "1e", "0x10", "inf", "nan", "1.2.3", "4 5", "1,5"})
-    EXPECT_FALSE(decimalValue(text)) << text;
 }
 
 } // namespace

@@ -127,6 +127,33 @@ private slots:
     }
   }
 
+  // A few controls per screen at positions written out here in pixels (twips / 15),
+  // so that a wrong entry in a screen's table cannot pass for right.
+  void controlsAtWrittenPositions_data() {
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("pixels");
+    const auto row = [](const char *name, ScreenId id, const char *control, QRect at) {
+      QTest::newRow(name) << int(id) << QString(control) << at;
+    };
+    row("input f/D", ScreenId::Input, "Text6", {40, 368, 49, 25});
+    row("input FEET", ScreenId::Input, "Command1", {424, 376, 65, 49});
+    row("imperial WEBSITE", ScreenId::ImperialCalculation, "Command1", {512, 240, 81, 33});
+    row("metric WEBSITE", ScreenId::MetricCalculation, "Command1", {504, 232, 81, 33});
+    row("can length caption", ScreenId::CoffeeCan, "Text6", {8, 72, 209, 35});
+    row("imperial print list", ScreenId::ImperialPrint, "List1", {8, 8, 593, 368});
+    row("imperial Print", ScreenId::ImperialPrint, "Command2", {184, 392, 81, 25});
+    row("metric PRINT", ScreenId::MetricPrint, "Command1", {184, 416, 97, 17});
+    row("metric EXIT", ScreenId::MetricPrint, "Command2", {336, 416, 89, 17});
+    row("web link", ScreenId::WebLink, "lblWebPage", {35, 89, 147, 17});
+  }
+  void controlsAtWrittenPositions() {
+    QFETCH(int, screen);
+    QFETCH(QString, control);
+    QFETCH(QRect, pixels);
+    QCOMPARE(everyScreen().screen(ScreenId(screen))->control(control)->geometry(), pixels);
+  }
+
   void webScreenIsFixed() {
     QWidget *window = everyScreen().screen(ScreenId::WebLink)->window();
     QCOMPARE(window->minimumSize(), window->maximumSize());

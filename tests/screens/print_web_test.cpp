@@ -10,8 +10,10 @@
 #include <QDesktopServices>
 #include <QImage>
 #include <QListView>
+#include <QPageSize>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -193,6 +195,48 @@ private slots:
       }
     QVERIFY(dark > 500);
     QVERIFY2(alike > total * 85 / 100, qPrintable(QString("%1 of %2 alike").arg(alike).arg(total)));
+  }
+
+  // A listing longer than its window is printed whole over pages, read back from
+  // the PDF as text: every row once, in order, each page headed and numbered.
+  void longListingPrintsEveryRowOverPages() {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("listing.pdf");
+    Program p;
+    p.screens->setPrinterFactory([pdf] {
+      auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+      printer->setOutputFormat(QPrinter::PdfFormat);
+      printer->setOutputFileName(pdf);
+      printer->setPageSize(QPageSize(QPageSize::A4));
+      return printer;
+    });
+    p.inputs("0.4", "300", "2304"); // 1,800 rows, 1 to 1800 inches
+    p.click(ScreenId::Input, "Command1");
+    p.click(ScreenId::ImperialCalculation, "Command5");
+    QCoreApplication::processEvents();
+    p.click(ScreenId::ImperialPrint, "Command2");
+    QVERIFY(p.reports.isEmpty());
+
+    QProcess text;
+    text.start("pdftotext", {"-layout", pdf, "-"});
+    QVERIFY(text.waitForFinished(30000));
+    const QString all = QString::fromUtf8(text.readAllStandardOutput());
+    const QStringList pages = all.split(QChar('\f'), Qt::SkipEmptyParts);
+    QVERIFY2(pages.size() >= 2, qPrintable(QString::number(pages.size())));
+    QList<int> xs;
+    static const QRegularExpression row(QStringLiteral("(\\d+)\\.\\.\\.\\.([0-9.]+)"));
+    for (int i = 0; i < pages.size(); ++i) {
+      QVERIFY(pages[i].simplified().contains("f/D 0.4 diameter 300 FEET"));
+      QVERIFY(pages[i].contains(QString("page %1 of %2").arg(i + 1).arg(pages.size())));
+      for (auto m = row.globalMatch(pages[i]); m.hasNext();)
+        xs << m.next().captured(1).toInt();
+    }
+    std::sort(xs.begin(), xs.end());
+    QCOMPARE(xs.size(), 1800);
+    QCOMPARE(xs.front(), 1);
+    QCOMPARE(xs.back(), 1800);
+    QVERIFY(std::adjacent_find(xs.begin(), xs.end()) == xs.end()); // none twice
+    QVERIFY(all.contains("1800....562.5"));                        // 1800^2 / (4 x 1440 in)
   }
 
   void noPrinterIsReportedAndTheProgramGoesOn() {

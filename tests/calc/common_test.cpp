@@ -1,0 +1,109 @@
+#include "calc/common/decimal_text.h"
+#include "calc/common/figure_text.h"
+#include "calc/common/input_error.h"
+#include "calc/common/length_unit.h"
+#include "calc/common/number_grammar.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace dishwright {
+namespace {
+
+struct FigureCase {
+  const char *name;
+  double value;
+  int digits;
+  const char *text;
+};
+
+class Figures : public ::testing::TestWithParam<FigureCase> {};
+
+TEST_P(Figures, HaveTheirDigitsAndNotation) {
+  EXPECT_EQ(figureText(GetParam().value, GetParam().digits), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edges, Figures,
+    ::testing::Values(FigureCase{"TrailingZerosKept", 480, 6, "480.000"},
+                      FigureCase{"BelowOne", 0.41667, 6, "0.416670"},
+                      FigureCase{"SmallestPlain", 1e-5, 6, "0.0000100000"},
+                      FigureCase{"BelowPlainRange", 9.99999e-6, 6, "9.99999e-06"},
+                      FigureCase{"RoundsUpIntoExponent", 999999999.9, 6, "1.00000e+09"},
+                      FigureCase{"Negative", -2.5, 3, "-2.50"}, FigureCase{"Zero", 0, 5, "0"},
+                      FigureCase{"DigitsClampedToOne", 1.5, 0, "2"},
+                      FigureCase{"Infinity", std::numeric_limits<double>::infinity(), 5, "inf"},
+                      FigureCase{"NotANumber", std::nan(""), 5, "nan"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(PlainFigures, DropTrailingZerosOnlyAfterAPoint) {
+  EXPECT_EQ(plainFigureText(2000), "2000");
+  EXPECT_EQ(plainFigureText(2305.8), "2305.8");
+  EXPECT_EQ(plainFigureText(0.5), "0.5");
+  EXPECT_EQ(plainFigureText(1e10), "1.0000e+10");
+}
+
+TEST(Lengths, ConvertThroughMillimetres) {
+  EXPECT_DOUBLE_EQ(convertLength(1, LengthUnit::Inch, LengthUnit::Mm), 25.4);
+  EXPECT_DOUBLE_EQ(convertLength(25.4, LengthUnit::Mm, LengthUnit::Inch), 1);
+  EXPECT_DOUBLE_EQ(convertLength(2.54, LengthUnit::Cm, LengthUnit::Inch), 1);
+  EXPECT_DOUBLE_EQ(convertLength(7, LengthUnit::Cm, LengthUnit::Mm), 70);
+  const double odd = 0.1 + 0.2; // not a round number: the same unit gives it back exactly
+  EXPECT_EQ(convertLength(odd, LengthUnit::Cm, LengthUnit::Cm), odd);
+}
+
+struct StateCase {
+  const char *name;
+  const char *text;
+  NumberState state;
+};
+
+class States : public ::testing::TestWithParam<StateCase> {};
+
+TEST_P(States, AsTheUserTypes) { EXPECT_EQ(numberState(GetParam().text), GetParam().state); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, States,
+    ::testing::Values(StateCase{"Empty", "", NumberState::Prefix},
+                      StateCase{"Sign", "-", NumberState::Prefix},
+                      StateCase{"OpenExponent", "1e-", NumberState::Prefix},
+                      StateCase{"Point", ".", NumberState::Prefix},
+                      StateCase{"Blanks", " 4 ", NumberState::Number},
+                      StateCase{"Exponent", "4.5e1", NumberState::Number},
+                      StateCase{"DecimalComma", "1,5", NumberState::NotANumber},
+                      StateCase{"TwoPoints", "1.2.3", NumberState::NotANumber},
+                      StateCase{"BlankInside", "1 0", NumberState::NotANumber}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(DecimalText, InputScreenGrammar) {
+  EXPECT_EQ(decimalValue(" 4 "), 4.0);
+  EXPECT_EQ(decimalValue("-4.5e1"), -45.0);
+  EXPECT_EQ(decimalValue(".5"), 0.5);
+  EXPECT_EQ(decimalValue("1e-400"), 0.0);
+  EXPECT_EQ(decimalValue("0." + std::string(400, '0') + "1"), 0.0);
+  EXPECT_FALSE(decimalValue("1" + std::string(400, '0')));
+  EXPECT_FALSE(decimalValue("0.001e312"));
+  for (const char *text : {"", "-", ".", "1e", "0x10", "inf", "nan", "1.2.3", "4 5", "1,5"})
+    EXPECT_FALSE(decimalValue(text)) << text;
+}
+
+TEST(Reading, RefusalsQuoteTheTextAndSayWhy) {
+  const auto message = [](const std::string &text) {
+    try {
+      readDecimal(text, "depth");
+    } catch (const InputError &e) {
+      return std::string(e.what());
+    }
+    return std::string("accepted");
+  };
+  EXPECT_EQ(message("1e309"), "the depth \"1e309\" is too large for a number");
+  EXPECT_EQ(message("abc"), "the depth \"abc\" is not a number");
+  EXPECT_EQ(message(std::string(50, '7') + "x"),
+            "the depth \"" + std::string(40, '7') + "...\" (51 characters) is not a number");
+}
+
+} // namespace
+} // namespace dishwright
