@@ -14,6 +14,7 @@ using test::RecordingSink;
 using Strings = std::vector<std::string>;
 
 struct CanCase {
+  const char *name;
   float freq;
   CoffeeCanValues stored;
   Strings writes;
@@ -48,7 +49,8 @@ TEST_P(WorkedCans, StoredValuesAndTexts) {
 INSTANTIATE_TEST_SUITE_P(
     Examples, WorkedCans,
     ::testing::Values(
-        CanCase{2400,
+        CanCase{"MHz2400",
+                2400,
                 {3.4917800426f, 8.875f, 9.8374004364f, 14.7561006546f, 24.9869976044f,
                  37.4804954529f, 1.2296750546f, 3.1233747005f, 1.1699999571f, 2.9717998505f,
                  4.9187002182f},
@@ -57,7 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "probe position inches=1.229675", "probe position cm=3.123375",
                  "shortest can cm=24.987", "longest can cm=37.4805", "probe length inches=1.17",
                  "probe length cm=2.9718"}},
-        CanCase{1296,
+        CanCase{"MHz1296",
+                1296,
                 {6.4662594795f, 16.4351844788f, 18.2200775146f, 27.3301162720f, 46.2789955139f,
                  69.4184951782f, 2.2775096893f, 5.7848744392f, 2.1666667461f, 5.5033335686f,
                  9.1100387573f},
@@ -65,7 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "shortest can inches=18.22008", "longest can inches=27.33012",
                  "probe position inches=2.27751", "probe position cm=5.784874",
                  "shortest can cm=46.279", "longest can cm=69.4185", "probe length inches=2.166667",
-                 "probe length cm=5.503334"}}));
+                 "probe length cm=5.503334"}}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(CoffeeCan, ZeroFrequencyFailsBeforeAnyValue) {
   DesignValues design;

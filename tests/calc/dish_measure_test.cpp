@@ -76,6 +76,7 @@ TEST(DishMeasure, RoundOffsetIsPrimeFocus) {
 }
 
 struct BadDish {
+  const char *name;
   std::function<void()> measure;
   std::string message;
 };
@@ -93,16 +94,23 @@ TEST_P(BadDishes, SayWhatIsWrong) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sizes, BadDishes,
-    ::testing::Values(
-        BadDish{[] { measurePrimeFocus(0, 10); }, "the diameter must be greater than 0"},
-        BadDish{[] { measurePrimeFocus(100, 0); }, "the depth must be greater than 0"},
-        BadDish{[] { measurePrimeFocus(100, -1); }, "the depth must be greater than 0"},
-        BadDish{[] { measureOffset(-4, 500, 43); }, "the width must be greater than 0"},
-        BadDish{[] { measureOffset(460, 0, 43); }, "the height must be greater than 0"},
-        BadDish{[] { measureOffset(460, 500, 0); }, "the depth must be greater than 0"},
-        BadDish{[] { measureOffset(501, 500, 43); }, "the width must not exceed the height"},
-        BadDish{[] { measurePrimeFocus(1e300, 1e-300); },
-                "these sizes are too far apart to compute with"}));
+    ::testing::Values(BadDish{"PrimeZeroDiameter", [] { measurePrimeFocus(0, 10); },
+                              "the diameter must be greater than 0"},
+                      BadDish{"PrimeZeroDepth", [] { measurePrimeFocus(100, 0); },
+                              "the depth must be greater than 0"},
+                      BadDish{"PrimeNegativeDepth", [] { measurePrimeFocus(100, -1); },
+                              "the depth must be greater than 0"},
+                      BadDish{"OffsetNegativeWidth", [] { measureOffset(-4, 500, 43); },
+                              "the width must be greater than 0"},
+                      BadDish{"OffsetZeroHeight", [] { measureOffset(460, 0, 43); },
+                              "the height must be greater than 0"},
+                      BadDish{"OffsetZeroDepth", [] { measureOffset(460, 500, 0); },
+                              "the depth must be greater than 0"},
+                      BadDish{"OffsetWiderThanHigh", [] { measureOffset(501, 500, 43); },
+                              "the width must not exceed the height"},
+                      BadDish{"SizesTooFarApart", [] { measurePrimeFocus(1e300, 1e-300); },
+                              "these sizes are too far apart to compute with"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace dishwright

@@ -2,6 +2,8 @@
 #include "calc/screen_rules/input_step.h"
 #include "calc/screen_rules/number_text.h"
 
+#include "tests/case_name.h"
+
 #include <gtest/gtest.h>
 
 #include <cfloat>
@@ -43,7 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"1e-50", 0}, TextCase{"-1e-50", -0.0f},
                       TextCase{"1e-99999999999999999999", 0},
                       TextCase{"1e0000000000000000000005", 100000},
-                      TextCase{"0.000000000000000000000000000000000000000000000000001e51", 1}));
+                      TextCase{"0.000000000000000000000000000000000000000000000000001e51", 1}),
+    [](const auto &info) { return test::caseName(info.param.text); });
 
 struct FailCase {
   const char *text;
@@ -75,7 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
         FailCase{"e5", kMismatch}, FailCase{"1e5.5", kMismatch}, FailCase{"inf", kMismatch},
         FailCase{"nan", kMismatch}, FailCase{"0x10", kMismatch}, FailCase{"1,5", kMismatch},
         FailCase{"x", kMismatch}, FailCase{"1e39", kOverflow}, FailCase{"-1e39", kOverflow},
-        FailCase{"3.5e38", kOverflow}, FailCase{"1e99999999999999999999", kOverflow}));
+        FailCase{"3.5e38", kOverflow}, FailCase{"1e99999999999999999999", kOverflow}),
+    [](const auto &info) { return test::caseName(info.param.text); });
 
 struct ToTextCase {
   float value;
@@ -98,7 +102,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ToTextCase{0.00001f, "1E-05"}, ToTextCase{FLT_MAX, "3.402823E+38"},
                       ToTextCase{0.1f, "0.1"}, ToTextCase{1.2f, "1.2"},
                       ToTextCase{48.000004f, "48"}, ToTextCase{-123.456f, "-123.456"},
-                      ToTextCase{16777216, "1.677722E+07"}, ToTextCase{1e-45f, "1.401298E-45"}));
+                      ToTextCase{16777216, "1.677722E+07"}, ToTextCase{1e-45f, "1.401298E-45"}),
+    [](const auto &info) { // "0" is written for 0 and for -0
+      return test::caseName(info.param.text) + (std::signbit(info.param.value) ? "_of_m0" : "");
+    });
 
 TEST(IntToText, Digits) {
   EXPECT_EQ(intToText(0), "0");
@@ -126,7 +133,10 @@ INSTANTIATE_TEST_SUITE_P(Depths, ThreePlaces,
                                            RoundCase{1.5625f, 1.562f}, RoundCase{0.1875f, 0.188f},
                                            RoundCase{7.5f, 7.5f}, RoundCase{0.0052083f, 0.005f},
                                            RoundCase{-0.0625f, -0.062f}, RoundCase{-0.0004f, -0.0f},
-                                           RoundCase{0.0004f, 0.0f}));
+                                           RoundCase{0.0004f, 0.0f}),
+                         [](const auto &info) {
+                           return test::caseName(std::to_string(info.param.value));
+                         });
 
 TEST(WholeNumber, HalvesToEven) {
   EXPECT_EQ(wholeNumber(24.0), 24);

@@ -63,6 +63,7 @@ TEST(SurfaceFit, ParsesLinesSkippingCommentsAndBlanks) {
 }
 
 struct BadSurface {
+  const char *name;
   std::string text;
   std::string message;
 };
@@ -80,15 +81,18 @@ TEST_P(BadSurfaces, SayWhatIsWrong) {
 
 INSTANTIATE_TEST_SUITE_P(
     Points, BadSurfaces,
-    ::testing::Values(BadSurface{"0 1\n150 12.5\n", "a fit needs at least 3 points"},
-                      BadSurface{"150 1\n-150 2\n150 3\n",
+    ::testing::Values(BadSurface{"TwoPoints", "0 1\n150 12.5\n", "a fit needs at least 3 points"},
+                      BadSurface{"OneRadius", "150 1\n-150 2\n150 3\n",
                                  "a fit needs points at two different radii at least"},
-                      BadSurface{"0 1\n100 0\n200 -3\n",
+                      BadSurface{"NotADish", "0 1\n100 0\n200 -3\n",
                                  "the points do not form a dish: the depth must grow away from the "
                                  "centre"},
-                      BadSurface{"0 1\n# note\n150 12.5\n300\n", "line 4: expected two numbers"},
-                      BadSurface{"0 1\n150 12,5 7\n", "line 2: expected two numbers"},
-                      BadSurface{"0 1\n150 x\n", "line 2: expected two numbers"}));
+                      BadSurface{"LineWithOneNumber", "0 1\n# note\n150 12.5\n300\n",
+                                 "line 4: expected two numbers"},
+                      BadSurface{"DecimalComma", "0 1\n150 12,5 7\n",
+                                 "line 2: expected two numbers"},
+                      BadSurface{"Letters", "0 1\n150 x\n", "line 2: expected two numbers"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(SurfaceFit, LossNeedsAFrequency) {
   EXPECT_THROW(surfaceLossDb(0.4, LengthUnit::Mm, 0), InputError);

@@ -38,6 +38,7 @@ TEST(TemplateGeometry, WorkedExample1200mm) {
 }
 
 struct Design {
+  const char *name;
   double fd, dia;
   bool metric;
   int gores;
@@ -80,12 +81,14 @@ TEST_P(AgainstNumeric, RibAndGoreFigures) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Designs, AgainstNumeric,
-                         ::testing::Values(Design{0.25, 0.6, true, 3, 0},
-                                           Design{0.4, 4, false, 8, 3},
-                                           Design{0.6, 3, true, 24, 100},
-                                           Design{1.2, 10, false, 36, 0}));
+                         ::testing::Values(Design{"DeepSmallMetric", 0.25, 0.6, true, 3, 0},
+                                           Design{"FeetWithHub", 0.4, 4, false, 8, 3},
+                                           Design{"FlatMetricManyGores", 0.6, 3, true, 24, 100},
+                                           Design{"VeryFlatFeet", 1.2, 10, false, 36, 0}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 struct Refusal {
+  const char *name;
   TemplateInput input;
   const char *reason;
 };
@@ -103,17 +106,22 @@ TEST_P(Refused, SaysWhy) {
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, Refused,
-    ::testing::Values(Refusal{petal(0, 1, true, 12), "the f/D must be greater than 0"},
-                      Refusal{petal(-0.4, 1, true, 12), "the f/D must be greater than 0"},
-                      Refusal{petal(0.4, 0, true, 12), "the diameter must be greater than 0"},
-                      Refusal{petal(0.4, NAN, true, 12), "the diameter must be a finite number"},
-                      Refusal{petal(0.4, 1, true, 2), "a petal template needs at least 3 gores"},
-                      Refusal{{TemplateKind::Rib, 0.4, 1, true, 0, 500, 0},
-                              "the hub radius must be smaller than the dish radius"},
-                      Refusal{{TemplateKind::Rib, 0.4, 4, false, 0, -1, 0},
-                              "the hub radius must be 0 or more"}));
+    ::testing::Values(
+        Refusal{"ZeroFd", petal(0, 1, true, 12), "the f/D must be greater than 0"},
+        Refusal{"NegativeFd", petal(-0.4, 1, true, 12), "the f/D must be greater than 0"},
+        Refusal{"ZeroDiameter", petal(0.4, 0, true, 12), "the diameter must be greater than 0"},
+        Refusal{"NanDiameter", petal(0.4, NAN, true, 12), "the diameter must be a finite number"},
+        Refusal{"TwoGores", petal(0.4, 1, true, 2), "a petal template needs at least 3 gores"},
+        Refusal{"HubAsWideAsTheDish",
+                {TemplateKind::Rib, 0.4, 1, true, 0, 500, 0},
+                "the hub radius must be smaller than the dish radius"},
+        Refusal{"NegativeHub",
+                {TemplateKind::Rib, 0.4, 4, false, 0, -1, 0},
+                "the hub radius must be 0 or more"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 struct TilingCase {
+  const char *name;
   double width, height;
   PaperKind paper;
   int pages;
@@ -140,12 +148,14 @@ TEST_P(Tiling, PagesCoverTheDrawingWithOverlap) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sizes, Tiling,
-    ::testing::Values(TilingCase{190, 243, PaperKind::A4, 1, false},
-                      TilingCase{191, 243, PaperKind::A4, 2, false}, // 2x1 or 1x2: portrait
-                      TilingCase{277, 156, PaperKind::A4, 1, true},
-                      TilingCase{1544, 512.75, PaperKind::A4, 24, true}, // 3 m rib: 9x3 or 6x4
-                      TilingCase{400, 400, PaperKind::Letter, 6, false}, // 3x2 (or 2x3 landscape)
-                      TilingCase{1000, 120, PaperKind::Sheet, 1, false}));
+    ::testing::Values(
+        TilingCase{"FitsA4", 190, 243, PaperKind::A4, 1, false},
+        TilingCase{"OneMmTooWide", 191, 243, PaperKind::A4, 2, false}, // 2x1 or 1x2: portrait
+        TilingCase{"FitsA4Landscape", 277, 156, PaperKind::A4, 1, true},
+        TilingCase{"ThreeMetreRib", 1544, 512.75, PaperKind::A4, 24, true}, // 3 m rib: 9x3 or 6x4
+        TilingCase{"LetterSquare", 400, 400, PaperKind::Letter, 6, false}, // 3x2 (or 2x3 landscape)
+        TilingCase{"Sheet", 1000, 120, PaperKind::Sheet, 1, false}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Tiling, SheetIsTheDrawingPlusMarginsAndFooter) {
   TilingPlan plan = planTiling(1000, 120, PaperKind::Sheet);

@@ -109,7 +109,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, HelpAndVersion,
                                            std::pair{"-h", "usage: dishwright-calc feet"},
                                            std::pair{"--version", "dishwright-calc 0."},
                                            std::pair{"-V", "dishwright-calc 0."},
-                                           std::pair{"-v", "dishwright-calc 0."}));
+                                           std::pair{"-v", "dishwright-calc 0."}),
+                         [](const auto &info) { // "--help" is "help", "-V" is "V"
+                           std::string name = info.param.first;
+                           return name.substr(name.find_first_not_of('-'));
+                         });
 
 struct FailCase {
   const char *name;

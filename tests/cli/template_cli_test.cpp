@@ -124,6 +124,7 @@ TEST_F(TemplateCli, SvgIsOneSheetInMillimetres) {
 }
 
 struct Refusal {
+  const char *name;
   Args args;
   std::string error;
 };
@@ -143,18 +144,28 @@ TEST_P(TemplateRefused, SaysWhyAndLeavesNoFile) {
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, TemplateRefused,
-    ::testing::Values(
-        Refusal{{"template", "rib", "meters", "0", "1.2"}, "the f/D must be greater than 0"},
-        Refusal{{"template", "petal", "feet", "-0.4", "4", "8"}, "the f/D must be greater than 0"},
-        Refusal{{"template", "rib", "feet", "0.4", "0"}, "the diameter must be greater than 0"},
-        Refusal{{"template", "petal", "meters", "0.4", "-1", "8"},
-                "the diameter must be greater than 0"},
-        Refusal{{"template", "petal", "meters", "0.4", "1", "2"},
-                "a petal template needs at least 3 gores"},
-        Refusal{{"template", "rib", "meters", "0.4", "1.2", "--hub", "600"},
-                "the hub radius must be smaller than the dish radius"},
-        Refusal{{"template", "rib", "meters", "0.4", "1e5", "--paper", "a4"},
-                "the template would need more than 500 pages"}));
+    ::testing::Values(Refusal{"RibZeroFd",
+                              {"template", "rib", "meters", "0", "1.2"},
+                              "the f/D must be greater than 0"},
+                      Refusal{"PetalNegativeFd",
+                              {"template", "petal", "feet", "-0.4", "4", "8"},
+                              "the f/D must be greater than 0"},
+                      Refusal{"RibZeroDiameter",
+                              {"template", "rib", "feet", "0.4", "0"},
+                              "the diameter must be greater than 0"},
+                      Refusal{"PetalNegativeDiameter",
+                              {"template", "petal", "meters", "0.4", "-1", "8"},
+                              "the diameter must be greater than 0"},
+                      Refusal{"TwoGores",
+                              {"template", "petal", "meters", "0.4", "1", "2"},
+                              "a petal template needs at least 3 gores"},
+                      Refusal{"HubAsWideAsTheDish",
+                              {"template", "rib", "meters", "0.4", "1.2", "--hub", "600"},
+                              "the hub radius must be smaller than the dish radius"},
+                      Refusal{"TooManyPages",
+                              {"template", "rib", "meters", "0.4", "1e5", "--paper", "a4"},
+                              "the template would need more than 500 pages"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(TemplateCli, UnwritableFileLeavesNothing) {
   // Into a folder that is not there, and onto a folder: both refused, nothing left.
