@@ -280,12 +280,13 @@ std::string CommandTable::usageLine(const Subcommand &row, bool first) const {
   std::string line = std::string(first ? kFirstPrefix : kNextPrefix) + program_ + " " + row.form;
   const std::string indent(kNextPrefix.size() + program_.size() + 1, ' ');
   for (const OptionSpec &spec : optionSpecs(row.options)) {
-    const std::string part = spec.required ? spec.text : "[" + spec.text + "]";
+    const std::string part = spec.required ? spec.text : '[' + spec.text + ']';
     const std::size_t lineStart = line.rfind('\n') == std::string::npos ? 0 : line.rfind('\n') + 1;
     if (line.size() - lineStart + 1 + part.size() > kUsageWidth)
-      line += "\n" + indent + part;
+      line.append("\n").append(indent);
     else
-      line += " " + part;
+      line += ' ';
+    line += part;
   }
   const std::size_t lineStart = line.rfind('\n') == std::string::npos ? 0 : line.rfind('\n') + 1;
   const std::size_t used = line.size() - lineStart;

@@ -31,8 +31,9 @@ struct Request {
 double number(const std::string &text, const char *what) { return readDecimal(text, what); }
 
 int wholeNumber(const std::string &text, const char *what) {
+  constexpr double kLargestCount = 1e6; // well inside an int
   const double value = number(text, what);
-  if (value != std::floor(value) || std::fabs(value) > 1e6)
+  if (value != std::floor(value) || std::fabs(value) > kLargestCount)
     throw InputError(std::string("the ") + what + " must be a whole number");
   return static_cast<int>(value);
 }

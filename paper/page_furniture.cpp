@@ -7,6 +7,7 @@
 #include <QPen>
 
 #include <algorithm>
+#include <cmath>
 
 namespace dishwright {
 namespace {
@@ -52,7 +53,7 @@ void drawTextMm(QPainter &painter, QPointF anchorMm, const QString &text, double
   QFont font(QStringLiteral("Liberation Sans"));
   font.setStyleHint(QFont::SansSerif);
   font.setHintingPreference(QFont::PreferNoHinting);
-  font.setPixelSize(std::max(1, static_cast<int>(heightMm * kTextUnitsPerMm + 0.5)));
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(heightMm * kTextUnitsPerMm))));
   painter.setFont(font);
   painter.setPen(Qt::black);
   painter.drawText(anchoredBox(align), align, text);

@@ -50,7 +50,7 @@ QString stateMessage(const cups_dest_t &dest) {
                "printer-state-message");
   ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"); // frees the request
   ipp_attribute_t *message = ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT);
-  const QString text = message ? QString::fromUtf8(ippGetString(message, 0, nullptr)) : QString();
+  QString text = message ? QString::fromUtf8(ippGetString(message, 0, nullptr)) : QString();
   ippDelete(response);
   return text;
 }

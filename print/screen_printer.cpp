@@ -129,7 +129,7 @@ QString printProfile(const ListingJob &job, const PrinterFactory &factory,
       return {};
     busy.emplace();
     if (queued()) {
-      const QString failure = stateFailure(choice.queues->queue(choice.printer->printerName()));
+      QString failure = stateFailure(choice.queues->queue(choice.printer->printerName()));
       if (!failure.isEmpty())
         return failure;
     }

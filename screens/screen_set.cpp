@@ -103,7 +103,7 @@ QString kindTitle(ErrorKind kind) {
 // working out the mesh size: the frequency is 0 MHz.`: the field or the figure,
 // the inputs, and the kind's own name.
 QString failureMessage(const CalcError &e) {
-  const QString title = kindTitle(e.kind());
+  QString title = kindTitle(e.kind());
   QString detail = QString::fromStdString(e.detail());
   if (detail.isEmpty())
     return title;

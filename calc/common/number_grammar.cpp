@@ -2,6 +2,8 @@
 
 namespace dishwright {
 namespace {
+// Exponents beyond this are all the same to every reader: far out of range.
+constexpr long long kExponentSaturation = 1000000000LL;
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 } // namespace
 
@@ -35,7 +37,7 @@ bool splitNumber(std::string_view text, NumberText &out) {
       expNegative = text[i++] == '-';
     std::size_t expStart = i;
     while (i < n && isDigit(text[i])) {
-      if (out.exponent < 1000000000LL)
+      if (out.exponent < kExponentSaturation)
         out.exponent = out.exponent * 10 + (text[i] - '0');
       ++i;
     }

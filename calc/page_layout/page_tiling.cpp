@@ -15,7 +15,9 @@ namespace {
 double pagesAlong(double drawingMm, double windowMm) {
   if (drawingMm <= windowMm)
     return 1;
-  return std::ceil((drawingMm - kPageOverlapMm) / (windowMm - kPageOverlapMm) - 1e-9);
+  // A drawing that fits exactly must not take a page for a rounding error.
+  constexpr double kFitToleranceMm = 1e-9;
+  return std::ceil((drawingMm - kPageOverlapMm) / (windowMm - kPageOverlapMm) - kFitToleranceMm);
 }
 
 TilingPlan sheetPlan(double width, double height) {
@@ -67,14 +69,16 @@ TilingPlan tiledPlan(double width, double height, PaperKind paper, bool landscap
 } // namespace
 
 PointMm paperSizeMm(PaperKind paper) {
+  constexpr PointMm kLetterMm{215.9, 279.4}; // 8.5 x 11 in
+  constexpr PointMm kA4Mm{210, 297};
   switch (paper) {
   case PaperKind::Letter:
-    return {215.9, 279.4};
+    return kLetterMm;
   case PaperKind::A4:
   case PaperKind::Sheet:
     break;
   }
-  return {210, 297};
+  return kA4Mm;
 }
 
 TilingPlan planTiling(double drawingWidthMm, double drawingHeightMm, PaperKind paper) {

@@ -36,7 +36,8 @@ CanCheck checkCan(double diameter, LengthUnit unit, double frequencyMHz) {
   // wall returns in phase.
   can.probePosition = can.guideWavelength / 4.0;
   can.probeLength = can.freeSpaceWavelength / 4.0;
-  can.shortestCan = 0.75 * can.guideWavelength;
+  constexpr double kShortestCanGuideWavelengths = 0.75; // room for TE11 to settle
+  can.shortestCan = kShortestCanGuideWavelengths * can.guideWavelength;
   can.aboveTm01 = frequencyMHz > can.tm01CutoffMHz;
   can.nearTe11Cutoff = can.guideWavelength > 2.0 * can.freeSpaceWavelength;
   return can;

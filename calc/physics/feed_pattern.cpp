@@ -54,7 +54,8 @@ double eApertureFactor(double x, double j1) { return x == 0 ? 1.0 : 2.0 * j1 / x
 double hApertureFactor(double x, double j0, double j1, double root) {
   if (x == 0)
     return 1.0;
-  if (std::abs(x - root) < 1e-6 * root)
+  constexpr double kNearRoot = 1e-6; // closer than this, the quotient loses its digits
+  if (std::abs(x - root) < kNearRoot * root)
     return (root * root - 1.0) / root * j1;
   const double ratio = x / root;
   return 2.0 * (j0 - j1 / x) / ((1.0 - ratio) * (1.0 + ratio));

@@ -116,7 +116,8 @@ double diameterMetres(const DishSize &dish) {
 // 8 pi k / 1 SFU: the antenna temperature rise is S G lambda^2 / (8 pi k K), the
 // factor 8 rather than 4 because one polarisation takes half the sun's power.
 double eightPiKOverSfu() {
-  return 8 * kPi * kBoltzmannJoulesPerKelvin / kWattsPerSquareMetreHertzPerSfu;
+  constexpr double kEight = 8; // 4 pi k of a matched antenna, twice for one polarisation
+  return kEight * kPi * kBoltzmannJoulesPerKelvin / kWattsPerSquareMetreHertzPerSfu;
 }
 
 // G / (pi D / lambda)^2 with G = 8 pi k K (Y - 1) Tsys / (S lambda^2) from the
