@@ -29,7 +29,7 @@ SunPredictPage::SunPredictPage(double frequencyMHz, QWidget *parent)
   quiet.setColor(QPalette::WindowText, quietTextColour(quiet));
   gainSource_->setPalette(quiet);
   gainSource_->setText(tr("Type the gain the dish should have."));
-  form->addRow(QString(), gainSource_);
+  form->addRow(gainSource_); // across the form: a wrapped line beside no label grows tall
   system_ = addNumberField(form, tr("S&ystem temperature, K:"), tr("system temperature"));
   system_->setAccessibleDescription(
       tr("noise temperature of the receiving system on cold sky, kelvin"));
