@@ -5,17 +5,22 @@
 //   dishwright-tools-bench                   the rows
 //   dishwright-tools-bench --show measure    the measure window with the worked
 //   dishwright-tools-bench --show can        examples typed in (for screenshots)
+//   dishwright-tools-bench --show sun
 #include "calc/physics/surface_fit.h"
 #include "screens/screen_style.h"
 #include "tools/can_check_window.h"
 #include "tools/measure_window.h"
 #include "tools/offset_page.h"
 #include "tools/prime_focus_page.h"
+#include "tools/sun_flux_page.h"
+#include "tools/sun_measure_page.h"
+#include "tools/sun_window.h"
 #include "tools/surface_page.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -104,6 +109,17 @@ int rows() {
     can.repaint();
   });
 
+  SunWindow sun(DesignSeed{0.4, 3, true, 1296});
+  sun.tabs()->setCurrentWidget(sun.measurePage());
+  sun.measurePage()->fluxField()->setText(QStringLiteral("106"));
+  sun.measurePage()->systemField()->setText(QStringLiteral("60"));
+  sun.show();
+  QApplication::processEvents();
+  const double sunTyping = medianMs(21, [&] {
+    sun.measurePage()->yFactorField()->setText(QString::number(14.0 + (++step % 7) * 0.1));
+    sun.repaint();
+  });
+
   std::printf("%-48s %10s %10s\n", "measure (builder's tools)", "ms", "target");
   row("surface fit, 100,000 points", fit, 100);
   row("parse 100,000 pasted \"r z\" lines", parse, 100);
@@ -112,8 +128,9 @@ int rows() {
   row("measure window: paste 100,000 points, fit, draw", pasteLong, 100);
   row("measure window: keystroke, 100,000 points", typingLong, 16);
   row("can window: keystroke to repainted", canTyping, 16);
+  row("sun window: keystroke to repainted", sunTyping, 16);
   const bool met = fit <= 100 && parse <= 100 && typing <= 16 && typingFit <= 16 &&
-                   pasteLong <= 100 && typingLong <= 16 && canTyping <= 16;
+                   pasteLong <= 100 && typingLong <= 16 && canTyping <= 16 && sunTyping <= 16;
   std::printf("fitted focal length %.2f mm (480 built in); %s\n", focus,
               met ? "every target met" : "TARGET MISSED");
   return 0;
@@ -126,6 +143,17 @@ int show(const std::string &which) {
     window->surfacePage()->pastePoints(kExamplePoints);
     window->primeFocusPage()->depthField()->setText(QStringLiteral("180"));
     window->resize(window->sizeHint().expandedTo(QSize(900, 700)));
+    window->show();
+  } else if (which == "sun") {
+    // A 3 m dish at 1296 MHz on a day of 80 SFU at 610 MHz and 110 at 1415 MHz.
+    auto *window = new SunWindow(DesignSeed{0.4, 3, true, 1296});
+    window->fluxPage()->firstFluxField()->setText(QStringLiteral("80"));
+    window->fluxPage()->secondFluxField()->setText(QStringLiteral("110"));
+    window->fluxPage()->useButton()->click();
+    window->tabs()->setCurrentWidget(window->measurePage());
+    window->measurePage()->yFactorField()->setText(QStringLiteral("14.5"));
+    window->measurePage()->systemField()->setText(QStringLiteral("60"));
+    window->resize(window->sizeHint().expandedTo(QSize(1000, 600)));
     window->show();
   } else {
     auto *window = new CanCheckWindow(DesignSeed{0.4, 4, false, 2400});

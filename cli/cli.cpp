@@ -14,6 +14,7 @@ constexpr const char *kProgram = "dishwright-calc";
 
 // clang-format off
 const CommandTable &commands() {
+  static const std::string sunNoteText = sunNote();
   static const CommandTable table(kProgram, {
     // form                                        options, help, what runs it
     {"feet FD DIA FREQ",                           "", "figures and profile, DIA in feet", runFeet},
@@ -29,10 +30,17 @@ const CommandTable &commands() {
     {"measure fit in|cm|mm [FREQ]",                "", "its surface, \"r z\" lines on standard input",
                                                    runMeasureFit},
     {"can-check in|cm|mm DIAMETER FREQ",           "", "the can you own", runCanCheck},
+    {"sun predict GAIN_DBI TSYS_K FREQ FLUX",      "[--beamwidth DEG]",
+                                                   "the sun noise a dish should show", runSunPredict},
+    {"sun measure Y_DB FREQ FLUX",                 "[--beamwidth DEG] [--dish feet|meters DIAMETER] [--tsys K]",
+                                                   "G/T, gain and efficiency from the sun noise", runSunMeasure},
+    {"sun flux FREQ F1 S1 F2 S2",                  "", "the sun's flux between two observatory figures",
+                                                   runSunFlux},
   }, {
     {"template", "Lengths on the template are in inches for a diameter in feet, in mm for metres;\n"
                  "H, the hub radius, is in that unit. --svg writes one sheet in mm.\n"},
     {"measure", "Sizes are in the unit named, FREQ in MHz.\n"},
+    {"sun", sunNoteText.c_str()},
   },
     "       dishwright-calc COMMAND --help\n"
     "       dishwright-calc --help | -h | --version | -V | -v\n"

@@ -6,6 +6,8 @@
 
 #include "cli/command_table.h"
 
+#include <string>
+
 namespace dishwright {
 
 // The calculation screens, the print screens and the coffee-can screen.
@@ -21,5 +23,12 @@ void runMeasureFit(const Invocation &call, std::ostream &out);
 void runCanCheck(const Invocation &call, std::ostream &out);
 void runRibTemplate(const Invocation &call, std::ostream &out);
 void runPetalTemplate(const Invocation &call, std::ostream &out);
+void runSunPredict(const Invocation &call, std::ostream &out);
+void runSunMeasure(const Invocation &call, std::ostream &out);
+void runSunFlux(const Invocation &call, std::ostream &out);
+
+// The lines under the sun commands' usage: units, where the flux comes from (the
+// observatories' frequencies as the core lists them) and how the options combine.
+std::string sunNote();
 
 } // namespace dishwright

@@ -4,6 +4,7 @@
 #include "screens/screen_set.h"
 #include "tools/can_check_window.h"
 #include "tools/measure_window.h"
+#include "tools/sun_window.h"
 #include "tools/template_window.h"
 #include "tools/tool_menu.h"
 
@@ -22,6 +23,8 @@ void addBuilderTools(ToolMenu &menu, ScreenSet &screens) {
       });
   menu.addTool(QObject::tr("Check a &can..."), QKeySequence(QStringLiteral("Ctrl+K")),
                [](const DesignSeed &seed) { return new CanCheckWindow(seed); });
+  menu.addTool(QObject::tr("Check with the s&un..."), QKeySequence(QStringLiteral("Ctrl+U")),
+               [](const DesignSeed &seed) { return new SunWindow(seed); });
 }
 
 } // namespace dishwright

@@ -92,7 +92,12 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"NoUnit",
                   {"can-check"},
                   "can-check takes in|cm|mm DIAMETER FREQ: in, cm or mm is missing",
-                  "can-check"}),
+                  "can-check"},
+        UsageCase{"NoSunKind", {"sun"}, "sun needs predict, measure or flux", "sun predict"},
+        UsageCase{"DishNeedsItsUnit",
+                  {"sun", "measure", "14", "1296", "106", "--dish", "3"},
+                  "--dish takes feet or meters, not \"3\"",
+                  "sun predict"}),
     [](const auto &info) { return info.param.name; });
 
 class HelpAndVersion : public ::testing::TestWithParam<std::pair<std::string, std::string>> {};

@@ -3,6 +3,7 @@
 #include "tools/builder_tools.h"
 #include "tools/can_check_window.h"
 #include "tools/measure_window.h"
+#include "tools/sun_window.h"
 #include "tools/template_window.h"
 #include "tools/tool_menu.h"
 
@@ -105,14 +106,16 @@ private slots:
     QWidget *window = p.screen(ScreenId::MetricCalculation)->window();
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
-    for (auto key : {Qt::Key_T, Qt::Key_M, Qt::Key_K})
+    for (auto key : {Qt::Key_T, Qt::Key_M, Qt::Key_K, Qt::Key_U})
       QTest::keyClick(window, key, Qt::ControlModifier);
-    QTRY_VERIFY(findTop<MeasureWindow>() && findTop<TemplateWindow>() && findTop<CanCheckWindow>());
+    QTRY_VERIFY(findTop<MeasureWindow>() && findTop<TemplateWindow>() &&
+                findTop<CanCheckWindow>() && findTop<SunWindow>());
     emit findTop<MeasureWindow>()->fdChosen(0.45);
     QCOMPARE(p.text(ScreenId::Input, "Text6"), "0.4500");
     findTop<MeasureWindow>()->close(); // each deletes itself on closing
     findTop<TemplateWindow>()->close();
     findTop<CanCheckWindow>()->close();
+    findTop<SunWindow>()->close();
   }
 
   void profileGoesToClipboardAndCsv() {

@@ -1,0 +1,100 @@
+#include "cli/commands.h"
+
+#include "calc/common/decimal_text.h"
+#include "calc/common/figure_text.h"
+#include "calc/physics/sun_noise.h"
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace dishwright {
+namespace {
+
+std::string fig(double value) { return figureText(value, kMeasuredDigits); }
+
+// The value of `option`, read as a number named `what`, or nothing when the
+// option was not given.
+std::optional<double> optionValue(const Invocation &call, const char *option, const char *what,
+                                  std::size_t index = 0) {
+  if (!call.has(option))
+    return std::nullopt;
+  return readDecimal(call.values(option).at(index), what);
+}
+
+// --dish feet|meters DIAMETER (the table allows only these two words).
+std::optional<DishSize> dishOption(const Invocation &call) {
+  const auto diameter = optionValue(call, "--dish", "dish diameter", 1);
+  if (!diameter)
+    return std::nullopt;
+  const bool feet = call.values("--dish").at(0) == "feet";
+  return DishSize{*diameter, feet ? DiameterUnit::Feet : DiameterUnit::Metres};
+}
+
+} // namespace
+
+std::string sunNote() {
+  std::string frequencies;
+  for (std::size_t i = 0; i < kObservatoryFrequenciesMHz.size(); ++i) {
+    if (i > 0)
+      frequencies += i + 1 == kObservatoryFrequenciesMHz.size() ? " and " : ", ";
+    frequencies += plainFigureText(kObservatoryFrequenciesMHz[i]);
+  }
+  return "FREQ, F1 and F2 are in MHz. FLUX, S1 and S2 are the sun's flux in solar flux units\n"
+         "(SFU, 1e-22 W/m^2/Hz), as the solar observatories report it each day at\n" +
+         frequencies +
+         " MHz;\n"
+         "sun flux works it out between two of those. Y_DB is the rise of the noise from\n"
+         "cold sky to the sun. The beam correction (for the sun's half degree) takes\n"
+         "--beamwidth DEG, else the beamwidth of --dish (" +
+         plainFigureText(kBeamwidthDegWavelengths) +
+         " degrees x wavelength /\n"
+         "diameter), else none, and a note says so; predict without --beamwidth takes the\n"
+         "beamwidth of a " +
+         plainFigureText(kAssumedApertureEfficiency * 100) +
+         " % dish of the gain. --tsys K, the system temperature, gives the\n"
+         "gain; with --dish too, the aperture efficiency. Given both --beamwidth and --dish,\n"
+         "the beamwidth sets the correction and the dish serves only for the efficiency.\n";
+}
+
+void runSunPredict(const Invocation &call, std::ostream &out) {
+  const double gain = readDecimal(call.arg(0), "gain in dBi");
+  const double systemK = readDecimal(call.arg(1), "system temperature");
+  const double frequency = readDecimal(call.arg(2), "frequency");
+  const double flux = readDecimal(call.arg(3), "flux");
+  const auto beamwidth = optionValue(call, "--beamwidth", "beamwidth");
+  const SunPrediction p = predictSunNoise(gain, systemK, frequency, flux, beamwidth);
+  out << "sun temperature: " << fig(p.sunTemperatureK) << " K\n";
+  out << "beam correction: " << fig(p.beamCorrection) << '\n';
+  out << "sun noise: " << fig(p.sunNoiseDb) << " DB\n";
+}
+
+void runSunMeasure(const Invocation &call, std::ostream &out) {
+  const double yFactor = readDecimal(call.arg(0), "sun noise in dB");
+  const double frequency = readDecimal(call.arg(1), "frequency");
+  const double flux = readDecimal(call.arg(2), "flux");
+  const auto beamwidth = optionValue(call, "--beamwidth", "beamwidth");
+  const auto dish = dishOption(call);
+  const auto systemK = optionValue(call, "--tsys", "system temperature");
+  const SunMeasurement m = measureSunNoise(yFactor, frequency, flux, beamwidth, dish, systemK);
+  out << "beam correction: " << fig(m.beamCorrection) << '\n';
+  if (m.source == BeamwidthSource::None)
+    out << "note: no beamwidth given, beam correction taken as 1\n";
+  out << "G/T: " << fig(m.gOverTDbPerK) << " DB/K\n";
+  if (m.gainDbi)
+    out << "gain: " << fig(*m.gainDbi) << " DBI\n";
+  if (m.apertureEfficiency)
+    out << "aperture efficiency: " << fig(*m.apertureEfficiency) << '\n';
+}
+
+void runSunFlux(const Invocation &call, std::ostream &out) {
+  const double frequency = readDecimal(call.arg(0), "frequency");
+  const double f1 = readDecimal(call.arg(1), "first observatory frequency");
+  const double s1 = readDecimal(call.arg(2), "first observatory flux");
+  const double f2 = readDecimal(call.arg(3), "second observatory frequency");
+  const double s2 = readDecimal(call.arg(4), "second observatory flux");
+  const double flux = interpolateFlux(frequency, f1, s1, f2, s2);
+  out << "flux: " << fig(flux) << " SFU\n";
+}
+
+} // namespace dishwright

@@ -1,0 +1,196 @@
+// "Check with the sun" driven as a user drives it, on the offscreen platform. The
+// expected figures were worked out by hand from T = S G lambda^2 / (8 pi k K),
+// K = 1 + 0.38 (0.5 / beamwidth)^2 and G/T = 8 pi k K (Y - 1) / (S lambda^2).
+#include "tools/result_grid.h"
+#include "tools/sun_flux_page.h"
+#include "tools/sun_measure_page.h"
+#include "tools/sun_predict_page.h"
+#include "tools/sun_window.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+using namespace dishwright;
+
+namespace {
+
+QString value(ResultGrid *grid, int row) { return grid->valueField(row)->text(); }
+
+void type(QLineEdit *field, const QString &text) {
+  field->clear();
+  QTest::keyClicks(field, text);
+}
+
+// The widget Tab moves to from `from` (the window need not be shown).
+QWidget *nextTabStop(QWidget *from) {
+  QWidget *w = from->nextInFocusChain();
+  while (w != from && (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled()))
+    w = w->nextInFocusChain();
+  return w;
+}
+
+// The letter after the "&" of a label, a button or a tab ("" for none).
+QString mnemonic(const QString &text) {
+  const auto match = QRegularExpression(QStringLiteral("&([^&])")).match(text);
+  return match.hasMatch() ? match.captured(1).toLower() : QString();
+}
+
+} // namespace
+
+class SunWindowTest : public QObject {
+  Q_OBJECT
+private slots:
+  void predictsTheSunNoise_data();
+  void predictsTheSunNoise();
+  void judgesTheMeasurement_data();
+  void judgesTheMeasurement();
+  void gainComesFromTheDesignOrIsHandedOver();
+  void fluxIsHandedOver();
+  void keyboardAndNames();
+};
+
+void SunWindowTest::predictsTheSunNoise_data() {
+  QTest::addColumn<QString>("beamwidth");
+  QTest::addColumn<QStringList>("shown"); // beamwidth, correction, sun temperature, sun noise
+  QTest::newRow("beam from the gain")
+      << "" << QStringList{"5.1574 degrees", "1.0036", "1628.8 K", "14.494 dB"};
+  QTest::newRow("beam typed") << "2.5"
+                              << QStringList{"2.5000 degrees", "1.0152", "1610.1 K", "14.446 dB"};
+}
+
+void SunWindowTest::predictsTheSunNoise() {
+  QFETCH(QString, beamwidth);
+  QFETCH(QStringList, shown);
+  SunWindow window(DesignSeed{0.4, 1.2, true, 1296});
+  SunPredictPage *page = window.predictPage();
+  QCOMPARE(page->frequencyField()->text(), QString("1296"));
+  type(page->gainField(), "30");
+  type(page->systemField(), "60");
+  type(page->fluxField(), "106");
+  type(page->beamwidthField(), beamwidth);
+  for (int row = 0; row < shown.size(); ++row)
+    QCOMPARE(value(page->results(), row), shown[row]);
+}
+
+void SunWindowTest::judgesTheMeasurement_data() {
+  QTest::addColumn<QString>("diameter");
+  QTest::addColumn<QString>("unit");
+  QTest::addColumn<QString>("system");
+  QTest::addColumn<QStringList>("shown"); // beam correction, G/T, gain, efficiency
+  QTest::addColumn<QString>("verdict");   // how the verdict begins
+  QTest::newRow("no dish") << ""
+                           << "metres"
+                           << "60" << QStringList{"1.0000", "12.199 dB/K", "29.980 dBi", ""}
+                           << "With the system temperature and the dish's diameter";
+  QTest::newRow("typical") << "3"
+                           << "metres"
+                           << "60" << QStringList{"1.0033", "12.213 dB/K", "29.994 dBi", "60.161 %"}
+                           << "60 %: typical of a well-made amateur dish (45 to 70 %).";
+  QTest::newRow("in feet") << "10"
+                           << "feet"
+                           << "60" << QStringList{"1.0034", "12.213 dB/K", "29.995 dBi", "58.287 %"}
+                           << "58 %: typical";
+  QTest::newRow("low") << "10"
+                       << "metres"
+                       << "60" << QStringList{"1.0362", "12.353 dB/K", "30.135 dBi", "5.5924 %"}
+                       << "5.6 %: below the 45 to 70 % amateur dishes usually reach.";
+  QTest::newRow("impossible") << "1"
+                              << "metres"
+                              << "60"
+                              << QStringList{"1.0004", "12.200 dB/K", "29.982 dBi", "539.88 %"}
+                              << "540 %: more than any dish can reach.";
+  QTest::newRow("no system temperature")
+      << "3"
+      << "metres"
+      << "" << QStringList{"1.0033", "12.213 dB/K", "", ""} << "With";
+}
+
+void SunWindowTest::judgesTheMeasurement() {
+  QFETCH(QString, diameter);
+  QFETCH(QString, unit);
+  QFETCH(QString, system);
+  QFETCH(QStringList, shown);
+  QFETCH(QString, verdict);
+  SunWindow window(DesignSeed{0.4, 1.2, true, 1296});
+  SunMeasurePage *page = window.measurePage();
+  QCOMPARE(page->diameterField()->text(), QString("1.2"));
+  type(page->yFactorField(), "14.49");
+  type(page->fluxField(), "106");
+  type(page->diameterField(), diameter);
+  page->unitChooser()->setCurrentText(unit);
+  type(page->systemField(), system);
+  for (int row = 0; row < shown.size(); ++row)
+    QCOMPARE(value(page->results(), row + 1), shown[row]);
+  QVERIFY2(page->verdict()->text().startsWith(verdict), qPrintable(page->verdict()->text()));
+  type(page->fluxField(), "1O6"); // a letter O: nothing shown but what is wrong
+  QCOMPARE(page->message()->text(), QString("The flux \"1O6\" is not a number."));
+  QCOMPARE(value(page->results(), 2), QString());
+  QVERIFY(page->verdict()->text().startsWith("With"));
+}
+
+void SunWindowTest::gainComesFromTheDesignOrIsHandedOver() {
+  SunWindow window(DesignSeed{0.4, 4, false, 2304});
+  SunPredictPage *page = window.predictPage();
+  // The imperial screen's gain for 4 feet at 2304 MHz, as the screen shows it.
+  QCOMPARE(page->gainField()->text(), QString("26.79085"));
+  QVERIFY(page->gainSource()->text().contains("rule of thumb"));
+  QVERIFY(page->gainSource()->text().contains("4 ft at 2304 MHz"));
+  window.setPredictedGain(31.25, "the feed and efficiency window");
+  QCOMPARE(page->gainField()->text(), QString("31.25"));
+  QCOMPARE(page->gainSource()->text(), QString("From the feed and efficiency window."));
+  QTest::keyClick(page->gainField(), Qt::Key_Backspace);
+  QCOMPARE(page->gainSource()->text(), QString("Typed in."));
+  SunWindow noDesign(DesignSeed{});
+  QCOMPARE(noDesign.predictPage()->gainField()->text(), QString());
+}
+
+void SunWindowTest::fluxIsHandedOver() {
+  SunWindow window(DesignSeed{0.4, 1.2, true, 1296});
+  SunFluxPage *page = window.fluxPage();
+  QCOMPARE(page->firstFrequency()->currentText(), QString("610"));
+  QCOMPARE(page->secondFrequency()->currentText(), QString("1415"));
+  QVERIFY(!page->useButton()->isEnabled());
+  type(page->firstFluxField(), "80");
+  type(page->secondFluxField(), "110");
+  QCOMPARE(value(page->results(), 0), QString("106.40 SFU"));
+  QTest::mouseClick(page->useButton(), Qt::LeftButton);
+  QCOMPARE(window.predictPage()->fluxField()->text(), QString("106.4"));
+  QCOMPARE(window.measurePage()->fluxField()->text(), QString("106.4"));
+  page->secondFrequency()->setEditText("610");
+  QCOMPARE(page->message()->text(), QString("The two observatory frequencies must differ."));
+  QVERIFY(!page->useButton()->isEnabled());
+}
+
+// Every field named for a screen reader, every mnemonic used once, and Tab
+// across the dish diameter's unit chooser to the system temperature.
+void SunWindowTest::keyboardAndNames() {
+  SunWindow window(DesignSeed{});
+  QStringList letters;
+  for (QWidget *w : window.findChildren<QWidget *>()) {
+    if ((qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w)) && w->window() == &window)
+      QVERIFY2(!w->accessibleName().isEmpty(), w->metaObject()->className());
+    if (auto *label = qobject_cast<QLabel *>(w))
+      letters << mnemonic(label->text());
+    if (auto *button = qobject_cast<QAbstractButton *>(w))
+      letters << mnemonic(button->text());
+  }
+  for (int i = 0; i < window.tabs()->count(); ++i)
+    letters << mnemonic(window.tabs()->tabText(i));
+  letters.removeAll(QString());
+  QCOMPARE(letters.size(), 19);
+  QCOMPARE(QSet<QString>(letters.begin(), letters.end()).size(), letters.size());
+  SunMeasurePage *page = window.measurePage();
+  QCOMPARE(nextTabStop(page->diameterField()), page->unitChooser());
+  QCOMPARE(nextTabStop(page->unitChooser()), page->systemField());
+}
+
+QTEST_MAIN(SunWindowTest)
+#include "sun_window_test.moc"

@@ -1,0 +1,34 @@
+#include "tools/sun_text.h"
+
+#include "calc/common/figure_text.h"
+
+#include <QObject>
+
+namespace dishwright {
+namespace {
+// A single carries a little over 7 significant digits: 7 give back the typed
+// 1.2 of a design, not 1.20000005.
+constexpr int kFieldDigits = 7;
+} // namespace
+
+QString fieldText(double value) {
+  return QString::fromStdString(plainFigureText(value, kFieldDigits));
+}
+
+QString beamwidthMeaning(BeamwidthSource source) {
+  switch (source) {
+  case BeamwidthSource::Given:
+    return QObject::tr("as typed: the sun's size is measured against it");
+  case BeamwidthSource::FromGain:
+    return QObject::tr("that of a dish of %1 % efficiency with this gain, as none was typed")
+        .arg(QString::fromStdString(plainFigureText(kAssumedApertureEfficiency * 100)));
+  case BeamwidthSource::FromDish:
+    return QObject::tr("from the dish's diameter: %1 degrees x wavelength / diameter")
+        .arg(QString::fromStdString(plainFigureText(kBeamwidthDegWavelengths)));
+  case BeamwidthSource::None:
+    break;
+  }
+  return QObject::tr("no beamwidth nor dish diameter typed: the sun taken as a point");
+}
+
+} // namespace dishwright
