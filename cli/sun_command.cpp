@@ -11,6 +11,8 @@
 namespace dishwright {
 namespace {
 
+constexpr double kPercentPerRatio = 100;
+
 std::string fig(double value) { return figureText(value, kMeasuredDigits); }
 
 // The value of `option`, read as a number named `what`, or nothing when the
@@ -51,7 +53,7 @@ std::string sunNote() {
          " degrees x wavelength /\n"
          "diameter), else none, and a note says so; predict without --beamwidth takes the\n"
          "beamwidth of a " +
-         plainFigureText(kAssumedApertureEfficiency * 100) +
+         plainFigureText(kAssumedApertureEfficiency * kPercentPerRatio) +
          " % dish of the gain. --tsys K, the system temperature, gives the\n"
          "gain; with --dish too, the aperture efficiency. Given both --beamwidth and --dish,\n"
          "the beamwidth sets the correction and the dish serves only for the efficiency.\n";
