@@ -3,7 +3,10 @@
 #include "calc/screen_rules/calc_error.h"
 #include "cli/command_table.h"
 #include "cli/commands.h"
+#include "cli/held_output.h"
 
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <string>
 
@@ -61,39 +64,57 @@ std::string errorLine(const CalcError &e) {
   return line;
 }
 
-} // namespace
-
-int runCli(const std::vector<std::string> &args, std::istream &in, std::ostream &out,
-           std::ostream &err) {
+// Runs the command into `held`; its exit status.
+int runCommand(const std::vector<std::string> &args, std::istream &in, HeldOutput &held,
+               std::ostream &err) {
   if (args.size() == 1 && isHelp(args[0])) {
-    out << commands().usage();
+    held << commands().usage();
     return 0;
   }
   if (args.size() == 2 && isHelp(args[1]) && commands().hasGroup(args[0])) {
-    out << commands().usage(args[0]);
+    held << commands().usage(args[0]);
     return 0;
   }
   if (args.size() == 1 && isVersion(args[0])) {
-    out << kProgram << ' ' << DISHWRIGHT_VERSION << '\n';
+    held << kProgram << ' ' << DISHWRIGHT_VERSION << '\n';
     return 0;
   }
   try {
     auto [row, call] = commands().parse(args);
     call.in = &in;
-    row->run(call, out);
+    row->run(call, held);
+    if (!held)
+      throw std::runtime_error("cannot hold the output: the temporary file could not be written");
   } catch (const UsageError &e) {
     err << kProgram << ": " << e.what() << "\n\n" << commands().usage(e.group());
     return 2;
   } catch (const CalcError &e) {
-    out.flush();
     err << errorLine(e) << '\n';
     return 1;
   } catch (const std::exception &e) { // InputError and the writers' failures
-    out.flush();
     err << "error: " << e.what() << '\n';
     return 1;
   }
+  return 0;
+}
+
+} // namespace
+
+int runCli(const std::vector<std::string> &args, std::istream &in, std::ostream &out,
+           std::ostream &err) {
+  HeldOutput held; // printed only when the command has worked
+  if (const int status = runCommand(args, in, held, err); status != 0)
+    return status;
+  errno = 0;
+  const bool readBack = held.release(out);
   out.flush();
+  if (!readBack || !out) { // as coreutils do: output that did not arrive is an error
+    const char *cause = !readBack    ? "the temporary file could not be read back"
+                        : errno != 0 ? std::strerror(errno)
+                                     : "the write failed";
+    err << "error: cannot write the output: " << cause << '\n';
+    return 1;
+  }
   return 0;
 }
 

@@ -7,9 +7,9 @@
 
 namespace dishwright {
 
-// Runs one command (the arguments after the program name). Figures go to `out`
-// as they come; a failure ends the output with "error: <kind>" on `err` and
-// status 1; wrong usage prints the usage on `err`, status 2.
+// Runs one command (the arguments after the program name). Its figures go to
+// `out` once it has worked; a failure prints nothing there, "error: <what>" on
+// `err` and gives status 1; wrong usage prints the usage on `err`, status 2.
 // Standard input (surface points) is read from `in`.
 int runCli(const std::vector<std::string> &args, std::istream &in, std::ostream &out,
            std::ostream &err);

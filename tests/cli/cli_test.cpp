@@ -123,16 +123,16 @@ INSTANTIATE_TEST_SUITE_P(Cases, HelpAndVersion,
 struct FailCase {
   const char *name;
   Args args;
-  std::string out;
   std::string err;
 };
 
 class Failures : public ::testing::TestWithParam<FailCase> {};
 
-TEST_P(Failures, OutputStopsAndErrorIsNamed) {
+// All or nothing: a command that fails part way prints none of its figures.
+TEST_P(Failures, PrintNothingAndNameTheError) {
   Outcome r = run(GetParam().args);
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.out, GetParam().out);
+  EXPECT_EQ(r.out, "");
   EXPECT_EQ(r.err, GetParam().err);
 }
 
@@ -141,55 +141,42 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FailCase{"OverflowingFrequency",
                  {"meters", "0.4", "1", "1e39"},
-                 "",
                  "error: overflow: the frequency \"1e39\" is too large\n"},
         FailCase{
             "ZeroFrequency",
             {"feet", ".0", "0.0", "0.0"},
-            "diameter: 0 FEET\nfrequency: 0 MHZ\n",
             "error: division by zero while working out the mesh size: the frequency is 0 MHz\n"},
         FailCase{"NegativeDiameter",
                  {"meters", "0.4", "-1", "2304"},
-                 "diameter: -1 METERS\nfrequency: 2304 MHZ\nmesh size: 13.02083 MM\n",
                  "error: invalid argument while working out the gain: the diameter is -1 metres "
                  "and the frequency is 2304 MHz\n"},
         FailCase{"ZeroFd",
                  {"feet", "0", "4", "2304"},
-                 "diameter: 4 FEET\nfrequency: 2304 MHZ\nmesh size: 0.5125868 INCHES\n"
-                 "gain: 26.79085 DB\nbeamwidth: 7.595486 DEGREES\nprofile: IN INCHES\n",
                  "error: division by zero while working out the depth at X = 1 inches: the f/D "
                  "ratio is 0 and the diameter is 4 feet\n"},
         FailCase{"PrintZeroFd",
                  {"print", "meters", "0", "1"},
-                 "profile: IN CMS\n",
                  "error: division by zero while working out the depth at X = 1 cm: the f/D "
                  "ratio is 0 and the diameter is 1 metre\n"},
         FailCase{"PrintTooManyRows",
                  {"print", "feet", "0.4", "3e6"},
-                 "profile: IN INCHES\n",
                  "error: overflow while working out the number of profile rows: the diameter is "
                  "3000000 feet\n"},
         FailCase{"OptionLikeNumber",
                  {"print", "feet", "--help", "4"},
-                 "",
                  "error: type mismatch: the f/D ratio \"--help\" is not a number\n"},
         FailCase{"CanZero",
                  {"can", "0"},
-                 "frequency: 0 MHZ\n",
                  "error: division by zero while working out the can's inside diameter: the "
                  "frequency is 0 MHz\n"},
         FailCase{"CanBelowCutoffArithmetic",
                  {"can", "0.5"},
-                 "frequency: 0.5 MHZ\n",
                  "error: invalid argument while working out the wavelength in the can: the "
                  "frequency is 0.5 MHz\n"},
-        FailCase{"CanEmpty",
-                 {"can", ""},
-                 "",
-                 "error: type mismatch: the frequency \"\" is not a number\n"},
+        FailCase{
+            "CanEmpty", {"can", ""}, "error: type mismatch: the frequency \"\" is not a number\n"},
         FailCase{"LongTextIsCut",
                  {"feet", "0.4", std::string(40000, '0') + "x", "2304"},
-                 "",
                  "error: type mismatch: the diameter \"" + std::string(40, '0') +
                      "...\" (40001 characters) is not a number\n"}),
     [](const auto &info) { return info.param.name; });
