@@ -73,7 +73,7 @@ void runMeasureFit(const Invocation &call, std::ostream &out) {
   if (fit.rmsError > 0)
     out << "1 dB loss at: " << fig(fit.oneDbLossMHz) << " MHZ\n";
   else
-    out << "1 dB loss at: never, every point lies on the parabola\n";
+    out << "1 dB loss at: never, no loss at any frequency\n";
   if (withFrequency)
     out << "gain loss: " << fig(surfaceLossDb(fit.rmsError, unit, frequency)) << " DB\n";
 }

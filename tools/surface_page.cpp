@@ -129,7 +129,7 @@ void SurfacePage::compute() {
   results()->setValue(Fd, figure(fit_->fd));
   results()->setValue(RmsError, figure(fit_->rmsError, unitSymbol(unit_)));
   results()->setValue(OneDb, fit_->rmsError > 0 ? figure(fit_->oneDbLossMHz, tr("MHz"))
-                                                : tr("never: the points lie on the parabola"));
+                                                : tr("never: no loss at any frequency"));
   if (const auto frequency = typedValue(frequency_, "frequency"))
     results()->setValue(GainLoss,
                         figure(surfaceLossDb(fit_->rmsError, unit_, *frequency), tr("dB")));

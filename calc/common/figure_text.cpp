@@ -37,10 +37,12 @@ std::string figureText(double value, int significant) {
 
 std::string plainFigureText(double value, int significant) {
   std::string text = figureText(value, significant);
-  if (text.find('.') != std::string::npos && text.find('e') == std::string::npos) {
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.')
-      text.pop_back();
+  const std::size_t exponent = std::min(text.find('e'), text.size());
+  if (text.find('.') < exponent) {
+    std::size_t end = text.find_last_not_of('0', exponent - 1) + 1;
+    if (text[end - 1] == '.')
+      --end;
+    text.erase(end, exponent - end);
   }
   return text;
 }

@@ -21,7 +21,7 @@ inline constexpr int kFdDigits = 4;       // as many as a typed f/D ever has
 std::string figureText(double value, int significant = kTemplateDigits);
 
 // The same without trailing zeros, for a figure inside a sentence: "2000",
-// "2305.8".
+// "2305.8", "1e+308".
 std::string plainFigureText(double value, int significant = kMeasuredDigits);
 
 // figureText in a front end's own string type (one with a static

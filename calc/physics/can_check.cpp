@@ -13,7 +13,13 @@ namespace dishwright {
 CanCutoffs canCutoffs(double diameter, LengthUnit unit) {
   requirePositive(diameter, "diameter");
   const double c = speedOfLight(unit);
-  return {kTe11BesselRoot * c / (kPi * diameter), kTm01BesselRoot * c / (kPi * diameter)};
+  const CanCutoffs cutoffs{kTe11BesselRoot * c / (kPi * diameter),
+                           kTm01BesselRoot * c / (kPi * diameter)};
+  // A diameter near the ends of the double range gives a cutoff of 0 or infinity.
+  if (!(cutoffs.te11MHz > 0) || !std::isfinite(cutoffs.tm01MHz))
+    throw InputError("the diameter " + plainFigureText(diameter) + " is too " +
+                     (cutoffs.te11MHz > 0 ? "small" : "large") + " to compute with");
+  return cutoffs;
 }
 
 CanCheck checkCan(double diameter, LengthUnit unit, double frequencyMHz) {

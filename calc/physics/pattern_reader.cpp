@@ -2,6 +2,7 @@
 
 #include "calc/common/decimal_text.h"
 #include "calc/common/input_error.h"
+#include "calc/common/text_lines.h"
 
 #include <cctype>
 #include <optional>
@@ -10,50 +11,8 @@
 namespace dishwright {
 namespace {
 
-// How much of a bad line its error message shows, characters.
-constexpr std::size_t kShownLineChars = 40;
-
-bool isSeparator(char c) { return c == ' ' || c == '\t' || c == ',' || c == ';' || c == '\r'; }
-
-std::vector<std::string_view> fields(std::string_view line) {
-  std::vector<std::string_view> out;
-  std::size_t i = 0;
-  while (i < line.size()) {
-    while (i < line.size() && isSeparator(line[i]))
-      ++i;
-    std::size_t end = i;
-    while (end < line.size() && !isSeparator(line[end]))
-      ++end;
-    if (end > i)
-      out.push_back(line.substr(i, end - i));
-    i = end;
-  }
-  return out;
-}
-
-// A comma between two digits: most likely a decimal comma ("150,5"), which
-// this reader takes as a separator.
-bool holdsDecimalComma(std::string_view line) {
-  for (std::size_t i = 1; i + 1 < line.size(); ++i)
-    if (line[i] == ',' && std::isdigit(static_cast<unsigned char>(line[i - 1])) &&
-        std::isdigit(static_cast<unsigned char>(line[i + 1])))
-      return true;
-  return false;
-}
-
-std::string shown(std::string_view line) {
-  while (!line.empty() && isSeparator(line.back()))
-    line.remove_suffix(1);
-  if (line.size() <= kShownLineChars)
-    return "\"" + std::string(line) + "\"";
-  return "\"" + std::string(line.substr(0, kShownLineChars)) + "...\"";
-}
-
 std::string notALevel(std::string_view line) {
-  std::string words = shown(line) + " is not an angle and one or two levels in dB";
-  if (holdsDecimalComma(line))
-    words += "; a point is the decimal mark (150.5, not 150,5)";
-  return words;
+  return shownLine(line) + " is not an angle and one or two levels in dB" + decimalCommaHint(line);
 }
 
 } // namespace
@@ -63,11 +22,11 @@ void PatternReader::addLine(std::string_view line) {
   const std::string where = "line " + std::to_string(lineNumber_) + ": ";
   if (const std::size_t hash = line.find('#'); hash != std::string_view::npos)
     line = line.substr(0, hash);
-  const std::vector<std::string_view> numbers = fields(line);
+  const std::vector<std::string_view> numbers = lineFields(line);
   if (numbers.empty())
     return;
   if (numbers.size() == 1 && decimalValue(numbers[0]))
-    throw InputError(where + shown(line) + " needs a level in dB after the angle");
+    throw InputError(where + shownLine(line) + " needs a level in dB after the angle");
   std::optional<double> values[3];
   for (std::size_t i = 0; i < numbers.size() && i < 3; ++i)
     values[i] = decimalValue(numbers[i]);
@@ -92,6 +51,7 @@ FeedPattern PatternReader::finish() const {
 }
 
 FeedPattern readPattern(std::string_view text) {
+  text = withoutByteOrderMark(text);
   PatternReader reader;
   while (!text.empty()) {
     const std::size_t end = text.find('\n');

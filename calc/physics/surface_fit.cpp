@@ -1,7 +1,9 @@
 #include "calc/physics/surface_fit.h"
 
 #include "calc/common/decimal_text.h"
+#include "calc/common/figure_text.h"
 #include "calc/common/input_error.h"
+#include "calc/common/text_lines.h"
 
 #include "calc/common/units.h"
 
@@ -13,6 +15,8 @@ namespace {
 
 // 10 log10(e): dB per neper of power, the factor of the Ruze loss.
 const double kDbPerNeper = 10.0 * std::log10(std::exp(1.0));
+// A residual this small against the depths is the doubles' rounding, not an error.
+constexpr double kUnresolvedError = 1e-12;
 
 // Free-space wavelength at `frequencyMHz`, in `unit`.
 double wavelength(LengthUnit unit, double frequencyMHz) {
@@ -36,48 +40,21 @@ void fitLine(const std::vector<SurfacePoint> &points, double &slope, double &int
     sxx += dx * dx;
     sxz += dx * (p.z - meanZ);
   }
+  if (!std::isfinite(meanX) || !std::isfinite(sxx) || !std::isfinite(sxz))
+    throw InputError("the radii are too large to compute with");
   if (!(sxx > 0))
     throw InputError("a fit needs points at two different radii at least");
   slope = sxz / sxx;
   intercept = meanZ - slope * meanX;
 }
 
-[[noreturn]] void malformed(std::size_t line) {
-  throw InputError("line " + std::to_string(line) + ": expected two numbers");
-}
-
-bool isSeparator(char c) { return c == ' ' || c == '\t' || c == ',' || c == ';' || c == '\r'; }
-
-// The two numbers of one line, or false when it holds anything else.
-bool readPoint(std::string_view line, SurfacePoint &point) {
-  double values[2];
-  int count = 0;
-  std::size_t i = 0;
-  while (i < line.size()) {
-    while (i < line.size() && isSeparator(line[i]))
-      ++i;
-    if (i == line.size())
-      break;
-    std::size_t end = i;
-    while (end < line.size() && !isSeparator(line[end]))
-      ++end;
-    if (count == 2)
-      return false;
-    const auto value = decimalValue(line.substr(i, end - i));
-    if (!value)
-      return false;
-    values[count++] = *value;
-    i = end;
-  }
-  point = {values[0], values[1]};
-  return count == 2;
-}
-
-bool isSkipped(std::string_view line) {
-  std::size_t i = 0;
-  while (i < line.size() && isSeparator(line[i]) && line[i] != ',' && line[i] != ';')
-    ++i;
-  return i == line.size() || line[i] == '#';
+// The largest depth measured or fitted, unit of the input: the scale of the
+// rounding in the residuals.
+double largestDepth(const std::vector<SurfacePoint> &points) {
+  double largest = 0;
+  for (const SurfacePoint &p : points)
+    largest = std::fmax(largest, std::fabs(p.z));
+  return largest;
 }
 
 } // namespace
@@ -100,6 +77,10 @@ SurfaceFit fitSurface(const std::vector<SurfacePoint> &points, LengthUnit unit) 
   fit.diameter = 2.0 * largestRadius;
   fit.fd = fit.focalLength / fit.diameter;
   fit.rmsError = std::sqrt(sumSquares / static_cast<double>(points.size()));
+  // Points on the parabola leave only the doubles' rounding, some 1e-16 of the
+  // depths: that is no error, and no frequency at which it costs gain.
+  if (fit.rmsError <= kUnresolvedError * largestDepth(points))
+    fit.rmsError = 0;
   if (!std::isfinite(fit.focalLength) || !std::isfinite(fit.rmsError) || !(fit.fd > 0) ||
       !std::isfinite(fit.fd))
     throw InputError("these points are too far apart in size to compute with");
@@ -125,25 +106,37 @@ double surfaceLossDb(double rmsError, LengthUnit unit, double frequencyMHz) {
   if (!(frequencyMHz > 0) || !std::isfinite(frequencyMHz))
     throw InputError("the frequency must be greater than 0");
   const double phase = 4.0 * kPi * rmsError / wavelength(unit, frequencyMHz);
-  return kDbPerNeper * phase * phase;
+  const double loss = kDbPerNeper * phase * phase;
+  if (!std::isfinite(loss))
+    throw InputError("the frequency " + plainFigureText(frequencyMHz) +
+                     " MHz is too high to work out this surface's loss at");
+  return loss;
+}
+
+void SurfaceReader::addLine(std::string_view line) {
+  ++lineNumber_;
+  if (const std::size_t hash = line.find('#'); hash != std::string_view::npos)
+    line = line.substr(0, hash);
+  const std::vector<std::string_view> fields = lineFields(line);
+  if (fields.empty())
+    return;
+  const auto r = fields.size() == 2 ? decimalValue(fields[0]) : std::nullopt;
+  const auto z = fields.size() == 2 ? decimalValue(fields[1]) : std::nullopt;
+  if (!r || !z)
+    throw InputError("line " + std::to_string(lineNumber_) + ": expected two numbers, radius and " +
+                     "depth, not " + shownLine(line) + decimalCommaHint(line));
+  points_.push_back({*r, *z});
 }
 
 std::vector<SurfacePoint> parseSurfacePoints(std::string_view text) {
-  std::vector<SurfacePoint> points;
-  std::size_t lineNumber = 0;
+  text = withoutByteOrderMark(text);
+  SurfaceReader reader;
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
-    const std::string_view line = text.substr(0, end);
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    ++lineNumber;
-    if (isSkipped(line))
-      continue;
-    SurfacePoint point;
-    if (!readPoint(line, point))
-      malformed(lineNumber);
-    points.push_back(point);
+    reader.addLine(text.substr(0, end));
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
   }
-  return points;
+  return reader.points();
 }
 
 } // namespace dishwright

@@ -48,8 +48,24 @@ double fittedDepth(const SurfaceFit &fit, double r);
 double surfaceLossDb(double rmsError, LengthUnit unit, double frequencyMHz);
 
 // "r z" lines: two numbers separated by blanks, tabs, a comma or a semicolon;
-// blank lines and lines starting with # are skipped. Throws InputError naming the
-// first malformed line: line 4: expected two numbers.
+// everything from a # on is a comment and blank lines are skipped. One line at a
+// time, so that a reader of standard input stops at the first bad line.
+class SurfaceReader {
+public:
+  // Throws InputError naming the line by its number and showing it: line 4:
+  // expected two numbers, radius and depth, not "300"; with a hint when the line
+  // holds decimal commas.
+  void addLine(std::string_view line);
+  const std::vector<SurfacePoint> &points() const { return points_; }
+  std::vector<SurfacePoint> takePoints() { return std::move(points_); }
+
+private:
+  std::size_t lineNumber_ = 0;
+  std::vector<SurfacePoint> points_;
+};
+
+// Every line of `text` (a byte-order mark at its start skipped) through a
+// SurfaceReader.
 std::vector<SurfacePoint> parseSurfacePoints(std::string_view text);
 
 } // namespace dishwright

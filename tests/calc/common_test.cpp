@@ -43,7 +43,8 @@ TEST(PlainFigures, DropTrailingZerosOnlyAfterAPoint) {
   EXPECT_EQ(plainFigureText(2000), "2000");
   EXPECT_EQ(plainFigureText(2305.8), "2305.8");
   EXPECT_EQ(plainFigureText(0.5), "0.5");
-  EXPECT_EQ(plainFigureText(1e10), "1.0000e+10");
+  EXPECT_EQ(plainFigureText(1e10), "1e+10");
+  EXPECT_EQ(plainFigureText(1.5e10), "1.5e+10");
 }
 
 TEST(Lengths, ConvertThroughMillimetres) {

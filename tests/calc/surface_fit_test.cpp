@@ -88,10 +88,18 @@ INSTANTIATE_TEST_SUITE_P(
                                  "the points do not form a dish: the depth must grow away from the "
                                  "centre"},
                       BadSurface{"LineWithOneNumber", "0 1\n# note\n150 12.5\n300\n",
-                                 "line 4: expected two numbers"},
+                                 "line 4: expected two numbers, radius and depth, not \"300\""},
                       BadSurface{"DecimalComma", "0 1\n150 12,5 7\n",
-                                 "line 2: expected two numbers"},
-                      BadSurface{"Letters", "0 1\n150 x\n", "line 2: expected two numbers"}),
+                                 "line 2: expected two numbers, radius and depth, not \"150 12,5 "
+                                 "7\"; a point is the decimal mark (150.5, not 150,5)"},
+                      BadSurface{"Letters", "0 1\n150 x\n",
+                                 "line 2: expected two numbers, radius and depth, not \"150 x\""},
+                      BadSurface{"ByteOrderMarkSkipped",
+                                 "\xEF\xBB\xBF"
+                                 "0 1\n150 12.5\n",
+                                 "a fit needs at least 3 points"},
+                      BadSurface{"RadiiBeyondDoubles", "1e200 1\n2e200 2\n3e200 3\n",
+                                 "the radii are too large to compute with"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(SurfaceFit, LossNeedsAFrequency) {
