@@ -112,7 +112,6 @@ struct Samples {
   std::vector<std::vector<PointMm>> spans;
   double minX = std::numeric_limits<double>::infinity(), minY = minX;
   double maxX = -minX, maxY = -minX;
-  double cutWidth = 0, cutHeight = 0; // extent of the lines to cut along
   std::size_t size() const {
     std::size_t n = cut.size() + kept.size();
     for (const auto &s : spans)
@@ -139,8 +138,6 @@ Samples samplesOf(const PageNeeds &needs) {
     const std::vector<PointMm> points = sampled(line);
     s.cut.insert(s.cut.end(), points.begin(), points.end());
   }
-  s.cutWidth = s.maxX - s.minX;
-  s.cutHeight = s.maxY - s.minY;
   for (const auto &line : needs.kept) {
     extend(s, line);
     const std::vector<PointMm> points = sampled(line);
@@ -259,10 +256,6 @@ struct Choice {
 // Tries the grid's offsets in one orientation, keeping the one of fewest pages in `best`.
 void tryOffsets(const Samples &s, const TilingPlan &paper, Choice &best) {
   const double w = paper.windowWidthMm, h = paper.windowHeightMm;
-  // A lower bound first: the cut outline is one piece and crosses every column
-  // and row of pages it spans.
-  if (std::max(pagesAlong(s.cutWidth, w), pagesAlong(s.cutHeight, h)) > kMostPages)
-    return;
   const double perSide = std::sqrt(kSearchBudget / std::max<double>(1, s.size()));
   const int n = std::clamp(static_cast<int>(perSide), 2, kMostOffsets);
   for (int i = 0; i < n; ++i)
@@ -275,7 +268,20 @@ void tryOffsets(const Samples &s, const TilingPlan &paper, Choice &best) {
     }
 }
 
+// At least as many pages as the cut outline, one piece, spans in columns or rows.
+double fewestPages(const PageNeeds &needs, const TilingPlan &paper) {
+  Samples bounds;
+  for (const auto &line : needs.cutLines)
+    extend(bounds, line);
+  return std::max(pagesAlong(bounds.maxX - bounds.minX, paper.windowWidthMm),
+                  pagesAlong(bounds.maxY - bounds.minY, paper.windowHeightMm));
+}
+
 TilingPlan neededPagesPlan(const PageNeeds &needs, PaperKind paper) {
+  // Refused before the lines are sampled: a huge design would take long to sample.
+  if (std::min(fewestPages(needs, emptyPlan(paper, false)),
+               fewestPages(needs, emptyPlan(paper, true))) > kMostPages)
+    tooManyPages();
   const Samples s = samplesOf(needs);
   Choice best;
   for (bool landscape : {false, true})
