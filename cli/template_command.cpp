@@ -6,6 +6,7 @@
 #include "calc/page_layout/template_sheet.h"
 
 #ifdef DISHWRIGHT_TEMPLATES
+#include "paper/template_dxf.h"
 #include "paper/template_writer.h"
 
 #include <QGuiApplication>
@@ -20,12 +21,13 @@ namespace dishwright {
 namespace {
 
 const char kTemplateUsage[] =
-    "usage: dishwright-calc template rib feet|meters FD DIA [--hub H] [--paper a4|letter|sheet]"
-    " [--svg] -o FILE\n"
-    "       dishwright-calc template petal feet|meters FD DIA GORES [--paper a4|letter|sheet]"
-    " [--svg] -o FILE\n"
+    "usage: dishwright-calc template rib feet|meters FD DIA [--hub H] [--freq MHZ]"
+    " [--paper a4|letter|sheet] [--svg|--dxf] -o FILE\n"
+    "       dishwright-calc template petal feet|meters FD DIA GORES [--freq MHZ]"
+    " [--paper a4|letter|sheet] [--svg|--dxf] -o FILE\n"
     "Lengths on the template are in inches for a diameter in feet, in mm for metres;\n"
-    "H, the hub radius, is in that unit. --svg writes one sheet in mm.\n";
+    "H, the hub radius, is in that unit. --svg writes one sheet in mm, --dxf one sheet\n"
+    "in the template's unit. MHZ, the frequency, adds the gores it needs.\n";
 
 struct Usage {}; // thrown for arguments that do not make a template command
 
@@ -34,6 +36,7 @@ struct Request {
   PaperKind paper = PaperKind::A4;
   bool paperGiven = false;
   bool svg = false;
+  bool dxf = false; // one sheet in DXF, for CNC and laser software
   std::string file;
 };
 
@@ -74,8 +77,12 @@ Request parse(const std::vector<std::string> &args) {
   for (std::size_t i = positional; i < args.size(); ++i) {
     const std::string &option = args[i];
     const bool hasValue = i + 1 < args.size();
-    if (option == "--svg")
+    if (option == "--svg" && !r.dxf)
       r.svg = true;
+    else if (option == "--dxf" && !r.svg)
+      r.dxf = true;
+    else if (option == "--freq" && hasValue)
+      r.input.frequencyMHz = number(args[++i], "frequency");
     else if (option == "--hub" && !petal && hasValue)
       r.input.hubRadius = number(args[++i], "hub radius");
     else if (option == "--paper" && hasValue) {
@@ -104,6 +111,10 @@ void printFigures(const TemplateSheet &sheet, std::ostream &out) {
     out << "flat gore error: " << figureText(g.flatGoreError()) << unit;
   }
   out << "pages: " << sheet.plan().pageCount() << '\n';
+  if (g.wavelength() > 0)
+    out << "gores for lambda/16: " << goresWithin(g.depth(), g.wavelength() / 16) << '\n';
+  for (const std::string &warning : templateWarnings(g))
+    out << "warning: " << warning << '\n';
 }
 
 #ifdef DISHWRIGHT_TEMPLATES
@@ -138,6 +149,8 @@ void writeFile(const TemplateSheet &sheet, const Request &r) {
   const QString path = QString::fromStdString(r.file);
   if (r.svg)
     writeTemplateSvg(pages, path);
+  else if (r.dxf)
+    writeTemplateDxf(pages, path);
   else
     writeTemplatePdf(pages, path);
 }
@@ -162,8 +175,8 @@ PaperKind defaultPaper() {
 int runTemplateCommand(const std::vector<std::string> &args, std::ostream &out, std::ostream &err) {
   try {
     Request r = parse(args);
-    if (r.svg)
-      r.paper = PaperKind::Sheet; // an SVG is one sheet in mm
+    if (r.svg || r.dxf)
+      r.paper = PaperKind::Sheet; // an SVG or a DXF is one sheet
     else if (!r.paperGiven)
       r.paper = defaultPaper();
     const TemplateSheet sheet(r.input, r.paper);

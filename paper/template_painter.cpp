@@ -49,18 +49,19 @@ void setMarkPen(QPainter &painter, MarkKind kind) {
 
 TemplatePainter::TemplatePainter(const TemplateSheet &sheet) : sheet_(sheet), drawing_(sheet_) {}
 
-void TemplatePainter::paintPage(QPainter &painter, int index, bool withCuts) const {
+void TemplatePainter::paintPage(QPainter &painter, int index, PageParts parts) const {
   const TilingPlan &plan = sheet_.plan();
   const PageWindow &window = plan.pages.at(static_cast<std::size_t>(index));
   const QRectF windowOnPage(plan.windowLeftOnPageMm, plan.windowTopOnPageMm, plan.windowWidthMm,
                             plan.windowHeightMm);
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.fillRect(QRectF(0, 0, plan.pageWidthMm, plan.pageHeightMm), Qt::white);
+  if (parts == PageParts::Everything)
+    painter.fillRect(QRectF(0, 0, plan.pageWidthMm, plan.pageHeightMm), Qt::white);
   painter.save();
   painter.setClipRect(windowOnPage);
   painter.translate(windowOnPage.topLeft() - QPointF(window.leftMm, window.topMm));
-  paintDrawing(painter, index, withCuts);
+  paintDrawing(painter, index, parts == PageParts::Everything);
   painter.restore();
   drawCropMarks(painter, windowOnPage);
   // The overlap a printed neighbour is glued over.
@@ -116,13 +117,9 @@ QString TemplatePainter::instruction(int index) const {
              : QStringLiteral("RIB - nothing to cut on this page");
 }
 
-void TemplatePainter::paintFooter(QPainter &painter, int index) const {
-  const TilingPlan &plan = sheet_.plan();
+QStringList TemplatePainter::figureLines(int index) const {
   const TemplateGeometry &g = sheet_.geometry();
   const TemplateInput &in = g.input();
-  const double left = kPageMarginMm;
-  const double top = plan.pageHeightMm - kPageMarginMm - kPageFooterMm + kFooterTopMm;
-  const double line = kTextHeightMm * 1.35;
   const QString unit = QString::fromLatin1(g.unitName());
   QString design =
       QStringLiteral("%1 TEMPLATE   f/D %2   diameter %3 %4")
@@ -147,8 +144,16 @@ void TemplatePainter::paintFooter(QPainter &painter, int index) const {
                              : QStringLiteral("rib length from the vertex");
     more += QStringLiteral("   the vertex is the LEFT end");
   }
+  return {design, lengths, more, instruction(index)};
+}
+
+void TemplatePainter::paintFooter(QPainter &painter, int index) const {
+  const TilingPlan &plan = sheet_.plan();
+  const double left = kPageMarginMm;
+  const double top = plan.pageHeightMm - kPageMarginMm - kPageFooterMm + kFooterTopMm;
+  const double line = kTextHeightMm * 1.35;
   int row = 0;
-  for (const QString &text : {design, lengths, more, instruction(index)})
+  for (const QString &text : figureLines(index))
     drawTextMm(painter, QPointF(left, top + line * row++), text, kTextHeightMm,
                Qt::AlignLeft | Qt::AlignTop);
   drawScaleBars(painter, QPointF(left, top + line * kFooterLines + 0.5));

@@ -5,9 +5,15 @@
 #include "calc/page_layout/template_sheet.h"
 #include "paper/template_drawing.h"
 
+#include <QStringList>
+
 class QPainter;
 
 namespace dishwright {
+
+// What paintPage() paints: everything, or for a cutter's file all but the
+// lines to cut along (which it draws apart) and the white ground.
+enum class PageParts { Everything, ForCutter };
 
 class TemplatePainter {
 public:
@@ -19,9 +25,10 @@ public:
 
   // Paints page `index` (0 to pageCount() - 1) on paper coloured white. The
   // painter's unit must be 1 mm with the origin at the page's top-left corner.
-  // Without `withCuts` the lines to cut along are left out, for an output that
-  // draws them apart.
-  void paintPage(QPainter &painter, int index, bool withCuts = true) const;
+  void paintPage(QPainter &painter, int index, PageParts parts = PageParts::Everything) const;
+
+  // The lines of figures and the cut instruction page `index` carries in its footer.
+  QStringList figureLines(int index) const;
 
 private:
   void paintDrawing(QPainter &painter, int index, bool withCuts) const;
