@@ -54,14 +54,17 @@ std::vector<PlacedLabel> placeLabels(const std::vector<Label> &labels, const Til
   for (int i = 0; i < plan.pageCount(); ++i)
     parts.push_back(visiblePartMm(plan, i, kLabelInsetMm));
   std::vector<PlacedLabel> placed;
+  std::vector<QRectF> taken; // labels never overlap: the first placed keeps its place
   for (const Label &label : labels)
     for (const LabelPlace &place : label.places) {
       const QRectF box = textBoxMm(place.anchorMm, label.text, label.heightMm, place.align);
       auto page = std::find_if(parts.begin(), parts.end(),
                                [&box](const QRectF &part) { return part.contains(box); });
-      if (page == parts.end() || crosses(box, avoid))
+      if (page == parts.end() || crosses(box, avoid) ||
+          std::any_of(taken.begin(), taken.end(), [&box](QRectF t) { return t.intersects(box); }))
         continue;
       placed.push_back({label.text, label.heightMm, place, static_cast<int>(page - parts.begin())});
+      taken.push_back(box);
       break;
     }
   return placed;

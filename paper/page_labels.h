@@ -40,9 +40,9 @@ struct PlacedLabel {
 // the strips its right and lower neighbours cover, less `insetMm` all round.
 QRectF visiblePartMm(const TilingPlan &plan, int index, double insetMm);
 
-// Places each label at its first place that lies whole in the visible part of a
-// printed page and crosses none of the `avoid` lines; a label with no such place
-// is left out.
+// Places each label, in order, at its first place that lies whole in the visible
+// part of a printed page, crosses none of the `avoid` lines and overlaps no label
+// placed before it; a label with no such place is left out.
 std::vector<PlacedLabel> placeLabels(const std::vector<Label> &labels, const TilingPlan &plan,
                                      const std::vector<QPolygonF> &avoid);
 

@@ -87,19 +87,22 @@ private:
           inside << at(p);
       mark(inside << hubOnCurve, MarkKind::Dashed);
       mark({vertex, at({hub, 0})}, MarkKind::Dashed);
-      label(QStringLiteral("HUB EDGE, r = %1 %2").arg(fig(hub), g_.unitName()), kSmallTextHeightMm,
-            {{hubOnCurve + QPointF(1, -3), kLeft | kBottom},
-             {hubOnCurve + QPointF(-1, -3), kRight | kBottom}});
     }
     hatching(hub);
     label(QStringLiteral("VERTEX"), kTextHeightMm,
           {{vertex + QPointF(-2, 0), kRight | kVCentre},
            {vertex + QPointF(-2, -3), kRight | kBottom},
-           {vertex + QPointF(1, -4), kLeft | kBottom}});
+           {vertex + QPointF(1, -4), kLeft | kBottom},
+           {vertex + QPointF(1, -9), kLeft | kBottom}});
     label(QStringLiteral("RIM"), kTextHeightMm,
           {{rim + QPointF(0, -2), kHCentre | kBottom},
            {rim + QPointF(-2, -2), kRight | kBottom},
            {rim + QPointF(2, 0), kLeft | kVCentre}});
+    if (hub > 0)
+      label(QStringLiteral("HUB EDGE, r = %1 %2").arg(fig(hub), g_.unitName()), kSmallTextHeightMm,
+            {{hubOnCurve + QPointF(1, -3), kLeft | kBottom},
+             {hubOnCurve + QPointF(1, -8), kLeft | kBottom},
+             {hubOnCurve + QPointF(-1, -3), kRight | kBottom}});
   }
 
   // Strokes on the focus side of the curve, the waste: the metal lies between

@@ -17,6 +17,7 @@ namespace {
 constexpr double kNeedStepMm = 2;
 constexpr int kMostOffsets = 16;      // grid offsets tried along each side of a page
 constexpr double kSearchBudget = 4e6; // points x offsets looked at per orientation
+constexpr double kMarkClearMm = 6;    // a registration cross keeps this far off a cut line
 
 // Pages needed along one side: the first shows `window` mm, each further one
 // `window - overlap` mm more. A double, so that absurd sizes are caught before
@@ -58,18 +59,41 @@ TilingPlan emptyPlan(PaperKind paper, bool landscape) {
   return plan;
 }
 
-// Two marks in the middle band of every overlap between printed neighbours, a
-// quarter of the seam from either end: two points fix the pages' turn as well
-// as their shift.
-void addRegistrationMarks(TilingPlan &plan) {
-  const double w = plan.windowWidthMm, h = plan.windowHeightMm;
+// The place nearest `fraction` of the way along a seam from `from` to `to` that
+// keeps kMarkClearMm from every point of `cut`.
+PointMm clearPlace(PointMm from, PointMm to, double fraction, const std::vector<PointMm> &cut) {
+  auto at = [&](double f) {
+    return PointMm{from.x + (to.x - from.x) * f, from.y + (to.y - from.y) * f};
+  };
+  for (double shift : {0.0, 0.05, -0.05, 0.1, -0.1, 0.15, -0.15}) {
+    const PointMm p = at(fraction + shift);
+    if (std::none_of(cut.begin(), cut.end(),
+                     [p](PointMm q) { return std::hypot(q.x - p.x, q.y - p.y) < kMarkClearMm; }))
+      return p;
+  }
+  return at(fraction);
+}
+
+// Two marks in the middle band of every overlap between printed neighbours,
+// about a quarter of the seam from either end (two points fix the pages' turn
+// as well as their shift), moved along the seam off the lines to cut along.
+void addRegistrationMarks(TilingPlan &plan, const std::vector<PointMm> &cut) {
+  const double w = plan.windowWidthMm, h = plan.windowHeightMm, half = kPageOverlapMm / 2;
+  auto seam = [&](PointMm from, PointMm to) {
+    std::vector<PointMm> near;
+    const double margin = kMarkClearMm + half;
+    for (PointMm q : cut)
+      if (q.x >= std::min(from.x, to.x) - margin && q.x <= std::max(from.x, to.x) + margin &&
+          q.y >= std::min(from.y, to.y) - margin && q.y <= std::max(from.y, to.y) + margin)
+        near.push_back(q);
+    for (double f : {0.25, 0.75})
+      plan.registrationMarksMm.push_back(clearPlace(from, to, f, near));
+  };
   for (const PageWindow &p : plan.pages) {
     if (plan.pageAt(p.row, p.column + 1) >= 0)
-      for (double f : {0.25, 0.75})
-        plan.registrationMarksMm.push_back({p.leftMm + w - kPageOverlapMm / 2, p.topMm + h * f});
+      seam({p.leftMm + w - half, p.topMm}, {p.leftMm + w - half, p.topMm + h});
     if (plan.pageAt(p.row + 1, p.column) >= 0)
-      for (double f : {0.25, 0.75})
-        plan.registrationMarksMm.push_back({p.leftMm + w * f, p.topMm + h - kPageOverlapMm / 2});
+      seam({p.leftMm, p.topMm + h - half}, {p.leftMm + w, p.topMm + h - half});
   }
 }
 
@@ -86,7 +110,7 @@ TilingPlan fullGridPlan(double width, double height, PaperKind paper, bool lands
   for (int r = 0; r < plan.rows; ++r)
     for (int c = 0; c < plan.columns; ++c)
       plan.pages.push_back({r, c, c * stepX, r * stepY, true});
-  addRegistrationMarks(plan);
+  addRegistrationMarks(plan, {});
   return plan;
 }
 
@@ -296,7 +320,7 @@ TilingPlan neededPagesPlan(const PageNeeds &needs, PaperKind paper) {
     plan.rows = std::max(plan.rows, p.row + 1);
     plan.columns = std::max(plan.columns, p.column + 1);
   }
-  addRegistrationMarks(plan);
+  addRegistrationMarks(plan, s.cut);
   return plan;
 }
 

@@ -49,7 +49,11 @@ long goresWithin(double depth, double maxError) {
     return 3;
   // sin^2(pi / N) <= e / d gives N >= pi / asin(sqrt(e / d)); rounding may leave
   // the bound one off either way, so step to the exact answer.
-  long n = std::max(3L, static_cast<long>(std::ceil(kPi / std::asin(std::sqrt(maxError / depth)))));
+  const double bound = std::ceil(kPi / std::asin(std::sqrt(maxError / depth)));
+  if (!(bound < kMostGores)) // also a NaN
+    throw InputError("the frequency is too high for this dish: more than 1000000000 gores would "
+                     "be needed");
+  long n = std::max(3L, static_cast<long>(bound));
   auto error = [depth](long gores) { return depth * std::pow(std::sin(kPi / gores), 2); };
   while (n > 3 && error(n - 1) <= maxError)
     --n;
@@ -70,6 +74,8 @@ TemplateGeometry::TemplateGeometry(const TemplateInput &input) : input_(input) {
   if (input_.hubRadius >= radius_)
     throw InputError("the hub radius must be smaller than the dish radius");
   checkSize();
+  if (wavelength() > 0)
+    goresWithin(depth(), wavelength() / 16); // refuses a frequency no gores can follow
 }
 
 void TemplateGeometry::checkSize() const {

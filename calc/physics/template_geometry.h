@@ -45,8 +45,10 @@ double goreCentreRun(double focalLength, double radius, int gores);
 double goreHalfWidth(double radius, int gores);
 
 // The fewest gores (3 or more) whose flat-gore error depth sin^2(pi / N) is at
-// most `maxError`; both lengths in one unit.
+// most `maxError`; both lengths in one unit, greater than 0. Throws InputError
+// when more than kMostGores would be needed.
 long goresWithin(double depth, double maxError);
+constexpr double kMostGores = 1e9;
 
 // The smallest rib or gore a template is made for, mm: below it the drawing is
 // only its labels.

@@ -115,6 +115,9 @@ INSTANTIATE_TEST_SUITE_P(
                               "the hub radius must be smaller than the dish radius"},
                       Refusal{{TemplateKind::Rib, 0.4, 4, false, 0, -1, 0},
                               "the hub radius must be 0 or more"},
+                      Refusal{{TemplateKind::Petal, 0.4, 1, true, 12, 0, 1e300},
+                              "the frequency is too high for this dish: more than 1000000000 "
+                              "gores would be needed"},
                       // 1000 mm x sin(pi / 720) = 4.36 mm
                       Refusal{petal(0.4, 1, true, 720),
                               "the gore's width at the rim would be 4.36 mm, too small for a "
