@@ -148,7 +148,13 @@ void addDrawing(DxfSheet &dxf, const TemplatePainter &sheet) {
   // The figures the pages carry in their footer, below the drawing.
   const TilingPlan &plan = sheet.sheet().plan();
   double y = plan.drawingHeightMm + kFigureLineMm;
-  for (const QString &line : sheet.figureLines(0)) {
+  QStringList lines = sheet.figureLines(0);
+  const TemplateGeometry &g = sheet.sheet().geometry();
+  lines.back() = g.isPetal()
+                     ? QStringLiteral("GORE - cut %1 alike along the outline on layer CUT")
+                           .arg(g.input().count)
+                     : QStringLiteral("RIB - the metal lies inside the outline on layer CUT");
+  for (const QString &line : lines) {
     dxf.text(QPointF(0, y), line, kTextHeightMm);
     y += kFigureLineMm;
   }
