@@ -24,9 +24,9 @@ const CommandTable &commands() {
     {"meters FD DIA FREQ",                         "", "figures and profile, DIA in metres", runMeters},
     {"print feet|meters FD DIA",                   "", "the profile of the print screen", runPrint},
     {"can FREQ",                                   "", "the coffee-can feed", runCan},
-    {"template rib feet|meters FD DIA",            "[--hub H] [--paper a4|letter|sheet] [--svg] -o FILE",
+    {"template rib feet|meters FD DIA",            "[--hub H] [--freq MHZ] [--paper a4|letter|sheet] [--svg] [--dxf] -o FILE",
                                                    "a full-scale rib template", runRibTemplate},
-    {"template petal feet|meters FD DIA GORES",    "[--paper a4|letter|sheet] [--svg] -o FILE",
+    {"template petal feet|meters FD DIA GORES",    "[--freq MHZ] [--paper a4|letter|sheet] [--svg] [--dxf] -o FILE",
                                                    "full-scale petal (gore) templates", runPetalTemplate},
     {"measure prime in|cm|mm DIA DEPTH",           "", "a prime-focus dish you own", runMeasurePrime},
     {"measure offset in|cm|mm WIDTH HEIGHT DEPTH", "", "an offset dish you own", runMeasureOffset},
@@ -41,7 +41,8 @@ const CommandTable &commands() {
                                                    runSunFlux},
   }, {
     {"template", "Lengths on the template are in inches for a diameter in feet, in mm for metres;\n"
-                 "H, the hub radius, is in that unit. --svg writes one sheet in mm.\n"},
+                 "H, the hub radius, is in that unit. --svg (in mm) and --dxf (in the template's\n"
+                 "unit) write one sheet; --freq gives the gores a frequency needs.\n"},
     {"measure", "Sizes are in the unit named, FREQ in MHz.\n"},
     {"sun", sunNoteText.c_str()},
   },

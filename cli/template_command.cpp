@@ -6,6 +6,7 @@
 #include "calc/page_layout/template_sheet.h"
 
 #ifdef DISHWRIGHT_TEMPLATES
+#include "paper/template_dxf.h"
 #include "paper/template_writer.h"
 
 #include <QGuiApplication>
@@ -24,17 +25,23 @@ struct Request {
   PaperKind paper = PaperKind::A4;
   bool paperGiven = false;
   bool svg = false;
+  bool dxf = false; // one sheet in DXF, for CNC and laser software
   std::string file;
 };
 
 // Numbers are read as the input screen reads them, in double precision.
 double number(const std::string &text, const char *what) { return readDecimal(text, what); }
 
-int wholeNumber(const std::string &text, const char *what) {
-  constexpr double kLargestCount = 1e6; // well inside an int
-  const double value = number(text, what);
-  if (value != std::floor(value) || std::fabs(value) > kLargestCount)
-    throw InputError(std::string("the ") + what + " must be a whole number");
+// More gores than this make slivers no one cuts; the limit also keeps the count
+// inside an int.
+constexpr double kMostGores = 10000;
+
+int goreCount(const std::string &text) {
+  const double value = number(text, "number of gores");
+  if (value > kMostGores)
+    throw InputError(text + " gores are more than a template can hold (at most 10,000)");
+  if (value != std::floor(value))
+    throw InputError("the number of gores must be a whole number, not " + plainFigureText(value));
   return static_cast<int>(value);
 }
 
@@ -54,14 +61,19 @@ Request parse(const Invocation &call, TemplateKind kind) {
   r.input.fd = number(call.arg(1), "f/D");
   r.input.diameter = number(call.arg(2), "diameter");
   if (kind == TemplateKind::Petal)
-    r.input.count = wholeNumber(call.arg(3), "number of gores");
+    r.input.count = goreCount(call.arg(3));
   if (call.has("--hub"))
     r.input.hubRadius = number(call.values("--hub")[0], "hub radius");
+  if (call.has("--freq"))
+    r.input.frequencyMHz = number(call.values("--freq")[0], "frequency");
   if (call.has("--paper")) {
     r.paper = paperNamed(call.values("--paper")[0]);
     r.paperGiven = true;
   }
   r.svg = call.has("--svg");
+  r.dxf = call.has("--dxf");
+  if (r.svg && r.dxf)
+    throw InputError("--svg and --dxf each write one file: give one of them");
   r.file = call.values("-o")[0];
   return r;
 }
@@ -79,6 +91,10 @@ void printFigures(const TemplateSheet &sheet, std::ostream &out) {
     out << "flat gore error: " << figureText(g.flatGoreError()) << unit;
   }
   out << "pages: " << sheet.plan().pageCount() << '\n';
+  if (g.wavelength() > 0)
+    out << "gores for lambda/16: " << goresWithin(g.depth(), g.wavelength() / 16) << '\n';
+  for (const std::string &warning : templateWarnings(g))
+    out << "warning: " << warning << '\n';
 }
 
 #ifdef DISHWRIGHT_TEMPLATES
@@ -113,6 +129,8 @@ void writeFile(const TemplateSheet &sheet, const Request &r) {
   const QString path = QString::fromStdString(r.file);
   if (r.svg)
     writeTemplateSvg(pages, path);
+  else if (r.dxf)
+    writeTemplateDxf(pages, path);
   else
     writeTemplatePdf(pages, path);
 }
@@ -135,8 +153,8 @@ PaperKind defaultPaper() {
 // Writes the file first: the figures are printed only for a template that exists.
 void runTemplate(const Invocation &call, std::ostream &out, TemplateKind kind) {
   Request r = parse(call, kind);
-  if (r.svg)
-    r.paper = PaperKind::Sheet; // an SVG is one sheet in mm
+  if (r.svg || r.dxf)
+    r.paper = PaperKind::Sheet; // an SVG or a DXF is one sheet
   else if (!r.paperGiven)
     r.paper = defaultPaper();
   const TemplateSheet sheet(r.input, r.paper);

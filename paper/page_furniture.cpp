@@ -3,6 +3,7 @@
 #include "calc/common/units.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
 
@@ -43,18 +44,28 @@ void drawBar(QPainter &painter, QPointF topLeft, double divisionMm, int division
              kTextHeightMm, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
+QFont textFont(double heightMm) {
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setHintingPreference(QFont::PreferNoHinting);
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(heightMm * kTextUnitsPerMm))));
+  return font;
+}
+
 } // namespace
+
+QRectF textBoxMm(QPointF anchorMm, const QString &text, double heightMm, int align) {
+  const QRectF box =
+      QFontMetricsF(textFont(heightMm)).boundingRect(anchoredBox(align), align, text);
+  return QRectF(anchorMm + box.topLeft() / kTextUnitsPerMm, box.size() / kTextUnitsPerMm);
+}
 
 void drawTextMm(QPainter &painter, QPointF anchorMm, const QString &text, double heightMm,
                 int align) {
   painter.save();
   painter.translate(anchorMm);
   painter.scale(1 / kTextUnitsPerMm, 1 / kTextUnitsPerMm);
-  QFont font(QStringLiteral("Liberation Sans"));
-  font.setStyleHint(QFont::SansSerif);
-  font.setHintingPreference(QFont::PreferNoHinting);
-  font.setPixelSize(std::max(1, static_cast<int>(std::lround(heightMm * kTextUnitsPerMm))));
-  painter.setFont(font);
+  painter.setFont(textFont(heightMm));
   painter.setPen(Qt::black);
   painter.drawText(anchoredBox(align), align, text);
   painter.restore();
@@ -96,13 +107,15 @@ void drawRegistrationMark(QPainter &painter, QPointF centreMm) {
 
 void drawPageMap(QPainter &painter, QRectF areaMm, const TilingPlan &plan, const QPolygonF &shapeMm,
                  int current) {
-  const PageWindow &last = plan.pages.back();
-  const double wholeW = last.leftMm + plan.windowWidthMm;
-  const double wholeH = last.topMm + plan.windowHeightMm;
-  const double k = std::min(areaMm.width() / wholeW, areaMm.height() / wholeH);
+  QRectF whole = shapeMm.boundingRect();
+  for (const PageWindow &w : plan.pages)
+    whole |= QRectF(w.leftMm, w.topMm, plan.windowWidthMm, plan.windowHeightMm);
+  const double k = std::min(areaMm.width() / whole.width(), areaMm.height() / whole.height());
   painter.save();
-  painter.translate(areaMm.topLeft());
+  // Right-aligned in the area, so the map stands in the page's corner.
+  painter.translate(areaMm.right() - whole.width() * k, areaMm.top());
   painter.scale(k, k);
+  painter.translate(-whole.topLeft());
   const double line = kThinLineMm / k;
   const PageWindow &here = plan.pages[static_cast<std::size_t>(current)];
   painter.fillRect(QRectF(here.leftMm, here.topMm, plan.windowWidthMm, plan.windowHeightMm),

@@ -7,6 +7,7 @@
 
 #include <QPointF>
 #include <QPolygonF>
+#include <QRectF>
 #include <QString>
 
 class QPainter;
@@ -23,6 +24,9 @@ constexpr double kCurveLineMm = 0.4; // the edge to cut along
 void drawTextMm(QPainter &painter, QPointF anchorMm, const QString &text, double heightMm,
                 int align);
 
+// The box, mm, that drawTextMm() fills with the same arguments.
+QRectF textBoxMm(QPointF anchorMm, const QString &text, double heightMm, int align);
+
 // A thin pen for lines drawn in mm; `dashed` for reference lines that are not cut.
 void setLinePen(QPainter &painter, double widthMm, bool dashed = false);
 
@@ -37,7 +41,7 @@ void drawCropMarks(QPainter &painter, QRectF areaMm);
 void drawRegistrationMark(QPainter &painter, QPointF centreMm);
 
 // A small map of the whole drawing in `areaMm`: the outline `shapeMm` (drawing mm),
-// every page's window, the page `current` filled.
+// the window of every page printed (and only those), the page `current` filled.
 void drawPageMap(QPainter &painter, QRectF areaMm, const TilingPlan &plan, const QPolygonF &shapeMm,
                  int current);
 

@@ -1,230 +1,123 @@
 #include "paper/template_painter.h"
 
 #include "calc/common/figure_text.h"
-#include "calc/common/units.h"
 #include "paper/page_furniture.h"
 
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
 
 namespace dishwright {
 namespace {
 
-constexpr double kMinorTickMm = 2;
-constexpr double kMajorTickMm = 4;
-constexpr int kLabelEveryMetricTicks = 5; // a label every 50 mm
 constexpr double kMapWidthMm = 48;
-constexpr double kWindowSlackMm = 2; // edge points just outside a page still draw into it
+constexpr double kWindowSlackMm = 2; // lines just outside a page still draw into it
+constexpr double kFooterTopMm = 6;   // below the crop marks
+constexpr int kFooterLines = 4;
 
-QPointF at(PointMm p) { return {p.x, p.y}; }
+QRectF bounds(const QPolygonF &line) {
+  return line.boundingRect().adjusted(-0.01, -0.01, 0.01, 0.01);
+}
+
+// The runs of `line` whose segments come near `area`; a line wholly inside
+// stays one closed run.
+std::vector<QPolygonF> piecesNear(const QPolygonF &line, const QRectF &area) {
+  std::vector<QPolygonF> pieces;
+  QPolygonF run;
+  for (int i = 0; i + 1 < line.size(); ++i) {
+    if (bounds(QPolygonF({line[i], line[i + 1]})).intersects(area)) {
+      if (run.isEmpty())
+        run << line[i];
+      run << line[i + 1];
+    } else if (!run.isEmpty()) {
+      pieces.push_back(run);
+      run.clear();
+    }
+  }
+  if (!run.isEmpty())
+    pieces.push_back(run);
+  return pieces;
+}
+
+void setMarkPen(QPainter &painter, MarkKind kind) {
+  setLinePen(painter, kThinLineMm, kind == MarkKind::Dashed);
+}
 
 } // namespace
 
-TemplatePainter::TemplatePainter(const TemplateSheet &sheet) : sheet_(sheet) {
-  // 1 mm of radius, or finer for a dish so small that 1 mm would show as corners.
-  const TemplateGeometry &g = sheet_.geometry();
-  const double step = std::min(kCurveStepMm, g.radius() * g.mmPerUnit() / 500);
-  for (TemplatePoint p : g.edge(step)) {
-    edge_ << at(sheet_.toDrawingMm(p));
-    if (sheet_.geometry().isPetal())
-      mirror_ << at(sheet_.toDrawingMm({p.x, -p.y}));
-  }
-  const int stride = std::max(1, static_cast<int>(edge_.size() / 40));
-  for (int i = 0; i < edge_.size(); i += stride)
-    shape_ << edge_[i];
-  shape_ << edge_.back();
-  for (int i = static_cast<int>(mirror_.size()) - 1; i >= 0; i -= stride)
-    shape_ << mirror_[i];
-  if (!mirror_.isEmpty())
-    shape_ << mirror_.front();
-}
+TemplatePainter::TemplatePainter(const TemplateSheet &sheet) : sheet_(sheet), drawing_(sheet_) {}
 
-void TemplatePainter::paintPage(QPainter &painter, int index) const {
+void TemplatePainter::paintPage(QPainter &painter, int index, PageParts parts) const {
   const TilingPlan &plan = sheet_.plan();
   const PageWindow &window = plan.pages.at(static_cast<std::size_t>(index));
   const QRectF windowOnPage(plan.windowLeftOnPageMm, plan.windowTopOnPageMm, plan.windowWidthMm,
                             plan.windowHeightMm);
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.fillRect(QRectF(0, 0, plan.pageWidthMm, plan.pageHeightMm), Qt::white);
+  if (parts == PageParts::Everything)
+    painter.fillRect(QRectF(0, 0, plan.pageWidthMm, plan.pageHeightMm), Qt::white);
   painter.save();
   painter.setClipRect(windowOnPage);
   painter.translate(windowOnPage.topLeft() - QPointF(window.leftMm, window.topMm));
-  paintDrawing(painter, window);
+  paintDrawing(painter, index, parts == PageParts::Everything);
   painter.restore();
   drawCropMarks(painter, windowOnPage);
+  // The overlap a printed neighbour is glued over.
   setLinePen(painter, kThinLineMm, true);
   const double overlapX = windowOnPage.right() - kPageOverlapMm;
   const double overlapY = windowOnPage.bottom() - kPageOverlapMm;
-  if (window.column + 1 < plan.columns)
+  if (plan.pageAt(window.row, window.column + 1) >= 0)
     painter.drawLine(QPointF(overlapX, windowOnPage.top()),
                      QPointF(overlapX, windowOnPage.bottom()));
-  if (window.row + 1 < plan.rows)
+  if (plan.pageAt(window.row + 1, window.column) >= 0)
     painter.drawLine(QPointF(windowOnPage.left(), overlapY),
                      QPointF(windowOnPage.right(), overlapY));
   paintFooter(painter, index);
   painter.restore();
 }
 
-void TemplatePainter::paintDrawing(QPainter &painter, const PageWindow &window) const {
+void TemplatePainter::paintDrawing(QPainter &painter, int index, bool withCuts) const {
   const TilingPlan &plan = sheet_.plan();
-  const double from = window.leftMm - kWindowSlackMm;
-  const double to = window.leftMm + plan.windowWidthMm + kWindowSlackMm;
-  if (sheet_.geometry().isPetal())
-    paintGore(painter, from, to);
-  else
-    paintRib(painter, from, to);
-  paintRadiusTicks(painter, from, to);
-  if (sheet_.hasHubGuide())
-    paintHubGuide(painter);
-  for (PointMm mark : plan.registrationMarksMm)
-    drawRegistrationMark(painter, at(mark));
-}
-
-QPolygonF TemplatePainter::edgePart(const QPolygonF &edge, double fromMm, double toMm) const {
-  // The edge runs left to right: keep the points on this page and one either side.
-  auto first = std::lower_bound(edge.begin(), edge.end(), fromMm,
-                                [](QPointF p, double x) { return p.x() < x; });
-  auto last =
-      std::upper_bound(first, edge.end(), toMm, [](double x, QPointF p) { return x < p.x(); });
-  if (first != edge.begin())
-    --first;
-  if (last != edge.end())
-    ++last;
-  return QPolygonF(QList<QPointF>(first, last));
-}
-
-void TemplatePainter::paintRib(QPainter &painter, double fromMm, double toMm) const {
-  const TemplateGeometry &g = sheet_.geometry();
-  const QPointF vertex = at(sheet_.vertexMm());
-  const QPointF rim = at(sheet_.toDrawingMm({g.radius(), g.depth()}));
-  setLinePen(painter, kThinLineMm, true);
-  painter.drawLine(vertex, QPointF(rim.x(), vertex.y())); // tangent at the vertex
-  painter.drawLine(QPointF(rim.x(), vertex.y()), rim);    // the rim
-  painter.drawLine(vertex, QPointF(vertex.x(), rim.y())); // the dish axis
-  const double hubX = at(sheet_.toDrawingMm({g.hubRadius(), 0})).x();
-  QPolygonF curve = edgePart(edge_, fromMm, toMm);
-  if (hubX > vertex.x()) {
-    // The rib runs from the hub edge; inside the hub the curve is only a reference.
-    painter.drawPolyline(edgePart(edge_, fromMm, std::min(toMm, hubX)));
-    const QPointF hubOnCurve =
-        at(sheet_.toDrawingMm({g.hubRadius(), paraboloidDepth(g.focalLength(), g.hubRadius())}));
-    const bool cut = !curve.isEmpty() && curve.front().x() < hubX;
-    curve.erase(
-        std::remove_if(curve.begin(), curve.end(), [hubX](QPointF p) { return p.x() < hubX; }),
-        curve.end());
-    if (cut)
-      curve.prepend(hubOnCurve);
+  const PageWindow &window = plan.pages.at(static_cast<std::size_t>(index));
+  const QRectF area =
+      QRectF(window.leftMm, window.topMm, plan.windowWidthMm, plan.windowHeightMm)
+          .adjusted(-kWindowSlackMm, -kWindowSlackMm, kWindowSlackMm, kWindowSlackMm);
+  for (const Mark &mark : drawing_.marks())
+    if (bounds(mark.points).intersects(area)) {
+      setMarkPen(painter, mark.kind);
+      painter.drawPolyline(mark.points);
+    }
+  if (withCuts) {
     setLinePen(painter, kCurveLineMm);
-    painter.drawLine(hubOnCurve - QPointF(0, 8), QPointF(hubX, vertex.y()));
-    drawTextMm(
-        painter, hubOnCurve - QPointF(-1, 8),
-        QStringLiteral("HUB EDGE, r = %1 %2").arg(figureAs<QString>(g.hubRadius()), g.unitName()),
-        kSmallTextHeightMm, Qt::AlignLeft | Qt::AlignBottom);
+    for (const QPolygonF &cut : drawing_.cuts())
+      for (const QPolygonF &piece : piecesNear(cut, area))
+        painter.drawPolyline(piece);
   }
-  setLinePen(painter, kCurveLineMm);
-  painter.drawPolyline(curve);
-  drawTextMm(painter, vertex + QPointF(-2, 0), QStringLiteral("VERTEX"), kTextHeightMm,
-             Qt::AlignRight | Qt::AlignVCenter);
-  drawTextMm(painter, rim + QPointF(0, -2), QStringLiteral("RIM"), kTextHeightMm,
-             Qt::AlignHCenter | Qt::AlignBottom);
-  drawTextMm(painter, QPointF(vertex.x() + 2, rim.y()),
-             QStringLiteral("RIB: cut along the heavy curve; depth is measured up from the "
-                            "dashed tangent"),
-             kTextHeightMm, Qt::AlignLeft | Qt::AlignTop);
+  for (PointMm mark : plan.registrationMarksMm)
+    if (area.contains(QPointF(mark.x, mark.y)))
+      drawRegistrationMark(painter, QPointF(mark.x, mark.y));
+  for (const PlacedLabel &label : drawing_.labels())
+    if (label.page == index)
+      drawTextMm(painter, label.place.anchorMm, label.text, label.heightMm, label.place.align);
 }
 
-void TemplatePainter::paintGore(QPainter &painter, double fromMm, double toMm) const {
+QString TemplatePainter::instruction(int index) const {
   const TemplateGeometry &g = sheet_.geometry();
-  const QPointF vertex = at(sheet_.vertexMm());
-  const double rimX = edge_.back().x();
-  setLinePen(painter, kThinLineMm, true);
-  painter.drawLine(vertex, QPointF(rimX, vertex.y())); // centre line
-  setLinePen(painter, kCurveLineMm);
-  painter.drawPolyline(edgePart(edge_, fromMm, toMm));
-  painter.drawPolyline(edgePart(mirror_, fromMm, toMm));
-  painter.drawLine(edge_.back(), mirror_.back());
-  drawTextMm(painter, vertex + QPointF(-2, 0), QStringLiteral("VERTEX"), kTextHeightMm,
-             Qt::AlignRight | Qt::AlignVCenter);
-  drawTextMm(painter, QPointF(rimX + 2, vertex.y()), QStringLiteral("RIM"), kTextHeightMm,
-             Qt::AlignLeft | Qt::AlignVCenter);
-  drawTextMm(painter, QPointF(vertex.x(), mirror_.back().y() + 12),
-             QStringLiteral("GORE 1 of %1: cut along the heavy outline; the dashed centre line "
-                            "runs from vertex to rim")
-                 .arg(g.input().count),
-             kTextHeightMm, Qt::AlignLeft | Qt::AlignTop);
+  const bool cut = sheet_.plan().pages.at(static_cast<std::size_t>(index)).cut;
+  if (g.isPetal())
+    return cut ? QStringLiteral("GORE - cut %1 alike along the heavy outline; the dashed line is "
+                                "its centre line, vertex to rim")
+                     .arg(g.input().count)
+               : QStringLiteral("GORE - nothing to cut here: this page joins the pages around "
+                                "it; the dashed line is the gore's centre line");
+  return cut ? QStringLiteral("RIB - cut along the heavy outline; the hatched side is waste; depth "
+                              "is measured up from the vertex's tangent")
+             : QStringLiteral("RIB - nothing to cut on this page");
 }
 
-void TemplatePainter::paintRadiusTicks(QPainter &painter, double fromMm, double toMm) const {
-  // Ticks every cm or inch of radius along the long axis, labelled with the radius.
-  const TemplateGeometry &g = sheet_.geometry();
-  const QPointF vertex = at(sheet_.vertexMm());
-  const int labelEvery = g.input().metric ? kLabelEveryMetricTicks : 1;
-  const int ticks = static_cast<int>(std::floor(g.radius() / g.tickStep() + 1e-9));
-  setLinePen(painter, kThinLineMm);
-  for (int i = 1; i <= ticks; ++i) {
-    const double x = vertex.x() + g.alongAt(i * g.tickStep()) * g.mmPerUnit();
-    if (x < fromMm || x > toMm)
-      continue;
-    const bool major = i % labelEvery == 0;
-    const double length = major ? kMajorTickMm : kMinorTickMm;
-    const double top = g.isPetal() ? vertex.y() - length / 2 : vertex.y();
-    painter.drawLine(QPointF(x, top), QPointF(x, top + length));
-    if (major)
-      drawTextMm(painter, QPointF(x, top + length + 0.8),
-                 QString::number(i * (g.input().metric ? 10 : 1)), kSmallTextHeightMm,
-                 Qt::AlignHCenter | Qt::AlignTop);
-  }
-  // Under a rib's axis; under a whole gore, whose edges would cross it near the tip.
-  const double captionY = g.isPetal() ? mirror_.back().y() + 5 : vertex.y() + kMajorTickMm + 4;
-  drawTextMm(
-      painter, QPointF(vertex.x(), captionY),
-      QStringLiteral("radius from the vertex (dish centre), %1, a tick every %2")
-          .arg(g.unitName(), g.input().metric ? QStringLiteral("cm") : QStringLiteral("inch")),
-      kSmallTextHeightMm, Qt::AlignLeft | Qt::AlignTop);
-}
-
-void TemplatePainter::paintHubGuide(QPainter &painter) const {
-  const QPointF centre = at(sheet_.hubGuideCentreMm());
-  const double radius = sheet_.hubRadiusMm();
-  const int ribs = sheet_.geometry().input().count;
-  setLinePen(painter, kCurveLineMm);
-  painter.drawEllipse(centre, radius, radius);
-  setLinePen(painter, kThinLineMm);
-  painter.drawLine(centre - QPointF(3, 0), centre + QPointF(3, 0));
-  painter.drawLine(centre - QPointF(0, 3), centre + QPointF(0, 3));
-  // With the rib count known, a line per rib; without, a protractor every 5 degrees.
-  const int lines = ribs > 0 ? ribs : 72;
-  for (int i = 0; i < lines; ++i) {
-    const double a = 2 * kPi * i / lines;
-    const QPointF dir(std::cos(a), -std::sin(a));
-    const double inner = ribs > 0 ? 0 : radius;
-    const double outer = radius + (ribs > 0 || i % 6 == 0 ? 8 : i % 2 == 0 ? 5 : 3);
-    painter.drawLine(centre + dir * inner, centre + dir * outer);
-    if (ribs == 0 && i % 6 == 0)
-      drawTextMm(painter, centre + dir * (radius + 10), QString::number(i * 5), kSmallTextHeightMm,
-                 Qt::AlignCenter);
-  }
-  const TemplateGeometry &g = sheet_.geometry();
-  const QString what = ribs > 0 ? QStringLiteral("%1 ribs at %2 degrees")
-                                      .arg(ribs)
-                                      .arg(figureAs<QString>(360.0 / ribs, kMeasuredDigits))
-                                : QStringLiteral("angles in degrees");
-  drawTextMm(painter, centre + QPointF(radius + 14, 0),
-             QStringLiteral("HUB DRILLING GUIDE: radius %1 %2, %3")
-                 .arg(figureAs<QString>(g.hubRadius()), g.unitName(), what),
-             kTextHeightMm, Qt::AlignLeft | Qt::AlignVCenter);
-}
-
-void TemplatePainter::paintFooter(QPainter &painter, int index) const {
-  const TilingPlan &plan = sheet_.plan();
+QStringList TemplatePainter::figureLines(int index) const {
   const TemplateGeometry &g = sheet_.geometry();
   const TemplateInput &in = g.input();
-  const double left = kPageMarginMm;
-  const double top = plan.pageHeightMm - kPageMarginMm - kPageFooterMm + 6; // below the crop marks
-  const double line = kTextHeightMm * 1.35;
   const QString unit = QString::fromLatin1(g.unitName());
   QString design = QStringLiteral("%1 TEMPLATE   f/D %2   diameter %3 %4")
                        .arg(g.isPetal() ? QStringLiteral("PETAL") : QStringLiteral("RIB"),
@@ -239,33 +132,44 @@ void TemplatePainter::paintFooter(QPainter &painter, int index) const {
   if (g.isPetal()) {
     lengths += QStringLiteral("   gore length: %1 %2").arg(figureAs<QString>(g.goreLength()), unit);
     more =
-        QStringLiteral("gores: %1   gore width at rim: %2 %4   flat gore error: %3 %4")
-            .arg(in.count)
+        QStringLiteral("gore width at rim: %1 %3   flat gore error: %2 %3")
             .arg(figureAs<QString>(g.goreWidthAtRim()), figureAs<QString>(g.flatGoreError()), unit);
+    if (g.wavelength() > 0)
+      more += QStringLiteral("   gores for lambda/16: %1")
+                  .arg(goresWithin(g.depth(), g.wavelength() / 16));
   } else {
     lengths += QStringLiteral("   rib length: %1 %2").arg(figureAs<QString>(g.ribLength()), unit);
     more = g.hubRadius() > 0 ? QStringLiteral("rib length from the hub edge (hub radius %1 %2)")
                                    .arg(figureAs<QString>(g.hubRadius()), unit)
                              : QStringLiteral("rib length from the vertex");
+    more += QStringLiteral("   the vertex is the LEFT end");
   }
-  more += QStringLiteral("   the vertex is the LEFT end");
+  return {design, lengths, more, instruction(index)};
+}
+
+void TemplatePainter::paintFooter(QPainter &painter, int index) const {
+  const TilingPlan &plan = sheet_.plan();
+  const double left = kPageMarginMm;
+  const double top = plan.pageHeightMm - kPageMarginMm - kPageFooterMm + kFooterTopMm;
+  const double line = kTextHeightMm * 1.35;
   int row = 0;
-  for (const QString &text : {design, lengths, more})
+  for (const QString &text : figureLines(index))
     drawTextMm(painter, QPointF(left, top + line * row++), text, kTextHeightMm,
                Qt::AlignLeft | Qt::AlignTop);
-  drawScaleBars(painter, QPointF(left, top + line * 3 + 1));
+  drawScaleBars(painter, QPointF(left, top + line * kFooterLines + 0.5));
   if (plan.pageCount() > 1) {
     const PageWindow &w = plan.pages[static_cast<std::size_t>(index)];
-    const QRectF map(plan.pageWidthMm - kPageMarginMm - kMapWidthMm, top + line * 3 + 1,
-                     kMapWidthMm, kPageFooterMm - line * 3 - 8);
-    drawPageMap(painter, map, plan, shape_, index);
-    drawTextMm(painter, QPointF(map.right(), top + line * 3),
+    const double right = plan.pageWidthMm - kPageMarginMm;
+    drawTextMm(painter, QPointF(right, top),
                QStringLiteral("row %1, column %2 (page %3 of %4)")
                    .arg(w.row + 1)
                    .arg(w.column + 1)
                    .arg(index + 1)
                    .arg(plan.pageCount()),
-               kTextHeightMm, Qt::AlignRight | Qt::AlignBottom);
+               kTextHeightMm, Qt::AlignRight | Qt::AlignTop);
+    const QRectF map(right - kMapWidthMm, top + line + 0.5, kMapWidthMm,
+                     kPageFooterMm - kFooterTopMm - line - 2);
+    drawPageMap(painter, map, plan, drawing_.shape(), index);
   }
 }
 

@@ -3,37 +3,40 @@
 #pragma once
 
 #include "calc/page_layout/template_sheet.h"
+#include "paper/template_drawing.h"
 
-#include <QPolygonF>
+#include <QStringList>
 
 class QPainter;
 
 namespace dishwright {
+
+// What paintPage() paints: everything, or for a cutter's file all but the
+// lines to cut along (which it draws apart) and the white ground.
+enum class PageParts { Everything, ForCutter };
 
 class TemplatePainter {
 public:
   explicit TemplatePainter(const TemplateSheet &sheet);
 
   const TemplateSheet &sheet() const { return sheet_; }
+  const TemplateDrawing &drawing() const { return drawing_; }
   int pageCount() const { return sheet_.plan().pageCount(); }
 
   // Paints page `index` (0 to pageCount() - 1) on paper coloured white. The
   // painter's unit must be 1 mm with the origin at the page's top-left corner.
-  void paintPage(QPainter &painter, int index) const;
+  void paintPage(QPainter &painter, int index, PageParts parts = PageParts::Everything) const;
+
+  // The lines of figures and the cut instruction page `index` carries in its footer.
+  QStringList figureLines(int index) const;
 
 private:
-  void paintDrawing(QPainter &painter, const PageWindow &window) const;
-  void paintRib(QPainter &painter, double fromMm, double toMm) const;
-  void paintGore(QPainter &painter, double fromMm, double toMm) const;
-  void paintRadiusTicks(QPainter &painter, double fromMm, double toMm) const;
-  void paintHubGuide(QPainter &painter) const;
+  void paintDrawing(QPainter &painter, int index, bool withCuts) const;
   void paintFooter(QPainter &painter, int index) const;
-  QPolygonF edgePart(const QPolygonF &edge, double fromMm, double toMm) const;
+  QString instruction(int index) const;
 
   TemplateSheet sheet_;
-  QPolygonF edge_;   // the cut edge in drawing mm: the rib curve or a gore's upper edge
-  QPolygonF mirror_; // a gore's lower edge
-  QPolygonF shape_;  // the whole outline, coarse, for the page map
+  TemplateDrawing drawing_;
 };
 
 } // namespace dishwright

@@ -2,6 +2,9 @@
 
 #include "calc/common/units.h"
 
+#include "paper/svg_layers.h"
+
+#include <QBuffer>
 #include <QLocale>
 #include <QPageSize>
 #include <QPainter>
@@ -89,11 +92,12 @@ void writeTemplatePdf(const TemplatePainter &pages, const QString &path) {
 
 void writeTemplateSvg(const TemplatePainter &sheet, const QString &path) {
   const TilingPlan &plan = sheet.sheet().plan();
-  QSaveFile file(path);
-  open(file);
+  // Drawn into memory first: the cut lines are added, and the rest grouped, afterwards.
+  QBuffer drawn;
+  drawn.open(QIODevice::WriteOnly);
   {
     QSvgGenerator svg;
-    svg.setOutputDevice(&file);
+    svg.setOutputDevice(&drawn);
     svg.setResolution(kSvgDotsPerInch);
     const double dotsPerMm = kSvgDotsPerInch / kMmPerInch;
     svg.setSize(QSize(static_cast<int>(std::lround(plan.pageWidthMm * dotsPerMm)),
@@ -101,12 +105,26 @@ void writeTemplateSvg(const TemplatePainter &sheet, const QString &path) {
     // Painter units are the viewBox's: one per mm.
     svg.setViewBox(QRectF(0, 0, plan.pageWidthMm, plan.pageHeightMm));
     svg.setTitle(title(sheet));
-    svg.setDescription(QStringLiteral("full-size template, 1 unit = 1 mm"));
+    svg.setDescription(
+        QStringLiteral("full-size template, 1 unit = 1 mm; layers cut, marks, text"));
     QPainter painter(&svg);
     if (!painter.isActive())
       fail(path, QStringLiteral("the drawing could not start"));
-    sheet.paintPage(painter, 0);
+    sheet.paintPage(painter, 0, PageParts::ForCutter);
   }
+  const PageWindow &window = plan.pages.front();
+  const QPointF offset(plan.windowLeftOnPageMm - window.leftMm,
+                       plan.windowTopOnPageMm - window.topMm);
+  QByteArray layered;
+  try {
+    layered = layeredSvg(drawn.data(), sheet.drawing().cuts(), offset);
+  } catch (const std::runtime_error &e) {
+    fail(path, QString::fromStdString(e.what()));
+  }
+  QSaveFile file(path);
+  open(file);
+  if (file.write(layered) != layered.size())
+    fail(path, file.errorString());
   commit(file);
 }
 

@@ -2,6 +2,7 @@
 
 #include "calc/common/figure_text.h"
 #include "calc/common/input_error.h"
+#include "paper/template_dxf.h"
 #include "paper/template_writer.h"
 #include "tools/decimal_validator.h"
 #include "tools/page_preview.h"
@@ -64,30 +65,41 @@ TemplateWindow::TemplateWindow(const DesignSeed &seed, QWidget *parent)
   status_->setWordWrap(true);
   status_->setAccessibleName(tr("Status"));
   status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  notes_ = new QLabel;
+  notes_->setWordWrap(true);
+  notes_->setAccessibleName(tr("Notes"));
+  notes_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
   savePdf_ = new QPushButton(tr("Save &PDF..."));
   saveSvg_ = new QPushButton(tr("Save S&VG..."));
+  saveDxf_ = new QPushButton(tr("Sav&e DXF..."));
   print_ = new QPushButton(tr("P&rint..."));
   auto *close = new QPushButton(tr("&Close"));
   savePdf_->setToolTip(tr("Every page as a vector PDF at full size (Ctrl+S)"));
   saveSvg_->setToolTip(tr("One sheet in millimetres, for cutters and CNC (Ctrl+Shift+S)"));
+  saveDxf_->setToolTip(
+      tr("One sheet in the template's unit, layers CUT, MARK and TEXT, for CNC software "
+         "(Ctrl+Shift+D)"));
   print_->setToolTip(tr("Prints at 100 %, never fitted to the page (Ctrl+P)"));
   new QShortcut(QKeySequence::Save, this, [this] { askPdf(); });
   new QShortcut(QKeySequence(tr("Ctrl+Shift+S")), this, [this] { askSvg(); });
+  new QShortcut(QKeySequence(tr("Ctrl+Shift+D")), this, [this] { askDxf(); });
   new QShortcut(QKeySequence::Print, this, [this] { askPrint(); });
   new QShortcut(QKeySequence(Qt::Key_Escape), this, [this] { QWidget::close(); });
   connect(savePdf_, &QPushButton::clicked, this, &TemplateWindow::askPdf);
   connect(saveSvg_, &QPushButton::clicked, this, &TemplateWindow::askSvg);
+  connect(saveDxf_, &QPushButton::clicked, this, &TemplateWindow::askDxf);
   connect(print_, &QPushButton::clicked, this, &TemplateWindow::askPrint);
   connect(close, &QPushButton::clicked, this, &QWidget::close);
   auto *buttons = new QHBoxLayout;
-  for (QPushButton *b : {savePdf_, saveSvg_, print_, close})
+  for (QPushButton *b : {savePdf_, saveSvg_, saveDxf_, print_, close})
     buttons->addWidget(b);
 
   auto *left = new QVBoxLayout;
   left->addWidget(designBox);
   left->addWidget(cutBox);
   left->addWidget(figuresBox);
+  left->addWidget(notes_);
   left->addWidget(status_);
   left->addStretch(1);
   left->addLayout(buttons);
@@ -152,12 +164,16 @@ void TemplateWindow::buildFigures(QFormLayout *figures) {
   goreWidth_ = figureLabel(tr("Gore width at rim"));
   goreError_ = figureLabel(tr("Flat gore error"));
   pages_ = figureLabel(tr("Pages"));
+  goresNeeded_ = figureLabel(tr("Gores for lambda/16"));
+  goresNeeded_->setToolTip(tr("The fewest gores whose flat-gore error stays within a "
+                              "sixteenth of the wavelength"));
   figures->addRow(tr("Focal length:"), focal_);
   figures->addRow(tr("Depth:"), depth_);
   figures->addRow(tr("Rib length:"), ribLength_);
   figures->addRow(tr("Gore length:"), goreLength_);
   figures->addRow(tr("Gore width at rim:"), goreWidth_);
   figures->addRow(tr("Flat gore error:"), goreError_);
+  figures->addRow(tr("Gores for \u03bb/16:"), goresNeeded_);
   figures->addRow(tr("Pages:"), pages_);
 }
 
@@ -223,10 +239,11 @@ void TemplateWindow::remake() {
   }
   const QString why = tr("No template: %1.").arg(problem_);
   preview_->setPages(painter_.get(), problem_.isEmpty() ? QString() : why);
-  for (QPushButton *b : {savePdf_, saveSvg_, print_})
+  for (QPushButton *b : {savePdf_, saveSvg_, saveDxf_, print_})
     b->setEnabled(painter_ != nullptr);
   setStatus(problem_.isEmpty() ? QString() : why);
   showFigures();
+  showNotes();
   emit templateChanged();
 }
 
@@ -257,11 +274,26 @@ void TemplateWindow::showFigures() {
                       ? tr("1 sheet, %1 x %2 mm")
                             .arg(figureAs<QString>(plan.pageWidthMm, kMeasuredDigits),
                                  figureAs<QString>(plan.pageHeightMm, kMeasuredDigits))
-                      : tr("%1 (%2 x %3, rows x columns, %4)")
+                      : tr("%1 (of a %2 x %3 grid, rows x columns, %4)")
                             .arg(plan.pageCount())
                             .arg(plan.rows)
                             .arg(plan.columns)
                             .arg(plan.landscape ? tr("landscape") : tr("portrait")));
+}
+
+// The gores the frequency needs, and what is unusual about the design, in words.
+void TemplateWindow::showNotes() {
+  const TemplateGeometry *g = sheet_ ? &sheet_->geometry() : nullptr;
+  const bool known = g && g->wavelength() > 0;
+  figures_->setRowVisible(goresNeeded_, known);
+  if (known)
+    goresNeeded_->setText(QString::number(goresWithin(g->depth(), g->wavelength() / 16)));
+  QStringList notes;
+  if (g)
+    for (const std::string &warning : templateWarnings(*g))
+      notes << tr("Note: %1.").arg(QString::fromStdString(warning));
+  notes_->setText(notes.join(QLatin1Char('\n')));
+  notes_->setVisible(!notes.isEmpty());
 }
 
 void TemplateWindow::showPageLabel(int index) {
@@ -292,7 +324,8 @@ bool TemplateWindow::savePdf(const QString &path) {
     return false;
   try {
     writeTemplatePdf(*painter_, path);
-    setStatus(tr("Saved %1 (%n page(s)).", nullptr, pageCount()).arg(path));
+    setStatus(pageCount() == 1 ? tr("Saved %1 (1 page).").arg(path)
+                               : tr("Saved %1 (%2 pages).").arg(path).arg(pageCount()));
     return true;
   } catch (const std::exception &e) {
     setStatus(tr("Not saved: %1.").arg(QString::fromStdString(e.what())));
@@ -307,6 +340,21 @@ bool TemplateWindow::saveSvg(const QString &path) {
     const TemplateSheet sheet(input(), PaperKind::Sheet); // an SVG is always one sheet
     writeTemplateSvg(TemplatePainter(sheet), path);
     setStatus(tr("Saved %1 (one sheet, in mm).").arg(path));
+    return true;
+  } catch (const std::exception &e) {
+    setStatus(tr("Not saved: %1.").arg(QString::fromStdString(e.what())));
+    return false;
+  }
+}
+
+bool TemplateWindow::saveDxf(const QString &path) {
+  if (!painter_)
+    return false;
+  try {
+    const TemplateSheet sheet(input(), PaperKind::Sheet); // a DXF is always one sheet
+    writeTemplateDxf(TemplatePainter(sheet), path);
+    setStatus(tr("Saved %1 (one sheet, in %2).")
+                  .arg(path, sheet.geometry().input().metric ? tr("mm") : tr("inches")));
     return true;
   } catch (const std::exception &e) {
     setStatus(tr("Not saved: %1.").arg(QString::fromStdString(e.what())));
@@ -344,6 +392,17 @@ void TemplateWindow::askSvg() {
       QFileDialog::getSaveFileName(this, tr("Save Template as SVG"), name, tr("SVG (*.svg)"));
   if (!path.isEmpty())
     saveSvg(path);
+}
+
+void TemplateWindow::askDxf() {
+  if (!painter_)
+    return;
+  const QString name =
+      painter_->sheet().geometry().isPetal() ? tr("petal-template.dxf") : tr("rib-template.dxf");
+  const QString path =
+      QFileDialog::getSaveFileName(this, tr("Save Template as DXF"), name, tr("DXF (*.dxf)"));
+  if (!path.isEmpty())
+    saveDxf(path);
 }
 
 void TemplateWindow::askPrint() {

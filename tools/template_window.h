@@ -38,10 +38,11 @@ public:
   // Why the inputs make no template, in words; empty when they do.
   QString problem() const { return problem_; }
 
-  // What Save PDF... and Save SVG... do after their file dialog; false (and the
-  // reason shown in the window) when the file could not be written.
+  // What Save PDF..., Save SVG... and Save DXF... do after their file dialog;
+  // false (and the reason shown in the window) when the file could not be written.
   bool savePdf(const QString &path);
   bool saveSvg(const QString &path);
+  bool saveDxf(const QString &path); // one sheet in the template's unit, for CNC
   // What Print... does after the print dialog: every page at 100 %.
   void printTo(QPrinter &printer);
 
@@ -61,7 +62,9 @@ private:
   PaperKind paper() const;
   void askPdf();
   void askSvg();
+  void askDxf();
   void askPrint();
+  void showNotes();
 
   QDoubleSpinBox *fd_ = nullptr;
   QDoubleSpinBox *diameter_ = nullptr;
@@ -74,11 +77,14 @@ private:
   QFormLayout *figures_ = nullptr;
   QLabel *focal_ = nullptr, *depth_ = nullptr, *ribLength_ = nullptr, *goreLength_ = nullptr,
          *goreWidth_ = nullptr, *goreError_ = nullptr, *pages_ = nullptr;
+  QLabel *goresNeeded_ = nullptr; // gores for lambda/16 at the design's frequency
+  QLabel *notes_ = nullptr;       // warnings about a design that still makes a template
   QLabel *status_ = nullptr;
   QLabel *pageLabel_ = nullptr;
   PagePreview *preview_ = nullptr;
   QPushButton *previous_ = nullptr, *next_ = nullptr;
   QPushButton *savePdf_ = nullptr, *saveSvg_ = nullptr, *print_ = nullptr;
+  QPushButton *saveDxf_ = nullptr;
   std::unique_ptr<TemplateSheet> sheet_;
   std::unique_ptr<TemplatePainter> painter_;
   QString problem_;

@@ -8,6 +8,7 @@
 
 #include "calc/physics/paraboloid.h"
 
+#include <string>
 #include <vector>
 
 namespace dishwright {
@@ -43,10 +44,24 @@ double goreCentreRun(double focalLength, double radius, int gores);
 // Half the width of a gore at rib radius `radius`: r sin(pi / N); same unit as `radius`.
 double goreHalfWidth(double radius, int gores);
 
+// The fewest gores (3 or more) whose flat-gore error depth sin^2(pi / N) is at
+// most `maxError`; both lengths in one unit, greater than 0. Throws InputError
+// when more than kMostGores would be needed.
+long goresWithin(double depth, double maxError);
+constexpr double kMostGores = 1e9;
+
+// The smallest rib or gore a template is made for, mm: below it the drawing is
+// only its labels.
+constexpr double kSmallestTemplateMm = 10;
+// The f/D range dishes are built in; outside it a template is drawn with a warning.
+constexpr double kUsualFdLow = 0.2;
+constexpr double kUsualFdHigh = 2;
+
 // The figures and outline of one template, checked on construction.
 class TemplateGeometry {
 public:
-  // Throws InputError with the reason when the input cannot make a template.
+  // Throws InputError with the reason when the input cannot make a template,
+  // among them a rib or a gore shorter or narrower than kSmallestTemplateMm.
   explicit TemplateGeometry(const TemplateInput &input);
 
   const TemplateInput &input() const { return input_; }
@@ -70,6 +85,20 @@ public:
   double outlineWidth() const;
   double outlineHeight() const;
 
+  // Radius step, mm, at which chords of the cut edge stay within `sagMm` of the
+  // curve: the edge bends at most 1 / (2 f), a chord of length L lies L^2 / (16 f)
+  // off it, and a step of radius spans at most sqrt(1 + (R / 2f)^2) of edge.
+  double chordStepMm(double sagMm) const;
+  // The line to cut along, closed (the last point joins the first), template
+  // unit, y up. A rib: its curve from the hub edge (the vertex without a hub) to
+  // the rim, down the rim to the vertex's tangent, back along it and up the hub
+  // edge; the rib's metal lies inside. A gore: its upper edge from the vertex to
+  // the rim, across the rim and back along its lower edge.
+  std::vector<TemplatePoint> cutOutline(double stepMm) const;
+
+  // The wavelength at the design's frequency, template unit; 0 when it is not known.
+  double wavelength() const;
+
   // Points of the cut edge at steps no longer than `stepMm` of radius: a rib's
   // curve (r, z) from the vertex to the rim, or a gore's upper edge (c(r),
   // r sin(pi / N)) with the centre line at y = 0 (the lower edge is its mirror).
@@ -78,9 +107,16 @@ public:
   double alongAt(double radius) const;
 
 private:
+  void checkSize() const;
+
   TemplateInput input_;
   double focalLength_ = 0;
   double radius_ = 0;
 };
+
+// What is unusual about a design that still makes a template, in words, one
+// warning a line: an f/D outside kUsualFdLow to kUsualFdHigh, and gores that
+// leave more flat-gore error than a sixteenth of the wavelength.
+std::vector<std::string> templateWarnings(const TemplateGeometry &geometry);
 
 } // namespace dishwright

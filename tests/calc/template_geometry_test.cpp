@@ -5,9 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
+#include <map>
 #include <string>
+#include <vector>
 
 namespace dishwright {
 namespace {
@@ -117,7 +120,15 @@ INSTANTIATE_TEST_SUITE_P(
                 "the hub radius must be smaller than the dish radius"},
         Refusal{"NegativeHub",
                 {TemplateKind::Rib, 0.4, 4, false, 0, -1, 0},
-                "the hub radius must be 0 or more"}),
+                "the hub radius must be 0 or more"},
+        Refusal{"FrequencyBeyondAnyGores",
+                {TemplateKind::Petal, 0.4, 1, true, 12, 0, 1e300},
+                "the frequency is too high for this dish: more than 1000000000 gores would be "
+                "needed"},
+        // 1000 mm x sin(pi / 720) = 4.36 mm
+        Refusal{"GoreTooNarrow", petal(0.4, 1, true, 720),
+                "the gore's width at the rim would be 4.36 mm, too small for a template (10 mm "
+                "at least)"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 struct TilingCase {
@@ -163,6 +174,131 @@ TEST(Tiling, SheetIsTheDrawingPlusMarginsAndFooter) {
   EXPECT_DOUBLE_EQ(plan.pageHeightMm, 120 + 20 + 34);
   EXPECT_THROW(planTiling(6000, 100, PaperKind::Sheet), InputError);
   EXPECT_THROW(planTiling(1e6, 1e6, PaperKind::A4), InputError);
+}
+
+struct PageTarget {
+  const char *name;
+  TemplateInput input;
+  PaperKind paper;
+  int mostPages;
+};
+
+class PageTargets : public ::testing::TestWithParam<PageTarget> {};
+
+bool onPage(const TilingPlan &plan, const PageWindow &w, PointMm p) {
+  return p.x >= w.leftMm && p.x <= w.leftMm + plan.windowWidthMm && p.y >= w.topMm &&
+         p.y <= w.topMm + plan.windowHeightMm;
+}
+
+// Few pages, and none of the line to cut along lost with the pages left out.
+TEST_P(PageTargets, FewPagesHoldTheWholeOutline) {
+  const TemplateSheet sheet(GetParam().input, GetParam().paper);
+  const TilingPlan &plan = sheet.plan();
+  EXPECT_LE(plan.pageCount(), GetParam().mostPages);
+  int lost = 0;
+  for (PointMm p : sheet.cutOutlineMm(1))
+    lost += std::none_of(plan.pages.begin(), plan.pages.end(),
+                         [&](const PageWindow &w) { return onPage(plan, w, p); });
+  EXPECT_EQ(lost, 0);
+  // Two registration crosses for every seam between printed pages.
+  int seams = 0;
+  for (const PageWindow &w : plan.pages)
+    seams += (plan.pageAt(w.row, w.column + 1) >= 0) + (plan.pageAt(w.row + 1, w.column) >= 0);
+  EXPECT_EQ(plan.registrationMarksMm.size(), 2u * seams);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Designs, PageTargets,
+    ::testing::Values(
+        PageTarget{"Petal1200mm12GoresA4", petal(0.4, 1.2, true, 12), PaperKind::A4, 6},
+        PageTarget{"Rib10mA4", {TemplateKind::Rib, 0.4, 10, true, 0, 0, 0}, PaperKind::A4, 50},
+        PageTarget{"Rib3mFd035A4", {TemplateKind::Rib, 0.35, 3, true, 0, 0, 0}, PaperKind::A4, 14},
+        PageTarget{"Petal4860mm13GoresA4", petal(0.4, 4.86, true, 13), PaperKind::A4, 72},
+        PageTarget{"Rib4ftHub2inLetter",
+                   {TemplateKind::Rib, 0.4, 4, false, 0, 2, 0},
+                   PaperKind::Letter,
+                   6}),
+    [](const ::testing::TestParamInfo<PageTarget> &info) { return info.param.name; });
+
+TEST(PageChoice, GoreMiddleTiesItsEdgesTogether) {
+  // A gore wider than three pages: its middle pages hold no cut line, yet each
+  // column of pages runs unbroken from one edge to the other.
+  const TemplateSheet sheet(petal(0.4, 4.86, true, 13), PaperKind::A4);
+  const TilingPlan &plan = sheet.plan();
+  std::map<int, std::vector<int>> rowsOfColumn;
+  int middle = 0;
+  for (const PageWindow &w : plan.pages) {
+    rowsOfColumn[w.column].push_back(w.row);
+    middle += !w.cut;
+  }
+  EXPECT_GT(middle, 0);
+  for (const auto &[column, rows] : rowsOfColumn)
+    EXPECT_EQ(rows.back() - rows.front() + 1, static_cast<int>(rows.size())) << column;
+}
+
+struct GoreCount {
+  const char *name;
+  double depth, maxError;
+  long gores;
+};
+
+class GoresWithin : public ::testing::TestWithParam<GoreCount> {};
+
+TEST_P(GoresWithin, FewestGoresForTheError) {
+  EXPECT_EQ(goresWithin(GetParam().depth, GetParam().maxError), GetParam().gores);
+}
+
+// 4 ft at f/D 0.4 is 7.5 in deep; lambda/16 at 2304 MHz is 0.3202 in:
+// sin^2(pi/15) = 0.0432 > 0.3202 / 7.5 = 0.0427 >= sin^2(pi/16) = 0.0381.
+INSTANTIATE_TEST_SUITE_P(Cases, GoresWithin,
+                         ::testing::Values(GoreCount{"FourFeetAt2304MHz", 7.5,
+                                                     kSpeedOfLightMmMHz / 2304 / 25.4 / 16, 16},
+                                           GoreCount{"ThreeWhenTheErrorIsLoose", 1, 0.8, 3},
+                                           GoreCount{"EightJustAboveItsError", 2, 0.2929, 8}),
+                         [](const ::testing::TestParamInfo<GoreCount> &info) {
+                           return info.param.name;
+                         });
+
+struct WarningCase {
+  const char *name;
+  TemplateInput input;
+  std::vector<std::string> contains; // one entry per warning expected
+};
+
+class Warnings : public ::testing::TestWithParam<WarningCase> {};
+
+TEST_P(Warnings, SayWhatIsUnusual) {
+  const auto warnings = templateWarnings(TemplateGeometry(GetParam().input));
+  ASSERT_EQ(warnings.size(), GetParam().contains.size());
+  for (std::size_t i = 0; i < warnings.size(); ++i)
+    EXPECT_NE(warnings[i].find(GetParam().contains[i]), std::string::npos) << warnings[i];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Designs, Warnings,
+    ::testing::Values(
+        // 7.5 in x sin^2(pi/8) = 1.09835 in; 299792.458 mm MHz / 2304 MHz / 25.4 / 16 = 0.320173 in
+        WarningCase{"EightGoresAt2304MHz",
+                    {TemplateKind::Petal, 0.4, 4, false, 8, 0, 2304},
+                    {"8 gores leave 1.09835 INCHES of flat-gore error at 2304.00 MHz, more than "
+                     "lambda/16 (0.320173 INCHES); 16 gores keep within it"}},
+        WarningCase{"SixteenGoresAt2304MHz", {TemplateKind::Petal, 0.4, 4, false, 16, 0, 2304}, {}},
+        WarningCase{"RibHasNoGores", {TemplateKind::Rib, 0.4, 4, false, 0, 0, 2304}, {}},
+        WarningCase{"DeepDish", petal(0.15, 1, true, 24), {"deeper than dishes are built"}},
+        WarningCase{"FlatDish", petal(2.5, 1, true, 24), {"flatter than dishes are built"}}),
+    [](const ::testing::TestParamInfo<WarningCase> &info) { return info.param.name; });
+
+TEST(TemplateGeometry, RibOutlineClosesAroundTheMetal) {
+  // Curve from the hub edge to the rim, down the rim, back along the tangent.
+  const TemplateGeometry g({TemplateKind::Rib, 0.4, 1.2, true, 0, 100, 0});
+  const auto outline = g.cutOutline(5);
+  EXPECT_NEAR(outline.front().x, 100, 1e-12);
+  EXPECT_NEAR(outline.front().y, 100.0 * 100 / 1920, 1e-12);
+  EXPECT_NEAR(outline[outline.size() - 3].y, 187.5, 1e-9);
+  EXPECT_NEAR(outline[outline.size() - 2].x, 600, 1e-12);
+  EXPECT_EQ(outline[outline.size() - 2].y, 0);
+  EXPECT_NEAR(outline.back().x, 100, 1e-12);
+  EXPECT_EQ(outline.back().y, 0);
 }
 
 TEST(TemplateSheet, HubGuideBelowTheRibAndVertexAtTheLeft) {

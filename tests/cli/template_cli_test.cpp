@@ -6,7 +6,10 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -110,18 +113,72 @@ TEST_F(TemplateCli, PetalWorkedExampleAndManyPages) {
   EXPECT_NE(r.out.find("\npages: "), std::string::npos);
 }
 
-TEST_F(TemplateCli, SvgIsOneSheetInMillimetres) {
+std::string contents(const std::string &path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST_F(TemplateCli, SvgIsOneSheetInMillimetresWithItsCutApart) {
   const Outcome r = run(
       {"template", "rib", "meters", "0.4", "1.2", "--paper", "a4", "--svg", "-o", file("rib.svg")});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("\npages: 1\n"), std::string::npos);
-  std::FILE *svg = std::fopen(file("rib.svg").c_str(), "r");
-  ASSERT_TRUE(svg);
-  char head[600] = {};
-  std::fread(head, 1, sizeof head - 1, svg);
-  std::fclose(svg);
-  EXPECT_NE(std::string(head).find("mm\" height=\""), std::string::npos) << head;
+  const std::string svg = contents(file("rib.svg"));
+  EXPECT_TRUE(std::regex_search(svg, std::regex("<svg[^>]* width=\"[0-9.]+mm\"")));
+  EXPECT_TRUE(std::regex_search(svg, std::regex("<svg[^>]* height=\"[0-9.]+mm\"")));
+  EXPECT_TRUE(std::regex_search(svg, std::regex("<g[^>]* id=\"cut\"[^>]*>\\s*<path d=\"M")));
 }
+
+TEST_F(TemplateCli, DxfIsOneSheet) {
+  const Outcome r = run({"template", "petal", "feet", "0.4", "4", "8", "--paper", "letter", "--dxf",
+                         "-o", file("petal.dxf")});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("\npages: 1\n"), std::string::npos);
+  const std::string dxf = contents(file("petal.dxf"));
+  EXPECT_EQ(dxf.rfind("  0\nSECTION\n", 0), 0u);
+  EXPECT_NE(dxf.find("$INSUNITS\n 70\n     1\n"), std::string::npos); // inches
+}
+
+struct Figures {
+  const char *name;
+  Args args;
+  std::string tail; // the output's last lines
+};
+
+class TemplateFigures : public TemplateCli, public ::testing::WithParamInterface<Figures> {};
+
+// After the figures: the gores the frequency needs, then warnings in words.
+TEST_P(TemplateFigures, EndWithGoresAndWarnings) {
+  Args args = GetParam().args;
+  for (const char *more : {"--paper", "sheet", "-o"})
+    args.push_back(more);
+  args.push_back(file("t.pdf"));
+  const Outcome r = run(args);
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string &tail = GetParam().tail;
+  ASSERT_GE(r.out.size(), tail.size());
+  EXPECT_EQ(r.out.substr(r.out.size() - tail.size()), tail);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Designs, TemplateFigures,
+    ::testing::Values(
+        // 7.5 in deep: 7.5 sin^2(pi/8) = 1.09835 in; 299792.458 / 2304 / 25.4 / 16 = 0.320173 in
+        Figures{"EightGoresAt2304MHz",
+                {"template", "petal", "feet", "0.4", "4", "8", "--freq", "2304"},
+                "pages: 1\ngores for lambda/16: 16\nwarning: 8 gores leave 1.09835 INCHES of "
+                "flat-gore error at 2304.00 MHz, more than lambda/16 (0.320173 INCHES); 16 gores "
+                "keep within it\n"},
+        Figures{"RibAt10GHz", // 187.5 mm deep, lambda/16 = 1.87370 mm: sin(pi/N) <= 0.09997
+                {"template", "rib", "meters", "0.4", "1.2", "--freq", "10000"},
+                "pages: 1\ngores for lambda/16: 32\n"},
+        // f = 150 mm, R = 500 mm: d = 500^2 / 600 = 416.667 mm
+        Figures{"DeepDish",
+                {"template", "rib", "meters", "0.15", "1"},
+                "pages: 1\nwarning: f/D 0.150 makes a dish deeper than dishes are built (f/D 0.2 "
+                "to 2): the depth is 416.667 MM; check the design\n"},
+        Figures{"NoFrequency", {"template", "petal", "meters", "0.4", "1.2", "12"}, "pages: 1\n"}),
+    [](const ::testing::TestParamInfo<Figures> &info) { return info.param.name; });
 
 struct Refusal {
   const char *name;
@@ -164,7 +221,17 @@ INSTANTIATE_TEST_SUITE_P(
                               "the hub radius must be smaller than the dish radius"},
                       Refusal{"TooManyPages",
                               {"template", "rib", "meters", "0.4", "1e5", "--paper", "a4"},
-                              "the template would need more than 500 pages"}),
+                              "the template would need more than 500 pages"},
+                      Refusal{
+                          "RibTooShort", // a rib 5.31 mm long
+                          {"template", "rib", "meters", "0.4", "0.01"},
+                          "the rib would be 5.31 mm, too small for a template (10 mm at least)"},
+                      Refusal{"SvgAndDxf",
+                              {"template", "rib", "feet", "0.4", "4", "--svg", "--dxf"},
+                              "--svg and --dxf each write one file: give one of them"},
+                      Refusal{"TooManyGores",
+                              {"template", "petal", "feet", "0.4", "4", "1e9"},
+                              "1e9 gores are more than a template can hold (at most 10,000)"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(TemplateCli, UnwritableFileLeavesNothing) {
@@ -174,9 +241,11 @@ TEST_F(TemplateCli, UnwritableFileLeavesNothing) {
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err.rfind("error: cannot write " + missing + ": ", 0), 0u) << r.err;
   fs::create_directory(file("folder"));
-  r = run({"template", "rib", "meters", "0.4", "1", "--svg", "-o", file("folder")});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.out, "");
+  for (const char *kind : {"--svg", "--dxf"}) {
+    r = run({"template", "rib", "meters", "0.4", "1", kind, "-o", file("folder")});
+    EXPECT_EQ(r.status, 1) << kind;
+    EXPECT_EQ(r.out, "") << kind;
+  }
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
   EXPECT_TRUE(fs::is_empty(file("folder")));
 }

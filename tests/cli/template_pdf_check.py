@@ -68,10 +68,18 @@ def check_curve(doc):
     points.append(curves[0]["items"][-1][2])
     xs = [p.x / PT_PER_MM for p in points]
     ys = [p.y / PT_PER_MM for p in points]
-    # The first point is the vertex: depth below it grows as r^2 / (4 f), page y down.
-    worst = max(abs((ys[0] - y) - (x - xs[0]) ** 2 / (4 * f)) for x, y in zip(xs, ys))
+    # One closed outline around the rib's metal: from the vertex up the curve to
+    # the rim, straight down to the vertex's tangent and back along it.
+    rim = xs.index(max(xs))
+    # Depth below the vertex grows as r^2 / (4 f), page y down.
+    worst = max(abs((ys[0] - y) - (x - xs[0]) ** 2 / (4 * f))
+                for x, y in zip(xs[:rim + 1], ys[:rim + 1]))
     check(worst < 0.01, f"curve departs from z = r^2/(4f) by {worst:.4f} mm")
-    check(abs(xs[-1] - xs[0] - 600) < 0.01, f"curve spans {xs[-1] - xs[0]} mm of radius")
+    check(abs(xs[rim] - xs[0] - 600) < 0.01, f"curve spans {xs[rim] - xs[0]} mm of radius")
+    check(abs(ys[0] - ys[rim] - 187.5) < 0.01, f"the rim stands {ys[0] - ys[rim]} mm high")
+    check(len(xs) == rim + 3 and abs(xs[rim + 1] - xs[rim]) < 0.01
+          and abs(ys[rim + 1] - ys[0]) < 0.01, "the outline does not drop from the rim to the tangent")
+    check(abs(xs[-1] - xs[0]) < 0.01 and abs(ys[-1] - ys[0]) < 0.01, "the outline is not closed")
 
 
 def main():

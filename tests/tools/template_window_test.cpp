@@ -1,6 +1,8 @@
 // The templates window driven as a user would: through its named inputs.
 #include "tools/template_window.h"
 
+#include "calc/page_layout/template_sheet.h"
+
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -37,9 +39,15 @@ private slots:
   void threeMetreRibOnA4() {
     TemplateWindow window({0.4, 3, true, 2304});
     named<QComboBox>(window, "Paper")->setCurrentIndex(0); // A4
-    // 1544 x 512.75 mm of drawing: 9 x 3 portrait pages or 6 x 4 landscape.
-    QCOMPARE(window.pageCount(), 24);
-    QVERIFY(named<QLabel>(window, "Page shown")->text().endsWith("of 24: row 1, column 1"));
+    // The pages the core chooses, fewer than the 24 of the drawing's whole grid
+    // (1544 x 512.75 mm: 9 x 3 portrait pages or 6 x 4 landscape).
+    const TemplateSheet sheet({TemplateKind::Rib, 0.4, 3, true, 12, 0, 2304}, PaperKind::A4);
+    const int pages = sheet.plan().pageCount();
+    QVERIFY(pages < 24);
+    QCOMPARE(window.pageCount(), pages);
+    QVERIFY(named<QLabel>(window, "Page shown")
+                ->text()
+                .startsWith(QString("page 1 of %1: row 1, column ").arg(pages)));
     QCOMPARE(named<QLabel>(window, "Depth")->text(), QString("468.750 mm")); // 1500^2 / 4800
     named<QComboBox>(window, "Paper")->setCurrentIndex(2);
     QCOMPARE(window.pageCount(), 1);
@@ -78,10 +86,30 @@ private slots:
     TemplateWindow window({0.4, 1.2, true, 2304});
     named<QComboBox>(window, "Paper")->setCurrentIndex(1);
     QVERIFY(window.savePdf(dir.filePath("rib.pdf")));
+    QCOMPARE(named<QLabel>(window, "Status")->text(),
+             QString("Saved %1 (%2 pages).").arg(dir.filePath("rib.pdf")).arg(window.pageCount()));
     QVERIFY(window.saveSvg(dir.filePath("rib.svg")));
+    QVERIFY(window.saveDxf(dir.filePath("rib.dxf")));
+    QVERIFY(named<QLabel>(window, "Status")->text().endsWith("(one sheet, in mm)."));
     QVERIFY(!window.savePdf(dir.filePath("absent/rib.pdf")));
     QVERIFY(named<QLabel>(window, "Status")->text().startsWith("Not saved: cannot write"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+    QVERIFY(!window.saveDxf(dir.filePath("absent/rib.dxf")));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 3);
+  }
+
+  void goresForTheFrequencyAndANote() {
+    // 4 ft at f/D 0.4 is 7.5 in deep; at 2304 MHz lambda/16 is 0.320 in, which
+    // 16 gores keep within (7.5 sin^2(pi/16) = 0.285 in) and 8 do not (1.098 in).
+    TemplateWindow window({0.4, 4, false, 2304});
+    named<QComboBox>(window, "Template kind")->setCurrentIndex(1);
+    named<QSpinBox>(window, "Number of ribs or gores")->setValue(8);
+    QCOMPARE(named<QLabel>(window, "Gores for lambda/16")->text(), QString("16"));
+    QLabel *notes = named<QLabel>(window, "Notes");
+    QVERIFY(notes->text().contains("8 gores leave 1.09835 INCHES of flat-gore error"));
+    named<QSpinBox>(window, "Number of ribs or gores")->setValue(16);
+    QVERIFY(notes->text().isEmpty());
+    named<QDoubleSpinBox>(window, "f/D")->setValue(0.1);
+    QVERIFY(notes->text().contains("deeper than dishes are built"));
   }
 };
 
