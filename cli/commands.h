@@ -22,4 +22,11 @@ void runCanCheck(const Invocation &call, std::ostream &out);
 void runRibTemplate(const Invocation &call, std::ostream &out);
 void runPetalTemplate(const Invocation &call, std::ostream &out);
 
+// A feed on a prime-focus dish: cos^n, by its beamwidth, an open can, or a
+// listed pattern from a file or standard input.
+void runFeedCos(const Invocation &call, std::ostream &out);
+void runFeedBeamwidth(const Invocation &call, std::ostream &out);
+void runFeedCan(const Invocation &call, std::ostream &out);
+void runFeedPattern(const Invocation &call, std::ostream &out);
+
 } // namespace dishwright
