@@ -3,6 +3,7 @@
 #include "calc/common/figure_text.h"
 #include "screens/screen_set.h"
 #include "tools/can_check_window.h"
+#include "tools/feed_window.h"
 #include "tools/measure_window.h"
 #include "tools/template_window.h"
 #include "tools/tool_menu.h"
@@ -22,6 +23,8 @@ void addBuilderTools(ToolMenu &menu, ScreenSet &screens) {
       });
   menu.addTool(QObject::tr("Check a &can..."), QKeySequence(QStringLiteral("Ctrl+K")),
                [](const DesignSeed &seed) { return new CanCheckWindow(seed); });
+  menu.addTool(QObject::tr("&Feed and efficiency..."), QKeySequence(QStringLiteral("Ctrl+E")),
+               [](const DesignSeed &seed) { return new FeedWindow(seed); });
 }
 
 } // namespace dishwright

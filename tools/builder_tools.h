@@ -6,7 +6,8 @@ namespace dishwright {
 class ScreenSet;
 class ToolMenu;
 
-// Templates... (Ctrl+T), Measure a dish... (Ctrl+M) and Check a can... (Ctrl+K).
+// Templates... (Ctrl+T), Measure a dish... (Ctrl+M), Check a can... (Ctrl+K) and
+// Feed and efficiency... (Ctrl+E).
 // A measured f/D the user takes goes into the input screen's f/D field.
 void addBuilderTools(ToolMenu &menu, ScreenSet &screens);
 
