@@ -3,6 +3,8 @@
 // mpmath quadrature, the gain from (pi D / lambda)^2, the calculation screens'
 // rule from 20 log10(feet) + 20 log10(GHz) + 7.5.
 #include "tools/feed_window.h"
+#include "tools/measure_window.h"
+#include "tools/offset_page.h"
 #include "tools/result_grid.h"
 
 #include <QComboBox>
@@ -11,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,6 +51,7 @@ private slots:
   void blockageAsWideAsTheDishKeepsTheFeed();
   void patternFileReadOrRefusedByLine();
   void seedKeysAndNames();
+  void measuredFdOpensAFeedWindow();
 };
 
 void FeedWindowTest::figuresFollowTheFeed_data() {
@@ -168,6 +172,22 @@ void FeedWindowTest::seedKeysAndNames() {
       mnemonics << text[at + 1].toLower();
     }
   }
+}
+
+void FeedWindowTest::measuredFdOpensAFeedWindow() {
+  MeasureWindow measure(DesignSeed{0.4, 1.2, true, 10368});
+  QSignalSpy opened(&measure, &MeasureWindow::feedWindowOpened);
+  QVERIFY(!measure.feedButton()->isEnabled());
+  measure.tabs()->setCurrentWidget(measure.offsetPage());
+  type(measure.offsetPage()->widthField(), "730");
+  type(measure.offsetPage()->heightField(), "800");
+  type(measure.offsetPage()->depthField(), "60");
+  QTest::mouseClick(measure.feedButton(), Qt::LeftButton);
+  QCOMPARE(opened.count(), 1);
+  auto *window = opened[0][0].value<FeedWindow *>();
+  QCOMPARE(window->fdField()->text(), QString("0.8195")); // f/D 0.81952 of the offset dish
+  QCOMPARE(window->frequencyField()->text(), QString("10368"));
+  window->close(); // deletes itself
 }
 
 QTEST_MAIN(FeedWindowTest)
