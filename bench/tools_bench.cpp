@@ -6,11 +6,15 @@
 //   dishwright-tools-bench --show measure    the measure window with the worked
 //   dishwright-tools-bench --show can        examples typed in (for screenshots)
 //   dishwright-tools-bench --show sun
+//   dishwright-tools-bench --show feed
 #include "calc/physics/surface_fit.h"
 #include "screens/screen_style.h"
 #include "tools/can_check_window.h"
+#include "tools/efficiency_plot.h"
+#include "tools/feed_window.h"
 #include "tools/measure_window.h"
 #include "tools/offset_page.h"
+#include "tools/pattern_plot.h"
 #include "tools/prime_focus_page.h"
 #include "tools/sun_flux_page.h"
 #include "tools/sun_measure_page.h"
@@ -18,15 +22,19 @@
 #include "tools/surface_page.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -58,6 +66,58 @@ std::string longTable(int count) {
         std::to_string(r) + ' ' + std::to_string(r * r / 1920 + 0.4 * std::sin(i * 0.37)) + '\n';
   }
   return text;
+}
+
+// The feed window with a can at 2400 MHz typed in, lighting a 1.2 m dish.
+FeedWindow *typedFeedWindow() {
+  auto *window = new FeedWindow(DesignSeed{0.4, 1.2, true, 2400});
+  window->modelChooser()->setCurrentIndex(FeedWindow::Can);
+  window->canUnitChooser()->setCurrentIndex(window->canUnitChooser()->findText("cm"));
+  window->canDiameterField()->setText(QStringLiteral("9.5"));
+  window->blockageField()->setText(QStringLiteral("150"));
+  window->surfaceErrorField()->setText(QStringLiteral("1.5"));
+  return window;
+}
+
+// A keystroke in the feed window's f/D field until both plots are painted:
+// into images of their size, as a repaint() of a window the display has not
+// exposed yet would paint nothing and time nothing.
+double feedKeystrokeMs(int &step) {
+  std::unique_ptr<FeedWindow> window(typedFeedWindow());
+  window->resize(1100, 800);
+  window->show();
+  QApplication::processEvents();
+  QWidget *plots[] = {window->patternPlot(), window->efficiencyPlot()};
+  QImage canvas[2];
+  for (int i = 0; i < 2; ++i) {
+    canvas[i] = QImage(plots[i]->size() * plots[i]->devicePixelRatioF(),
+                       QImage::Format_ARGB32_Premultiplied);
+    canvas[i].setDevicePixelRatio(plots[i]->devicePixelRatioF());
+  }
+  QLineEdit *fd = window->fdField();
+  fd->setFocus();
+  std::vector<double> times, updates;
+  for (int run = 0; run < 21; ++run) {
+    fd->setText(QStringLiteral("0.3")); // untimed: the next keystroke makes 0.31, 0.32, ...
+    QApplication::processEvents();
+    QElapsedTimer clock;
+    clock.start();
+    QTest::keyClick(fd, static_cast<Qt::Key>(Qt::Key_1 + ++step % 9));
+    updates.push_back(clock.nsecsElapsed() / 1e6);
+    for (int i = 0; i < 2; ++i)
+      plots[i]->render(&canvas[i]);
+    times.push_back(clock.nsecsElapsed() / 1e6);
+  }
+  std::sort(times.begin(), times.end());
+  std::sort(updates.begin(), updates.end());
+  if (qEnvironmentVariableIsSet("DISHWRIGHT_BENCH_VERBOSE")) {
+    const double pattern = medianMs(21, [&] { plots[0]->render(&canvas[0]); });
+    const double efficiency = medianMs(21, [&] { plots[1]->render(&canvas[1]); });
+    std::printf("  feed window: figures %.1f ms; painting the pattern %.1f ms, the efficiencies "
+                "%.1f ms\n",
+                updates[updates.size() / 2], pattern, efficiency);
+  }
+  return times[times.size() / 2];
 }
 
 void row(const char *what, double ms, double target) {
@@ -119,6 +179,7 @@ int rows() {
     sun.measurePage()->yFactorField()->setText(QString::number(14.0 + (++step % 7) * 0.1));
     sun.repaint();
   });
+  const double feedTyping = feedKeystrokeMs(step);
 
   std::printf("%-48s %10s %10s\n", "measure (builder's tools)", "ms", "target");
   row("surface fit, 100,000 points", fit, 100);
@@ -129,8 +190,10 @@ int rows() {
   row("measure window: keystroke, 100,000 points", typingLong, 16);
   row("can window: keystroke to repainted", canTyping, 16);
   row("sun window: keystroke to repainted", sunTyping, 16);
+  row("feed window: keystroke to both plots painted", feedTyping, 16);
   const bool met = fit <= 100 && parse <= 100 && typing <= 16 && typingFit <= 16 &&
-                   pasteLong <= 100 && typingLong <= 16 && canTyping <= 16 && sunTyping <= 16;
+                   pasteLong <= 100 && typingLong <= 16 && canTyping <= 16 && sunTyping <= 16 &&
+                   feedTyping <= 16;
   std::printf("fitted focal length %.2f mm (480 built in); %s\n", focus,
               met ? "every target met" : "TARGET MISSED");
   return 0;
@@ -154,6 +217,9 @@ int show(const std::string &which) {
     window->measurePage()->yFactorField()->setText(QStringLiteral("14.5"));
     window->measurePage()->systemField()->setText(QStringLiteral("60"));
     window->resize(window->sizeHint().expandedTo(QSize(1000, 600)));
+  } else if (which == "feed") {
+    FeedWindow *window = typedFeedWindow();
+    window->resize(window->sizeHint().expandedTo(QSize(1180, 860)));
     window->show();
   } else {
     auto *window = new CanCheckWindow(DesignSeed{0.4, 4, false, 2400});

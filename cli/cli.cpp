@@ -14,6 +14,7 @@ namespace dishwright {
 namespace {
 
 constexpr const char *kProgram = "dishwright-calc";
+constexpr const char *kDishOptions = "[--dish feet|meters DIAMETER FREQ] [--blockage B] [--rms E]";
 
 // clang-format off
 const CommandTable &commands() {
@@ -33,6 +34,15 @@ const CommandTable &commands() {
     {"measure fit in|cm|mm [FREQ]",                "", "its surface, \"r z\" lines on standard input",
                                                    runMeasureFit},
     {"can-check in|cm|mm DIAMETER FREQ",           "", "the can you own", runCanCheck},
+    {"feed FD cos N",                              kDishOptions, "a cos^N feed on a dish of f/D FD",
+                                                   runFeedCos},
+    {"feed FD beamwidth DEGREES",                  kDishOptions, "a feed by its -10 dB beamwidth",
+                                                   runFeedBeamwidth},
+    {"feed FD can in|cm|mm DIAMETER FREQ",         kDishOptions, "an open can (TE11) as the feed",
+                                                   runFeedCan},
+    {"feed FD pattern FILE|-",                     kDishOptions,
+                                                   "a listed pattern, \"angle E [H]\" lines",
+                                                   runFeedPattern},
     {"sun predict GAIN_DBI TSYS_K FREQ FLUX",      "[--beamwidth DEG]",
                                                    "the sun noise a dish should show", runSunPredict},
     {"sun measure Y_DB FREQ FLUX",                 "[--beamwidth DEG] [--dish feet|meters DIAMETER] [--tsys K]",
@@ -44,6 +54,12 @@ const CommandTable &commands() {
                  "H, the hub radius, is in that unit. --svg (in mm) and --dxf (in the template's\n"
                  "unit) write one sheet; --freq gives the gores a frequency needs.\n"},
     {"measure", "Sizes are in the unit named, FREQ in MHz.\n"},
+    {"feed", "In feed, N is the power of cos, DEGREES the full angle between the -10 dB points,\n"
+             "DIAMETER the can's inside diameter in the unit named; FILE (- for standard input)\n"
+             "lists \"angle E H\" lines: degrees off the axis from 0, E- and H-plane levels in dB.\n"
+             "--dish gives the dish's DIAMETER in feet or metres and FREQ in MHz for its gain;\n"
+             "B, the feed's blocking diameter, and E, the RMS error of its surface, are in\n"
+             "inches for a dish in feet, in mm for a dish in metres.\n"},
     {"sun", sunNoteText.c_str()},
   },
     "       dishwright-calc COMMAND --help\n"

@@ -31,4 +31,11 @@ void runSunFlux(const Invocation &call, std::ostream &out);
 // observatories' frequencies as the core lists them) and how the options combine.
 std::string sunNote();
 
+// A feed on a prime-focus dish: cos^n, by its beamwidth, an open can, or a
+// listed pattern from a file or standard input.
+void runFeedCos(const Invocation &call, std::ostream &out);
+void runFeedBeamwidth(const Invocation &call, std::ostream &out);
+void runFeedCan(const Invocation &call, std::ostream &out);
+void runFeedPattern(const Invocation &call, std::ostream &out);
+
 } // namespace dishwright

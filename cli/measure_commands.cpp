@@ -59,6 +59,11 @@ void runMeasureOffset(const Invocation &call, std::ostream &out) {
   out << "focal length: " << fig(dish.focalLength) << ' ' << unitWord(unit) << '\n';
   out << "offset angle: " << fig(dish.offsetAngleDeg) << " DEGREES\n";
   out << "f/D: " << fig(dish.fd) << '\n';
+  out << "focus to near rim: " << fig(dish.focusToNearRim) << ' ' << unitWord(unit) << '\n';
+  out << "focus to far rim: " << fig(dish.focusToFarRim) << ' ' << unitWord(unit) << '\n';
+  out << "feed half-angle: " << fig(dish.feedHalfAngleDeg) << " DEGREES\n";
+  out << "feed aim point from near rim: " << fig(dish.aimFromNearRim) << ' ' << unitWord(unit)
+      << '\n';
 }
 
 void runMeasureFit(const Invocation &call, std::ostream &out) {

@@ -3,6 +3,7 @@
 #include "calc/common/figure_text.h"
 #include "screens/screen_set.h"
 #include "tools/can_check_window.h"
+#include "tools/feed_window.h"
 #include "tools/measure_window.h"
 #include "tools/sun_window.h"
 #include "tools/template_window.h"
@@ -23,6 +24,8 @@ void addBuilderTools(ToolMenu &menu, ScreenSet &screens) {
       });
   menu.addTool(QObject::tr("Check a &can..."), QKeySequence(QStringLiteral("Ctrl+K")),
                [](const DesignSeed &seed) { return new CanCheckWindow(seed); });
+  menu.addTool(QObject::tr("&Feed and efficiency..."), QKeySequence(QStringLiteral("Ctrl+E")),
+               [](const DesignSeed &seed) { return new FeedWindow(seed); });
   menu.addTool(QObject::tr("Check with the s&un..."), QKeySequence(QStringLiteral("Ctrl+U")),
                [](const DesignSeed &seed) { return new SunWindow(seed); });
 }

@@ -7,6 +7,7 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <cmath>
 
 namespace dishwright {
 DishSketch::DishSketch(QWidget *parent) : QWidget(parent) {
@@ -111,6 +112,59 @@ void DishSketch::paintEvent(QPaintEvent *) {
   painter.drawLine(view.at(0, 0), QPointF(view.at(0, 0).x(), area.top()));
   painter.setPen(palette().color(QPalette::Text));
   painter.drawText(view.at(0, 0) + QPointF(em * 0.4, em * 0.9), tr("vertex of the larger dish"));
+  drawOffsetFeed(painter, view);
+}
+
+// The straightedge across the long axis, the two tapes from its ends to the
+// focus with their lengths, the aim line to its point, and the feed along it.
+void DishSketch::drawOffsetFeed(QPainter &painter, const View &view) const {
+  const OffsetDish &dish = *offset_;
+  const double em = fontMetrics().height();
+  const QPointF focus = view.at(0, dish.focalLength);
+  const QPointF nearRim = view.at(dish.nearRim, paraboloidDepth(dish.focalLength, dish.nearRim));
+  const QPointF farRim = view.at(dish.farRim, paraboloidDepth(dish.focalLength, dish.farRim));
+  const QLineF straightedge(nearRim, farRim);
+  // The aim point at its distance from the near rim, on the straightedge as long
+  // as the height measured.
+  const double height =
+      std::hypot(dish.farRim - dish.nearRim, paraboloidDepth(dish.focalLength, dish.farRim) -
+                                                 paraboloidDepth(dish.focalLength, dish.nearRim));
+  const QPointF aim = straightedge.pointAt(dish.aimFromNearRim / height);
+  painter.setPen(QPen(guideColour(palette()), 1, Qt::DashLine));
+  painter.drawLine(straightedge);
+  painter.setPen(QPen(accentColour(palette()), 1.5, Qt::DashDotLine));
+  painter.drawLine(focus, aim);
+  painter.setBrush(accentColour(palette()));
+  painter.drawEllipse(aim, em / 5, em / 5);
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(palette().color(QPalette::Text));
+  const auto length = [this](double value) {
+    return tr("%1 %2").arg(figureAs<QString>(value, kSketchDigits), unit_);
+  };
+  painter.drawText(QLineF(focus, nearRim).center() + QPointF(em * 0.4, em * 0.3),
+                   length(dish.focusToNearRim));
+  painter.drawText(QLineF(focus, farRim).center() + QPointF(em * 0.4, em * 0.3),
+                   length(dish.focusToFarRim));
+  painter.drawText(aim + QPointF(em * 0.5, em * 1.2),
+                   tr("aim %1 from the near rim").arg(length(dish.aimFromNearRim)));
+  drawFeed(painter, focus, aim);
+}
+
+// A small horn at the focus, its mouth toward `aim`.
+void DishSketch::drawFeed(QPainter &painter, const QPointF &focus, const QPointF &aim) const {
+  const double em = fontMetrics().height();
+  QLineF axis(focus, aim);
+  if (axis.length() <= 0)
+    return;
+  const QPointF along = (aim - focus) / axis.length();
+  const QPointF across(-along.y(), along.x());
+  const QPointF throat = focus - along * (1.4 * em);
+  const QPolygonF horn({focus + across * (0.6 * em), throat + across * (0.25 * em),
+                        throat - across * (0.25 * em), focus - across * (0.6 * em)});
+  painter.setPen(QPen(palette().color(QPalette::Text), 1.5));
+  painter.setBrush(palette().color(QPalette::Base));
+  painter.drawPolygon(horn);
+  painter.setBrush(Qt::NoBrush);
 }
 
 } // namespace dishwright

@@ -41,6 +41,8 @@ private:
   void drawParabola(QPainter &painter, const View &view, double from, double to) const;
   void drawFocus(QPainter &painter, const View &view, double rimA, double rimB,
                  const QString &label) const;
+  void drawOffsetFeed(QPainter &painter, const View &view) const;
+  void drawFeed(QPainter &painter, const QPointF &focus, const QPointF &aim) const;
 
   double diameter_ = 0, depth_ = 0;
   std::optional<PrimeFocusDish> prime_;

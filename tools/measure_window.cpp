@@ -1,6 +1,7 @@
 #include "tools/measure_window.h"
 
 #include "calc/common/units.h"
+#include "tools/feed_window.h"
 #include "tools/offset_page.h"
 #include "tools/prime_focus_page.h"
 #include "tools/surface_page.h"
@@ -16,10 +17,8 @@
 #include <QVBoxLayout>
 
 namespace dishwright {
-namespace {} // namespace
-
 MeasureWindow::MeasureWindow(const DesignSeed &seed, QWidget *parent)
-    : QWidget(parent, Qt::Window) {
+    : QWidget(parent, Qt::Window), seed_(seed) {
   setWindowTitle(tr("Measure a dish"));
   const LengthUnit unit = seed.metric ? LengthUnit::Mm : LengthUnit::Inch;
   unit_ = makeUnitChooser(unit, this);
@@ -39,6 +38,9 @@ MeasureWindow::MeasureWindow(const DesignSeed &seed, QWidget *parent)
   chosen_->setWordWrap(true);
   useFd_ = new QPushButton(tr("&Use this f/D"), this);
   useFd_->setAccessibleDescription(tr("puts the f/D shown into the design's f/D field"));
+  feed_ = new QPushButton(tr("Feed fo&r this f/D..."), this);
+  feed_->setAccessibleDescription(
+      tr("opens Feed and efficiency on a dish of the f/D shown, to see how a feed lights it"));
 
   auto *top = new QHBoxLayout;
   top->addWidget(unitLabel);
@@ -47,6 +49,7 @@ MeasureWindow::MeasureWindow(const DesignSeed &seed, QWidget *parent)
   auto *bottom = new QHBoxLayout;
   bottom->addWidget(chosen_, 1);
   bottom->addWidget(useFd_);
+  bottom->addWidget(feed_);
   auto *layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addWidget(tabs_, 1);
@@ -66,6 +69,7 @@ MeasureWindow::MeasureWindow(const DesignSeed &seed, QWidget *parent)
     if (const auto fd = shownFd())
       emit fdChosen(*fd);
   });
+  connect(feed_, &QPushButton::clicked, this, &MeasureWindow::openFeedWindow);
   connect(new QShortcut(QKeySequence::Close, this), &QShortcut::activated, this, &QWidget::close);
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
   updateUseButton();
@@ -82,8 +86,23 @@ std::optional<double> MeasureWindow::shownFd() const {
 void MeasureWindow::updateUseButton() {
   const auto fd = shownFd();
   useFd_->setEnabled(fd.has_value());
+  feed_->setEnabled(fd.has_value());
   chosen_->setText(fd ? tr("f/D %1 can go into the design.").arg(figure(*fd))
                       : tr("Once the sizes make a dish, its f/D can go into the design."));
+}
+
+void MeasureWindow::openFeedWindow() {
+  const auto fd = shownFd();
+  if (!fd)
+    return;
+  DesignSeed seed = seed_;
+  seed.fd = *fd;
+  auto *window = new FeedWindow(seed);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  emit feedWindowOpened(window);
+  window->show();
+  window->raise();
+  window->activateWindow();
 }
 
 } // namespace dishwright

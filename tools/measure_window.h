@@ -15,6 +15,7 @@ class QTabWidget;
 
 namespace dishwright {
 
+class FeedWindow;
 class OffsetPage;
 class PrimeFocusPage;
 class SurfacePage;
@@ -32,14 +33,19 @@ public:
   OffsetPage *offsetPage() const { return offset_; }
   SurfacePage *surfacePage() const { return surface_; }
   QPushButton *useFdButton() const { return useFd_; }
+  QPushButton *feedButton() const { return feed_; }
 
 signals:
   // The user chose the f/D of the page shown ("Use this f/D"), a ratio.
   void fdChosen(double fd);
+  // "Feed for this f/D..." opened `window` on the f/D shown, a window of its own
+  // that deletes itself on closing.
+  void feedWindowOpened(FeedWindow *window);
 
 private:
   std::optional<double> shownFd() const;
   void updateUseButton();
+  void openFeedWindow();
 
   QComboBox *unit_;
   QTabWidget *tabs_;
@@ -48,6 +54,8 @@ private:
   SurfacePage *surface_;
   QLabel *chosen_;
   QPushButton *useFd_;
+  QPushButton *feed_;
+  DesignSeed seed_; // the design's diameter and frequency, for the feed window
 };
 
 } // namespace dishwright

@@ -11,7 +11,7 @@
 
 namespace dishwright {
 namespace {
-enum Row { FocalLength, OffsetAngle, Fd };
+enum Row { FocalLength, OffsetAngle, Fd, FocusToNearRim, FocusToFarRim, FeedHalfAngle, AimPoint };
 }
 
 OffsetPage::OffsetPage(LengthUnit unit, QWidget *parent)
@@ -30,6 +30,15 @@ OffsetPage::OffsetPage(LengthUnit unit, QWidget *parent)
   results()->addRow(tr("Offset angle"),
                     tr("how far the beam points away from square to the dish face"));
   results()->addRow(tr("f/D"), tr("what a feed for a round dish needs to light this one"));
+  results()->addRow(tr("Focus to near rim"),
+                    tr("a tape from the end of the long axis nearer the feed to the feed's "
+                       "phase centre"));
+  results()->addRow(tr("Focus to far rim"),
+                    tr("a second tape from the other end; the feed goes where both meet"));
+  results()->addRow(tr("Feed half-angle"),
+                    tr("half the angle the feed must light, seen from the focus"));
+  results()->addRow(tr("Aim point from near rim"),
+                    tr("along a straightedge on the long axis: point the feed's axis here"));
   auto *layout = new QVBoxLayout(this);
   layout->addWidget(instructions());
   layout->addLayout(form);
@@ -60,6 +69,10 @@ void OffsetPage::compute() {
   results()->setValue(FocalLength, figure(dish.focalLength, unitSymbol(unit_)));
   results()->setValue(OffsetAngle, figure(dish.offsetAngleDeg, tr("degrees")));
   results()->setValue(Fd, figure(dish.fd));
+  results()->setValue(FocusToNearRim, figure(dish.focusToNearRim, unitSymbol(unit_)));
+  results()->setValue(FocusToFarRim, figure(dish.focusToFarRim, unitSymbol(unit_)));
+  results()->setValue(FeedHalfAngle, figure(dish.feedHalfAngleDeg, tr("degrees")));
+  results()->setValue(AimPoint, figure(dish.aimFromNearRim, unitSymbol(unit_)));
   dish_ = dish;
 }
 

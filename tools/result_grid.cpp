@@ -32,7 +32,7 @@ int ResultGrid::addRow(const QString &name, const QString &meaning) {
   grid_->addWidget(label, row, 0);
   grid_->addWidget(value, row, 1);
   grid_->addWidget(line, row, 2);
-  rows_.push_back({value, line});
+  rows_.push_back({label, value, line});
   return row;
 }
 
@@ -41,6 +41,13 @@ void ResultGrid::setValue(int row, const QString &text) { rows_.at(row).value->s
 void ResultGrid::setMeaning(int row, const QString &meaning) {
   rows_.at(row).meaning->setText(meaning);
   rows_.at(row).value->setAccessibleDescription(meaning);
+}
+
+void ResultGrid::setRowVisible(int row, bool visible) {
+  const Row &r = rows_.at(row);
+  for (QWidget *w : {static_cast<QWidget *>(r.name), static_cast<QWidget *>(r.value),
+                     static_cast<QWidget *>(r.meaning)})
+    w->setVisible(visible);
 }
 
 void ResultGrid::clearValues() {

@@ -23,12 +23,15 @@ public:
   int addRow(const QString &name, const QString &meaning);
   void setValue(int row, const QString &text);
   void setMeaning(int row, const QString &meaning);
+  // Shows or hides a row whole: a figure that only some inputs have.
+  void setRowVisible(int row, bool visible);
   // Empties every value: a figure shown must belong to the inputs shown.
   void clearValues();
   QLineEdit *valueField(int row) const;
 
 private:
   struct Row {
+    QLabel *name;
     QLineEdit *value;
     QLabel *meaning;
   };

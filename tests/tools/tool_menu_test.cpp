@@ -2,6 +2,7 @@
 #include "screens/screen_style.h"
 #include "tools/builder_tools.h"
 #include "tools/can_check_window.h"
+#include "tools/feed_window.h"
 #include "tools/measure_window.h"
 #include "tools/sun_window.h"
 #include "tools/template_window.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
@@ -106,16 +108,18 @@ private slots:
     QWidget *window = p.screen(ScreenId::MetricCalculation)->window();
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
-    for (auto key : {Qt::Key_T, Qt::Key_M, Qt::Key_K, Qt::Key_U})
+    for (auto key : {Qt::Key_T, Qt::Key_M, Qt::Key_K, Qt::Key_E, Qt::Key_U})
       QTest::keyClick(window, key, Qt::ControlModifier);
     QTRY_VERIFY(findTop<MeasureWindow>() && findTop<TemplateWindow>() &&
-                findTop<CanCheckWindow>() && findTop<SunWindow>());
+                findTop<CanCheckWindow>() && findTop<FeedWindow>() && findTop<SunWindow>());
+    QCOMPARE(findTop<FeedWindow>()->fdField()->text(), QString("0.4"));
     emit findTop<MeasureWindow>()->fdChosen(0.45);
     QCOMPARE(p.text(ScreenId::Input, "Text6"), "0.4500");
     findTop<MeasureWindow>()->close(); // each deletes itself on closing
     findTop<TemplateWindow>()->close();
     findTop<CanCheckWindow>()->close();
     findTop<SunWindow>()->close();
+    findTop<FeedWindow>()->close();
   }
 
   void profileGoesToClipboardAndCsv() {

@@ -62,10 +62,13 @@ void ToolWindowsTest::typingUpdatesTheFigures_data() {
   QTest::addColumn<QStringList>("shown");
   QTest::newRow("prime") << 0 << QStringList{"3000", "450"}
                          << QStringList{"1250.0 mm", "0.41667", "61.928 degrees", "2.6708 dB"};
+  // Focus, tapes, half-angle and aim point checked apart, by the distances and
+  // the angle bisector from the focus to the two rim points of the parabola.
   QTest::newRow("offset") << 1 << QStringList{"460", "500", "43"}
-                          << QStringList{"282.95 mm", "23.074 degrees", "0.71282"};
+                          << QStringList{"282.95 mm", "23.074 degrees", "0.71282",  "283.06 mm",
+                                         "479.02 mm", "38.654 degrees", "185.72 mm"};
   QTest::newRow("wider than high")
-      << 1 << QStringList{"510", "500", "43"} << QStringList{"", "", ""};
+      << 1 << QStringList{"510", "500", "43"} << QStringList{"", "", "", "", "", "", ""};
 }
 
 void ToolWindowsTest::typingUpdatesTheFigures() {

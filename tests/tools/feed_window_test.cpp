@@ -1,0 +1,194 @@
+// The feed window driven as a user drives it, on the offscreen platform. The
+// figures were checked apart from the program: Silver's aperture integral by
+// mpmath quadrature, the gain from (pi D / lambda)^2, the calculation screens'
+// rule from 20 log10(feet) + 20 log10(GHz) + 7.5.
+#include "tools/feed_window.h"
+#include "tools/measure_window.h"
+#include "tools/offset_page.h"
+#include "tools/result_grid.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace dishwright;
+
+namespace {
+
+enum Row { RimAngle, EquivalentN, EdgeTaper, Spillover, Illumination, Aperture, BestFdRow };
+enum DishRow { Blockage = 8, Surface, Total, Gain, RuleOfThumbGain };
+
+QString value(FeedWindow &window, int row) { return window.results()->valueField(row)->text(); }
+
+void type(QLineEdit *field, const QString &text) {
+  field->clear();
+  QTest::keyClicks(field, text);
+}
+
+QWidget *nextTabStop(QWidget *from) {
+  QWidget *w = from->nextInFocusChain();
+  while (w != from &&
+         (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(from->window()) || !w->isEnabled()))
+    w = w->nextInFocusChain();
+  return w;
+}
+
+} // namespace
+
+class FeedWindowTest : public QObject {
+  Q_OBJECT
+private slots:
+  void figuresFollowTheFeed_data();
+  void figuresFollowTheFeed();
+  void gainBesideTheRuleOfThumb();
+  void blockageAsWideAsTheDishKeepsTheFeed();
+  void patternFileReadOrRefusedByLine();
+  void seedKeysAndNames();
+  void measuredFdOpensAFeedWindow();
+};
+
+void FeedWindowTest::figuresFollowTheFeed_data() {
+  QTest::addColumn<int>("model");
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("fd");
+  QTest::addColumn<QStringList>("shown"); // rim, n, taper, spillover, illumination, aperture, best
+  QTest::newRow("cos 2") << int(FeedWindow::CosN) << "2"
+                         << "0.385"
+                         << QStringList{"65.995 degrees", "",         "-10.868 dB", "93.268 %",
+                                        "88.883 %",       "82.899 %", "0.38505"};
+  QTest::newRow("beamwidth 120") << int(FeedWindow::Beamwidth) << "120"
+                                 << "0.4" << QStringList{"64.011 degrees", "3.3219",   "-14.768 dB",
+                                                         "97.173 %",       "81.607 %", "79.300 %",
+                                                         "0.46288"};
+  QTest::newRow("can 3.5 in at 2400 MHz")
+      << int(FeedWindow::Can) << "3.5"
+      << "0.4" << QStringList{"64.011 degrees", "",         "-9.6579 dB", "72.163 %",
+                              "90.307 %",       "65.168 %", "0.32967"};
+  QTest::newRow("f/D not yet typed") << int(FeedWindow::CosN) << "4"
+                                     << "" << QStringList{"", "", "", "", "", "", "0.49808"};
+}
+
+void FeedWindowTest::figuresFollowTheFeed() {
+  QFETCH(int, model);
+  QFETCH(QString, typed);
+  QFETCH(QString, fd);
+  QFETCH(QStringList, shown);
+  FeedWindow window(DesignSeed{0, 0, false, 2400});
+  window.modelChooser()->setCurrentIndex(model);
+  QLineEdit *fields[] = {window.exponentField(), window.beamwidthField(),
+                         window.canDiameterField()};
+  type(fields[model], typed);
+  type(window.fdField(), fd);
+  for (int row = 0; row < shown.size(); ++row)
+    QCOMPARE(value(window, row), shown[row]);
+  QCOMPARE(window.results()->valueField(EquivalentN)->isVisibleTo(&window),
+           model == FeedWindow::Beamwidth);
+}
+
+void FeedWindowTest::gainBesideTheRuleOfThumb() {
+  FeedWindow window(DesignSeed{0.4, 4, false, 2400});
+  QSignalSpy gains(&window, &FeedWindow::gainChanged);
+  window.modelChooser()->setCurrentIndex(FeedWindow::Can);
+  type(window.canDiameterField(), "3.5");
+  type(window.blockageField(), "4");
+  type(window.surfaceErrorField(), "0.04");
+  QCOMPARE(value(window, Blockage), QString("98.616 %"));
+  QCOMPARE(value(window, Surface), QString("98.961 %"));
+  QCOMPARE(value(window, Total), QString("63.598 %"));
+  QCOMPARE(value(window, Gain), QString("27.767 dBi"));
+  QVERIFY2(value(window, RuleOfThumbGain).startsWith("27.145") &&
+               value(window, RuleOfThumbGain).endsWith(" dBi"),
+           qPrintable(value(window, RuleOfThumbGain)));
+  QVERIFY(!gains.isEmpty());
+  QVERIFY(qAbs(gains.last()[0].toDouble() - 27.766776) < 5e-4);
+  const auto sent = gains.count();
+  window.diameterField()->clear(); // no dish, no gain to send
+  QCOMPARE(gains.count(), sent);
+  QVERIFY(value(window, Gain).isEmpty());
+}
+
+void FeedWindowTest::blockageAsWideAsTheDishKeepsTheFeed() {
+  FeedWindow window(DesignSeed{0.4, 1.2, true, 10368});
+  type(window.exponentField(), "4");
+  type(window.blockageField(), "1200");
+  QCOMPARE(window.message()->text(),
+           QString("The blockage diameter must be smaller than the dish."));
+  QCOMPARE(value(window, Aperture), QString("75.687 %"));
+  QVERIFY(value(window, Gain).isEmpty());
+}
+
+void FeedWindowTest::patternFileReadOrRefusedByLine() {
+  QTemporaryDir dir;
+  const auto write = [&dir](const char *name, const char *text) {
+    QFile file(dir.filePath(name));
+    file.open(QIODevice::WriteOnly);
+    file.write(text);
+    return file.fileName();
+  };
+  FeedWindow window(DesignSeed{0.45, 0, false, 0});
+  window.loadPatternFile(write("bad.txt", "0 0\n30 -3\n30 -4\n60 -10\n"));
+  QCOMPARE(window.modelChooser()->currentIndex(), int(FeedWindow::PatternFile));
+  QCOMPARE(window.message()->text(),
+           QString("In bad.txt, line 3: the angle 30 does not rise above the 30 before it."));
+  QVERIFY(value(window, Aperture).isEmpty());
+  window.loadPatternFile(
+      write("horn.txt", "# angle, E, H\n0 0 0\n30 -3 -4\n60 -10 -12\n90 -20 -25\n"));
+  QVERIFY(window.message()->text().isEmpty());
+  QCOMPARE(value(window, Spillover), QString("89.990 %"));
+  QCOMPARE(value(window, BestFdRow), QString("0.44825"));
+  window.loadPatternFile(dir.path());
+  QVERIFY2(window.message()->text().endsWith(": it is a folder."),
+           qPrintable(window.message()->text()));
+}
+
+void FeedWindowTest::seedKeysAndNames() {
+  FeedWindow window(DesignSeed{0.4f, 1.2f, true, 2304});
+  QCOMPARE(window.fdField()->text(), QString("0.4"));
+  QCOMPARE(window.diameterField()->text(), QString("1.2"));
+  QCOMPARE(window.dishUnitChooser()->currentText(), QString("metres"));
+  QCOMPARE(window.frequencyField()->text(), QString("2304"));
+  QWidget *order[] = {window.modelChooser(),  window.exponentField(),    window.fdField(),
+                      window.diameterField(), window.dishUnitChooser(),  window.frequencyField(),
+                      window.blockageField(), window.surfaceErrorField()};
+  for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+    QCOMPARE(nextTabStop(order[i]), order[i + 1]);
+  QStringList mnemonics;
+  for (QWidget *w : window.findChildren<QWidget *>()) {
+    if (qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w) ||
+        qobject_cast<QTableWidget *>(w) || qobject_cast<QPushButton *>(w))
+      QVERIFY2(!w->accessibleName().isEmpty() || !w->property("text").toString().isEmpty(),
+               w->metaObject()->className());
+    const QString text = w->property("text").toString();
+    const auto at = text.indexOf('&');
+    if (at >= 0 && at + 1 < text.size()) {
+      QVERIFY2(!mnemonics.contains(text[at + 1].toLower()), qPrintable(text));
+      mnemonics << text[at + 1].toLower();
+    }
+  }
+}
+
+void FeedWindowTest::measuredFdOpensAFeedWindow() {
+  MeasureWindow measure(DesignSeed{0.4, 1.2, true, 10368});
+  QSignalSpy opened(&measure, &MeasureWindow::feedWindowOpened);
+  QVERIFY(!measure.feedButton()->isEnabled());
+  measure.tabs()->setCurrentWidget(measure.offsetPage());
+  type(measure.offsetPage()->widthField(), "730");
+  type(measure.offsetPage()->heightField(), "800");
+  type(measure.offsetPage()->depthField(), "60");
+  QTest::mouseClick(measure.feedButton(), Qt::LeftButton);
+  QCOMPARE(opened.count(), 1);
+  auto *window = opened[0][0].value<FeedWindow *>();
+  QCOMPARE(window->fdField()->text(), QString("0.8195")); // f/D 0.81952 of the offset dish
+  QCOMPARE(window->frequencyField()->text(), QString("10368"));
+  window->close(); // deletes itself
+}
+
+QTEST_MAIN(FeedWindowTest)
+#include "feed_window_test.moc"
