@@ -5,18 +5,62 @@
 #include "tools/can_check_window.h"
 #include "tools/feed_window.h"
 #include "tools/measure_window.h"
+#include "tools/sun_predict_page.h"
 #include "tools/sun_window.h"
 #include "tools/template_window.h"
 #include "tools/tool_menu.h"
 
+#include <QPointer>
+
+#include <optional>
+
 namespace dishwright {
+namespace {
+
+// Hands the gain of the feed window worked in last to every sun window, open or
+// opened later, whose gain the user has not typed over.
+class FeedGainRelay : public QObject {
+public:
+  using QObject::QObject;
+
+  void watch(FeedWindow *feed) {
+    const auto take = [this](double gainDbi) {
+      latestDbi_ = gainDbi;
+      for (const QPointer<SunWindow> &sun : suns_)
+        offer(sun);
+    };
+    if (const auto gain = feed->gainDbi()) // worked out as the window was made
+      take(*gain);
+    connect(feed, &FeedWindow::gainChanged, this, take);
+  }
+  void serve(SunWindow *sun) {
+    suns_.removeAll(nullptr);
+    suns_.append(sun);
+    offer(sun);
+  }
+
+private:
+  void offer(SunWindow *sun) const {
+    if (sun && latestDbi_ && !sun->predictPage()->gainTyped())
+      sun->setPredictedGain(*latestDbi_, tr("the Feed and efficiency window"));
+  }
+
+  std::optional<double> latestDbi_;
+  QList<QPointer<SunWindow>> suns_;
+};
+
+} // namespace
+
 void addBuilderTools(ToolMenu &menu, ScreenSet &screens) {
+  auto *relay = new FeedGainRelay(&menu);
   menu.addTool(QObject::tr("&Templates..."), QKeySequence(QStringLiteral("Ctrl+T")),
                [](const DesignSeed &seed) { return new TemplateWindow(seed); });
   menu.addTool(
       QObject::tr("&Measure a dish..."), QKeySequence(QStringLiteral("Ctrl+M")),
-      [&screens](const DesignSeed &seed) {
+      [&screens, relay](const DesignSeed &seed) {
         auto *window = new MeasureWindow(seed);
+        QObject::connect(window, &MeasureWindow::feedWindowOpened, relay,
+                         [relay](FeedWindow *feed) { relay->watch(feed); });
         QObject::connect(window, &MeasureWindow::fdChosen, &screens, [&screens](double fd) {
           screens.putInput(Field::FdRatio, QString::fromStdString(figureText(fd, kFdDigits)));
         });
@@ -25,9 +69,17 @@ void addBuilderTools(ToolMenu &menu, ScreenSet &screens) {
   menu.addTool(QObject::tr("Check a &can..."), QKeySequence(QStringLiteral("Ctrl+K")),
                [](const DesignSeed &seed) { return new CanCheckWindow(seed); });
   menu.addTool(QObject::tr("&Feed and efficiency..."), QKeySequence(QStringLiteral("Ctrl+E")),
-               [](const DesignSeed &seed) { return new FeedWindow(seed); });
+               [relay](const DesignSeed &seed) {
+                 auto *feed = new FeedWindow(seed);
+                 relay->watch(feed);
+                 return feed;
+               });
   menu.addTool(QObject::tr("Check with the s&un..."), QKeySequence(QStringLiteral("Ctrl+U")),
-               [](const DesignSeed &seed) { return new SunWindow(seed); });
+               [relay](const DesignSeed &seed) {
+                 auto *sun = new SunWindow(seed);
+                 relay->serve(sun);
+                 return sun;
+               });
 }
 
 } // namespace dishwright

@@ -54,6 +54,9 @@ public:
   EfficiencyPlot *efficiencyPlot() const { return efficiencyPlot_; }
   QTableWidget *feedTable() const { return feedTable_; }
 
+  // The gain of the dish with this feed, dBi, when the inputs give one.
+  std::optional<double> gainDbi() const { return gain_; }
+
 signals:
   // The gain of the dish with this feed, dBi, each time the inputs give a new one.
   void gainChanged(double gainDbi);

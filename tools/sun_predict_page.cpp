@@ -58,7 +58,10 @@ SunPredictPage::SunPredictPage(double frequencyMHz, QWidget *parent)
   layout->addWidget(results());
   layout->addStretch(1);
 
-  connect(gain_, &QLineEdit::textEdited, this, [this] { gainSource_->setText(tr("Typed in.")); });
+  connect(gain_, &QLineEdit::textEdited, this, [this] {
+    gainSource_->setText(tr("Typed in."));
+    gainTyped_ = true;
+  });
   for (QLineEdit *field : {gain_, system_, frequency_, flux_, beamwidth_})
     connect(field, &QLineEdit::textChanged, this, &SunPredictPage::refresh);
   refresh();
@@ -67,6 +70,7 @@ SunPredictPage::SunPredictPage(double frequencyMHz, QWidget *parent)
 void SunPredictPage::setGain(const QString &text, const QString &source) {
   gain_->setText(text);
   gainSource_->setText(tr("From %1.").arg(source));
+  gainTyped_ = false;
 }
 
 void SunPredictPage::setFlux(const QString &text) { flux_->setText(text); }

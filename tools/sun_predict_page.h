@@ -22,6 +22,8 @@ public:
 
   QLineEdit *gainField() const { return gain_; }
   QLabel *gainSource() const { return gainSource_; }
+  // Whether the gain shown is one the user typed rather than one handed over.
+  bool gainTyped() const { return gainTyped_; }
   QLineEdit *systemField() const { return system_; }
   QLineEdit *frequencyField() const { return frequency_; }
   QLineEdit *fluxField() const { return flux_; }
@@ -34,6 +36,7 @@ protected:
 private:
   QLineEdit *gain_;
   QLabel *gainSource_;
+  bool gainTyped_ = false;
   QLineEdit *system_;
   QLineEdit *frequency_;
   QLineEdit *flux_;

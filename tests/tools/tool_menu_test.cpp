@@ -4,6 +4,7 @@
 #include "tools/can_check_window.h"
 #include "tools/feed_window.h"
 #include "tools/measure_window.h"
+#include "tools/sun_predict_page.h"
 #include "tools/sun_window.h"
 #include "tools/template_window.h"
 #include "tools/tool_menu.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -113,6 +115,12 @@ private slots:
     QTRY_VERIFY(findTop<MeasureWindow>() && findTop<TemplateWindow>() &&
                 findTop<CanCheckWindow>() && findTop<FeedWindow>() && findTop<SunWindow>());
     QCOMPARE(findTop<FeedWindow>()->fdField()->text(), QString("0.4"));
+    // A gain worked out in the feed window goes to the sun window's prediction.
+    SunWindow *sun = findTop<SunWindow>();
+    QVERIFY(sun->predictPage()->gainSource()->text().contains("rule of thumb"));
+    findTop<FeedWindow>()->exponentField()->setText("4");
+    QCOMPARE(sun->predictPage()->gainSource()->text(),
+             QString("From the Feed and efficiency window."));
     emit findTop<MeasureWindow>()->fdChosen(0.45);
     QCOMPARE(p.text(ScreenId::Input, "Text6"), "0.4500");
     findTop<MeasureWindow>()->close(); // each deletes itself on closing
