@@ -35,8 +35,8 @@ void LineInput::cannotRead(const std::string &why) const {
 
 int LineInput::take() {
   std::streambuf *buffer = in_.rdbuf();
-  if (!buffer || in_.bad())
-    cannotRead("it cannot be read");
+  if (!buffer || in_.bad()) // how the program marks a standard input the shell closed
+    cannotRead("it is closed");
   try {
     // The buffer itself, not the stream: the stream would swallow the reason.
     const int c = buffer->sbumpc();

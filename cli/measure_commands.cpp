@@ -1,5 +1,7 @@
 #include "cli/commands.h"
 
+#include "cli/line_input.h"
+
 #include "calc/common/decimal_text.h"
 #include "calc/common/figure_text.h"
 #include "calc/common/input_error.h"
@@ -9,7 +11,6 @@
 #include "calc/physics/surface_fit.h"
 
 #include <iostream>
-#include <iterator>
 #include <string_view>
 
 namespace dishwright {
@@ -70,8 +71,12 @@ void runMeasureFit(const Invocation &call, std::ostream &out) {
   const LengthUnit unit = unitOf(call);
   const bool withFrequency = call.hasArg(1);
   const double frequency = withFrequency ? readDecimal(call.arg(1), "frequency") : 0;
-  const std::string text(std::istreambuf_iterator<char>(*call.in), {});
-  const SurfaceFit fit = fitSurface(parseSurfacePoints(text), unit);
+  // Line by line: the first bad line ends the reading, however long the input.
+  LineInput input(*call.in, "standard input");
+  SurfaceReader reader;
+  for (std::string line; input.next(line);)
+    reader.addLine(line);
+  const SurfaceFit fit = fitSurface(reader.takePoints(), unit);
   out << "points: " << fit.points << '\n';
   out << "focal length: " << fig(fit.focalLength) << ' ' << unitWord(unit) << '\n';
   out << "surface error: " << fig(fit.rmsError) << ' ' << unitWord(unit) << '\n';

@@ -75,6 +75,8 @@ Request parse(const Invocation &call, TemplateKind kind) {
   if (r.svg && r.dxf)
     throw InputError("--svg and --dxf each write one file: give one of them");
   r.file = call.values("-o")[0];
+  if (r.file == "-")
+    throw InputError("-o - would put a template among the figures on standard output: name a file");
   return r;
 }
 

@@ -1,8 +1,7 @@
 #include "paper/template_dxf.h"
 
 #include "paper/page_furniture.h"
-
-#include <QSaveFile>
+#include "paper/whole_file.h"
 
 #include <dime/Model.h>
 #include <dime/Output.h>
@@ -182,9 +181,7 @@ void writeTemplateDxf(const TemplatePainter &sheet, const QString &path) {
   const QByteArray bytes = dxfBytes(dxf);
   if (bytes.isEmpty())
     fail(path, QStringLiteral("the drawing could not be put into DXF"));
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-    fail(path, file.errorString().toLower());
+  writeWholeFile(path, bytes);
 }
 
 } // namespace dishwright

@@ -3,13 +3,13 @@
 #include "calc/common/units.h"
 
 #include "paper/svg_layers.h"
+#include "paper/whole_file.h"
 
 #include <QBuffer>
 #include <QLocale>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <cmath>
@@ -24,16 +24,6 @@ constexpr int kSvgDotsPerInch = 2540; // 100 per mm: the sheet's size to 0.01 mm
 [[noreturn]] void fail(const QString &path, const QString &reason) {
   throw std::runtime_error(
       QStringLiteral("cannot write %1: %2").arg(path, reason.toLower()).toStdString());
-}
-
-void open(QSaveFile &file) {
-  if (!file.open(QIODevice::WriteOnly))
-    fail(file.fileName(), file.errorString());
-}
-
-void commit(QSaveFile &file) {
-  if (!file.commit())
-    fail(file.fileName(), file.errorString());
 }
 
 QString title(const TemplatePainter &pages) {
@@ -75,11 +65,13 @@ void paintTemplatePages(const TemplatePainter &pages, QPagedPaintDevice &device)
   }
 }
 
+// Drawn into memory first, then written whole: the PDF engine does not notice a
+// write that falls short (a full disk), so its output is checked in one piece.
 void writeTemplatePdf(const TemplatePainter &pages, const QString &path) {
-  QSaveFile file(path);
-  open(file);
+  QBuffer drawn;
+  drawn.open(QIODevice::WriteOnly);
   {
-    QPdfWriter pdf(&file);
+    QPdfWriter pdf(&drawn);
     pdf.setResolution(kPdfDotsPerInch);
     pdf.setTitle(title(pages));
     pdf.setCreator(QStringLiteral("dishwright"));
@@ -87,7 +79,7 @@ void writeTemplatePdf(const TemplatePainter &pages, const QString &path) {
       fail(path, QStringLiteral("the page size is not accepted"));
     paintTemplatePages(pages, pdf);
   }
-  commit(file);
+  writeWholeFile(path, drawn.data());
 }
 
 void writeTemplateSvg(const TemplatePainter &sheet, const QString &path) {
@@ -121,11 +113,7 @@ void writeTemplateSvg(const TemplatePainter &sheet, const QString &path) {
   } catch (const std::runtime_error &e) {
     fail(path, QString::fromStdString(e.what()));
   }
-  QSaveFile file(path);
-  open(file);
-  if (file.write(layered) != layered.size())
-    fail(path, file.errorString());
-  commit(file);
+  writeWholeFile(path, layered);
 }
 
 PaperKind localPaper() {

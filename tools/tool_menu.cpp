@@ -2,6 +2,7 @@
 
 #include "calc/screen_rules/calc_error.h"
 #include "calc/screen_rules/input_step.h"
+#include "paper/whole_file.h"
 #include "screens/screen.h"
 #include "tools/profile_export.h"
 
@@ -13,8 +14,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QTextEdit>
+
+#include <stdexcept>
 
 namespace dishwright {
 namespace {
@@ -179,12 +181,13 @@ void ToolMenu::saveProfile(ScreenId id, QWidget *window) const {
   const QString name = chooseFile_(window, QStringLiteral("profile.csv"));
   if (name.isEmpty())
     return;
-  QSaveFile file(name); // all or nothing: a failed write leaves no half file
-  const QByteArray csv = profileAsCsv(*points, profileUnit(isMetric(id))).toUtf8();
-  if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
+  try { // all or nothing: a failed write leaves the old file and no half file
+    writeWholeFile(name, profileAsCsv(*points, profileUnit(isMetric(id))).toUtf8());
+  } catch (const std::runtime_error &e) {
     QMessageBox::warning(
         window, tr("Save profile as CSV"),
-        tr("The profile could not be saved to %1: %2").arg(name, file.errorString()));
+        tr("The profile was not saved: %1.").arg(QString::fromStdString(e.what())));
+  }
 }
 
 } // namespace dishwright
