@@ -31,8 +31,16 @@ void handleOptions(int argc, char **argv) {
       QStringLiteral("A calculator for microwave dish antennas and coffee-can feeds.\n"
                      "dishwright-calc runs the same calculations in a terminal."));
   parser.addHelpOption();
-  parser.addVersionOption();
-  parser.process(options); // prints and exits for --help, --version and bad options
+  // -V as well as -v, as dishwright-calc takes them.
+  const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("V"),
+                                    QStringLiteral("version")},
+                                   QStringLiteral("Displays version information."));
+  parser.addOption(version);
+  parser.process(options); // prints and exits for --help and bad options
+  if (parser.isSet(version)) {
+    std::printf("dishwright %s\n", DISHWRIGHT_VERSION);
+    std::exit(0);
+  }
 }
 
 DisplayGuard::DisplayGuard() { qInstallMessageHandler(quitWithoutDisplay); }
