@@ -1,5 +1,7 @@
 #include "screens/control_factory.h"
 
+#include "screens/control_names.h"
+
 #include "screens/row_list_model.h"
 #include "screens/screen_style.h"
 
@@ -278,6 +280,7 @@ QWidget *makeControl(const ControlSpec &design, QWidget *parent, const ControlHo
   w->setGeometry(twipsToPixels(design.left), twipsToPixels(design.top), twipsToPixels(design.width),
                  twipsToPixels(design.height));
   w->setFocusPolicy(focusPolicy(design));
+  nameControl(w, design);
   return w;
 }
 

@@ -55,4 +55,8 @@ const std::vector<ControlSpec> kControls{
 
 Form1::Form1() : Screen(kWindow, kControls) {}
 
+// Typing at once goes into the f/D field; the photograph stays first in the Tab
+// cycle, so Shift+Tab from the f/D field still reaches it.
+void Form1::arrange() { setFirstFocus(control(Field::FdRatio)); }
+
 } // namespace dishwright

@@ -11,6 +11,9 @@ class Form1 : public Screen {
 
 public:
   Form1();
+
+protected:
+  void arrange() override;
 };
 
 } // namespace dishwright

@@ -59,6 +59,9 @@ protected:
   // Settles what the table cannot say, such as which of two overlapping controls
   // lies on top; runs after the controls are built.
   virtual void arrange();
+  // The control that has the focus when the screen is first shown after a load;
+  // by default the first of the tab order.
+  void setFirstFocus(QWidget *control) { firstFocus_ = control; }
 
 public:
   // The load calculation writes through these.

@@ -62,9 +62,10 @@ private slots:
   void tabOrderAndFirstFocus_data() {
     QTest::addColumn<int>("screen");
     QTest::addColumn<QStringList>("cycle");
+    // The input screen starts in the f/D field, the photograph last in its cycle.
     QTest::newRow("Form1") << int(ScreenId::Input)
-                           << QStringList{"Picture1", "Text6",    "Text8",
-                                          "Text10",   "Command1", "Command2"};
+                           << QStringList{"Text6",    "Text8",    "Text10",
+                                          "Command1", "Command2", "Picture1"};
     QTest::newRow("Form2") << int(ScreenId::ImperialCalculation)
                            << QStringList{"Picture1", "Text30",   "Text33",   "Text36",
                                           "Text39",   "Command1", "Command3", "Command4",
