@@ -32,6 +32,9 @@ public:
   OffsetPage *offsetPage() const { return offset_; }
   SurfacePage *surfacePage() const { return surface_; }
   QPushButton *useFdButton() const { return useFd_; }
+  // Points the user typed or pasted into the surface table, which closing the
+  // window throws away.
+  std::size_t enteredPointCount() const;
 
 signals:
   // The user chose the f/D of the page shown ("Use this f/D"), a ratio.
