@@ -8,8 +8,36 @@
 #include "tools/template_window.h"
 #include "tools/tool_menu.h"
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
 namespace dishwright {
-void addBuilderTools(ToolMenu &menu, ScreenSet &screens) {
+namespace {
+
+// Points typed or pasted into the measure windows open; a closed one is gone
+// with its points already.
+std::size_t enteredPoints() {
+  std::size_t count = 0;
+  for (QWidget *window : QApplication::topLevelWidgets())
+    if (const auto *measure = qobject_cast<const MeasureWindow *>(window);
+        measure && measure->isVisible())
+      count += measure->enteredPointCount();
+  return count;
+}
+
+} // namespace
+
+bool askToQuit(QWidget *over, const QString &question) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("dishwright"), question,
+                  QMessageBox::Cancel, over);
+  QPushButton *quit = box.addButton(QObject::tr("&Quit"), QMessageBox::DestructiveRole);
+  box.setDefaultButton(QMessageBox::Cancel);
+  box.exec(); // the whole program waits for the answer
+  return box.clickedButton() == quit;
+}
+
+void addBuilderTools(ToolMenu &menu, ScreenSet &screens, QuitQuestion ask) {
   menu.addTool(QObject::tr("&Templates..."), QKeySequence(QStringLiteral("Ctrl+T")),
                [](const DesignSeed &seed) { return new TemplateWindow(seed); });
   menu.addTool(
@@ -25,6 +53,14 @@ void addBuilderTools(ToolMenu &menu, ScreenSet &screens) {
                [](const DesignSeed &seed) { return new CanCheckWindow(seed); });
   menu.addTool(QObject::tr("Check with the s&un..."), QKeySequence(QStringLiteral("Ctrl+U")),
                [](const DesignSeed &seed) { return new SunWindow(seed); });
+  screens.setQuitGuard([ask = std::move(ask)](QWidget *over) {
+    const std::size_t points = enteredPoints();
+    if (points == 0)
+      return true;
+    return ask(over, points == 1
+                         ? QObject::tr("Quit and discard the 1 measured point?")
+                         : QObject::tr("Quit and discard the %1 measured points?").arg(points));
+  });
 }
 
 } // namespace dishwright
