@@ -1,0 +1,40 @@
+#include "tools/file_dialogs.h"
+
+#include <QFileDialog>
+#include <QFileIconProvider>
+#include <QFileInfo>
+
+namespace dishwright {
+namespace {
+
+// Icons and types from what stat() says and the name's suffix; never a read.
+class NameOnlyIcons : public QFileIconProvider {
+public:
+  QIcon icon(const QFileInfo &info) const override {
+    return QFileIconProvider::icon(info.isDir() ? Folder : File);
+  }
+  QString type(const QFileInfo &info) const override {
+    if (info.isDir())
+      return QFileDialog::tr("Folder");
+    const QString suffix = info.suffix();
+    return suffix.isEmpty() ? QFileDialog::tr("File")
+                            : QFileDialog::tr("%1 File").arg(suffix.toUpper());
+  }
+};
+
+} // namespace
+
+QString chooseSaveFile(QWidget *parent, const QString &title, const QString &suggested,
+                       const QString &filter) {
+  NameOnlyIcons icons; // outlives the dialog, which only borrows it
+  QFileDialog dialog(parent, title, suggested, filter);
+  dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontUseCustomDirectoryIcons);
+  dialog.setIconProvider(&icons);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  if (dialog.exec() != QDialog::Accepted)
+    return {};
+  return dialog.selectedFiles().value(0);
+}
+
+} // namespace dishwright
