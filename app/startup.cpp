@@ -32,9 +32,9 @@ void handleOptions(int argc, char **argv) {
                      "dishwright-calc runs the same calculations in a terminal."));
   parser.addHelpOption();
   // -V as well as -v, as dishwright-calc takes them.
-  const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("V"),
-                                    QStringLiteral("version")},
-                                   QStringLiteral("Displays version information."));
+  const QCommandLineOption version(
+      {QStringLiteral("v"), QStringLiteral("V"), QStringLiteral("version")},
+      QStringLiteral("Displays version information."));
   parser.addOption(version);
   parser.process(options); // prints and exits for --help and bad options
   if (parser.isSet(version)) {

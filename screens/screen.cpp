@@ -19,21 +19,23 @@
 namespace dishwright {
 namespace {
 
-// The top-level window of a screen; its close box unloads the screen.
+// The top-level window of a screen; its close box unloads the screen unless
+// `onClose` refuses (returns false), and then the window stays as it is.
 class ScreenWindow : public QWidget {
   Q_OBJECT
 
 public:
-  explicit ScreenWindow(std::function<void()> onClose) : onClose_(std::move(onClose)) {}
+  explicit ScreenWindow(std::function<bool()> onClose) : onClose_(std::move(onClose)) {}
   // What Enter or Space does when no control has the focus: on the link screen,
   // whose labels never take it, they open the link.
   void setActivation(std::function<void()> activate) { activate_ = std::move(activate); }
 
 protected:
   void closeEvent(QCloseEvent *event) override {
-    event->accept();
-    if (onClose_)
-      onClose_();
+    if (onClose_ && !onClose_())
+      event->ignore();
+    else
+      event->accept();
   }
   void keyPressEvent(QKeyEvent *event) override {
     const int key = event->key();
@@ -46,7 +48,7 @@ protected:
   }
 
 private:
-  std::function<void()> onClose_;
+  std::function<bool()> onClose_;
   std::function<void()> activate_;
 };
 
@@ -89,7 +91,12 @@ QString Screen::text(Field field) const {
 }
 
 void Screen::build() {
-  auto *window = new ScreenWindow([this] { emit closedByUser(); });
+  auto *window = new ScreenWindow([this] {
+    if (mayClose_ && !mayClose_())
+      return false;
+    emit closedByUser();
+    return true;
+  });
   window_ = window;
   window->setWindowTitle(QString::fromUtf8(spec_.title));
   // The screens' own light colours, not the desktop theme's; see screenPalette().

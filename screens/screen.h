@@ -12,6 +12,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 namespace dishwright {
@@ -48,6 +49,9 @@ public:
   void bringToFront();
   // Destroys the window and its controls; the instance and its values stay.
   void unload();
+  // Asked when the user closes the window (its close box, Alt+F4): false keeps
+  // it open and loaded.
+  void setCloseGuard(std::function<bool()> mayClose) { mayClose_ = std::move(mayClose); }
 
 signals:
   void clicked(Command command);
@@ -82,6 +86,7 @@ private:
   RowListModel *rows_ = nullptr;
   QWidget *firstFocus_ = nullptr;
   bool focusPending_ = false;
+  std::function<bool()> mayClose_;
 };
 
 } // namespace dishwright

@@ -142,6 +142,7 @@ void ScreenSet::openScreen(ScreenId id, DesignValues &design) {
     connect(slot.get(), &Screen::clicked, this,
             [this, id](Command command) { onClicked(id, command); });
     connect(slot.get(), &Screen::closedByUser, this, [this, id] { onClosed(id); });
+    slot->setCloseGuard([this, id] { return mayClose(id); });
   }
   if (!slot->isLoaded()) {
     try {
@@ -230,7 +231,18 @@ void ScreenSet::onClosed(ScreenId id) {
   exit_();
 }
 
+bool ScreenSet::mayClose(ScreenId id) const {
+  const Screen *closing = screen(id);
+  for (const auto &s : screens_)
+    if (s && s.get() != closing && s->isLoaded())
+      return true; // the program goes on
+  return mayQuit(closing->window());
+}
+
 void ScreenSet::endProgram() {
+  const Screen *acting = screen(acting_);
+  if (!mayQuit(acting && acting->isLoaded() ? acting->window() : nullptr))
+    return;
   for (const auto &s : screens_)
     if (s)
       s->unload();

@@ -56,6 +56,12 @@ public:
   void setReporter(Reporter reporter) { report_ = std::move(reporter); }
   // What ends the program: EXIT, or closing the last loaded screen.
   void setExitHandler(std::function<void()> handler) { exit_ = std::move(handler); }
+  // Asked before the program ends (EXIT on any screen, or the close box of the
+  // last screen open), with the window acted on: false and the program goes on,
+  // every screen as it was. Windows of other parts of the program that hold the
+  // user's work ask here; by default nothing is asked.
+  using QuitGuard = std::function<bool(QWidget *over)>;
+  void setQuitGuard(QuitGuard guard) { quitGuard_ = std::move(guard); }
   // Where Print goes: by default the print system's default printer, or why
   // there is none.
   using PrinterFactory = dishwright::PrinterFactory;
@@ -76,6 +82,10 @@ private:
   // Reports a failure over the screen whose action is running.
   void report(const QString &message);
   void onClosed(ScreenId id);
+  // Whether the user's close of screen `id` may go ahead: when it is the last
+  // screen open, the quit guard answers.
+  bool mayClose(ScreenId id) const;
+  bool mayQuit(QWidget *over) const { return !quitGuard_ || quitGuard_(over); }
   void storeInputsThenOpen(ScreenId target);
   // Loads with `design` when the screen is not loaded.
   void openScreen(ScreenId id, DesignValues &design);
@@ -89,6 +99,7 @@ private:
   Reporter report_;
   ScreenId acting_ = ScreenId::Input; // the screen whose button or link runs
   std::function<void()> exit_;
+  QuitGuard quitGuard_;
   PrinterFactory printer_;
   PrintDialog printDialog_ = standardPrintDialog;
 };

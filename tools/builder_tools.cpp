@@ -10,7 +10,10 @@
 #include "tools/template_window.h"
 #include "tools/tool_menu.h"
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 
 #include <optional>
 
@@ -49,9 +52,29 @@ private:
   QList<QPointer<SunWindow>> suns_;
 };
 
+// Points typed or pasted into the measure windows open; a closed one is gone
+// with its points already.
+std::size_t enteredPoints() {
+  std::size_t count = 0;
+  for (QWidget *window : QApplication::topLevelWidgets())
+    if (const auto *measure = qobject_cast<const MeasureWindow *>(window);
+        measure && measure->isVisible())
+      count += measure->enteredPointCount();
+  return count;
+}
+
 } // namespace
 
-void addBuilderTools(ToolMenu &menu, ScreenSet &screens) {
+bool askToQuit(QWidget *over, const QString &question) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("dishwright"), question,
+                  QMessageBox::Cancel, over);
+  QPushButton *quit = box.addButton(QObject::tr("&Quit"), QMessageBox::DestructiveRole);
+  box.setDefaultButton(QMessageBox::Cancel);
+  box.exec(); // the whole program waits for the answer
+  return box.clickedButton() == quit;
+}
+
+void addBuilderTools(ToolMenu &menu, ScreenSet &screens, QuitQuestion ask) {
   auto *relay = new FeedGainRelay(&menu);
   menu.addTool(QObject::tr("&Templates..."), QKeySequence(QStringLiteral("Ctrl+T")),
                [](const DesignSeed &seed) { return new TemplateWindow(seed); });
@@ -59,11 +82,11 @@ void addBuilderTools(ToolMenu &menu, ScreenSet &screens) {
       QObject::tr("&Measure a dish..."), QKeySequence(QStringLiteral("Ctrl+M")),
       [&screens, relay](const DesignSeed &seed) {
         auto *window = new MeasureWindow(seed);
-        QObject::connect(window, &MeasureWindow::feedWindowOpened, relay,
-                         [relay](FeedWindow *feed) { relay->watch(feed); });
         QObject::connect(window, &MeasureWindow::fdChosen, &screens, [&screens](double fd) {
           screens.putInput(Field::FdRatio, QString::fromStdString(figureText(fd, kFdDigits)));
         });
+        QObject::connect(window, &MeasureWindow::feedWindowOpened, relay,
+                         [relay](FeedWindow *feed) { relay->watch(feed); });
         return window;
       });
   menu.addTool(QObject::tr("Check a &can..."), QKeySequence(QStringLiteral("Ctrl+K")),
@@ -80,6 +103,14 @@ void addBuilderTools(ToolMenu &menu, ScreenSet &screens) {
                  relay->serve(sun);
                  return sun;
                });
+  screens.setQuitGuard([ask = std::move(ask)](QWidget *over) {
+    const std::size_t points = enteredPoints();
+    if (points == 0)
+      return true;
+    return ask(over, points == 1
+                         ? QObject::tr("Quit and discard the 1 measured point?")
+                         : QObject::tr("Quit and discard the %1 measured points?").arg(points));
+  });
 }
 
 } // namespace dishwright

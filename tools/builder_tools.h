@@ -1,14 +1,27 @@
 // Puts the builder's tools into every screen's menu.
 #pragma once
 
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
 namespace dishwright {
 
 class ScreenSet;
 class ToolMenu;
 
+// Asks `question` over `over` with Quit and Cancel: true for Quit.
+using QuitQuestion = std::function<bool(QWidget *over, const QString &question)>;
+// By default a message box, Cancel the default button.
+bool askToQuit(QWidget *over, const QString &question);
+
 // Templates... (Ctrl+T), Measure a dish... (Ctrl+M), Check a can... (Ctrl+K),
 // Feed and efficiency... (Ctrl+E) and Check with the sun... (Ctrl+U).
-// A measured f/D the user takes goes into the input screen's f/D field.
-void addBuilderTools(ToolMenu &menu, ScreenSet &screens);
+// A measured f/D the user takes goes into the input screen's f/D field. While
+// measure windows hold points the user typed or pasted, ending the program asks
+// `ask` first ("Quit and discard the 12 measured points?").
+void addBuilderTools(ToolMenu &menu, ScreenSet &screens, QuitQuestion ask = askToQuit);
 
 } // namespace dishwright

@@ -7,13 +7,13 @@
 #include "calc/screen_rules/dish_figures.h"
 #include "tools/efficiency_plot.h"
 #include "tools/feed_table.h"
+#include "tools/file_dialogs.h"
 #include "tools/pattern_file.h"
 #include "tools/pattern_plot.h"
 #include "tools/result_grid.h"
 #include "tools/tool_form.h"
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -258,9 +258,8 @@ void FeedWindow::showSmallSizeUnit() {
 }
 
 void FeedWindow::openPatternDialog() {
-  const QString path =
-      QFileDialog::getOpenFileName(this, tr("Open a feed pattern"), QString(),
-                                   tr("Pattern lists (*.txt *.csv *.dat *.tsv);;All files (*)"));
+  const QString path = chooseOpenFile(this, tr("Open a feed pattern"),
+                                      tr("Pattern lists (*.txt *.csv *.dat *.tsv);;All files (*)"));
   if (!path.isEmpty())
     loadPatternFile(path);
 }

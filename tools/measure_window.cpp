@@ -75,6 +75,8 @@ MeasureWindow::MeasureWindow(const DesignSeed &seed, QWidget *parent)
   updateUseButton();
 }
 
+std::size_t MeasureWindow::enteredPointCount() const { return surface_->enteredPointCount(); }
+
 std::optional<double> MeasureWindow::shownFd() const {
   if (tabs_->currentWidget() == prime_)
     return prime_->fd();

@@ -34,6 +34,9 @@ public:
   SurfacePage *surfacePage() const { return surface_; }
   QPushButton *useFdButton() const { return useFd_; }
   QPushButton *feedButton() const { return feed_; }
+  // Points the user typed or pasted into the surface table, which closing the
+  // window throws away.
+  std::size_t enteredPointCount() const;
 
 signals:
   // The user chose the f/D of the page shown ("Use this f/D"), a ratio.

@@ -2,11 +2,13 @@
 
 #include "calc/common/input_error.h"
 #include "calc/physics/surface_fit.h"
+#include "tools/point_table_edits.h"
 #include "tools/point_table_model.h"
 #include "tools/result_grid.h"
 #include "tools/surface_plot.h"
 #include "tools/tool_form.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QFormLayout>
@@ -18,20 +20,73 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QUndoStack>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <iterator>
 
 namespace dishwright {
 namespace {
 enum Row { Points, FocalLength, Fd, RmsError, OneDb, GainLoss };
+
+// Enough steps back for a session at the dish; each pasted point it keeps costs
+// 16 bytes, each row a step overwrote 32.
+constexpr int kUndoSteps = 100;
+
+QString pointCount(std::size_t count) {
+  return count == 1 ? SurfacePage::tr("1 point") : SurfacePage::tr("%1 points").arg(count);
 }
+
+// Undo or Redo, enabled while there is a step to take, saying which one.
+QPushButton *stepButton(QUndoStack *stack, bool back) {
+  auto *button = new QPushButton(back ? SurfacePage::tr("Un&do") : SurfacePage::tr("&Redo"));
+  button->setEnabled(false);
+  QObject::connect(stack, back ? &QUndoStack::canUndoChanged : &QUndoStack::canRedoChanged, button,
+                   &QWidget::setEnabled);
+  QObject::connect(
+      stack, back ? &QUndoStack::undoTextChanged : &QUndoStack::redoTextChanged, button,
+      [button, back](const QString &step) {
+        const QString what =
+            step.isEmpty()
+                ? QString()
+                : (back ? SurfacePage::tr("Undo %1") : SurfacePage::tr("Redo %1")).arg(step);
+        button->setToolTip(what);
+        button->setAccessibleDescription(what);
+      });
+  QObject::connect(button, &QPushButton::clicked, stack,
+                   back ? &QUndoStack::undo : &QUndoStack::redo);
+  return button;
+}
+
+// Ctrl+Z, and Ctrl+Shift+Z or Ctrl+Y, anywhere on the page but in a text field,
+// which takes them back for its own text.
+void addStepKeys(QWidget *page, QUndoStack *stack) {
+  auto *undo = new QAction(page);
+  undo->setShortcuts(QKeySequence::Undo);
+  auto *redo = new QAction(page);
+  redo->setShortcuts(
+      {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+  for (QAction *action : {undo, redo}) {
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    page->addAction(action);
+  }
+  QObject::connect(undo, &QAction::triggered, stack, &QUndoStack::undo);
+  QObject::connect(redo, &QAction::triggered, stack, &QUndoStack::redo);
+}
+
+} // namespace
 
 SurfacePage::SurfacePage(LengthUnit unit, double frequencyMHz, QWidget *parent)
     : ToolPage(tr("Measure the depth of the surface at several radii across the dish (from one "
                   "straightedge); type them or paste two columns."),
                parent),
-      unit_(unit), model_(new PointTableModel(this)), table_(new QTableView),
-      plot_(new SurfacePlot) {
+      unit_(unit), model_(new PointTableModel(this)), undo_(new QUndoStack(this)),
+      table_(new QTableView), plot_(new SurfacePlot) {
+  undo_->setUndoLimit(kUndoSteps);
   table_->setModel(model_);
+  auto *editor = new PointEditDelegate(table_);
+  table_->setItemDelegate(editor);
   table_->setAccessibleName(tr("measured points, radius and depth"));
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   table_->setTabKeyNavigation(false); // Tab leaves the table; arrows move inside it
@@ -39,6 +94,9 @@ SurfacePage::SurfacePage(LengthUnit unit, double frequencyMHz, QWidget *parent)
   tableLabel->setBuddy(table_);
   auto *paste = new QPushButton(tr("P&aste points"));
   auto *clear = new QPushButton(tr("C&lear points"));
+  QPushButton *undo = stepButton(undo_, true);
+  QPushButton *redo = stepButton(undo_, false);
+  addStepKeys(this, undo_);
   auto *form = new QFormLayout;
   frequency_ = addNumberField(form, tr("&Frequency, MHz (for the gain loss):"), tr("frequency"));
   if (frequencyMHz > 0)
@@ -57,6 +115,8 @@ SurfacePage::SurfacePage(LengthUnit unit, double frequencyMHz, QWidget *parent)
   auto *buttons = new QHBoxLayout;
   buttons->addWidget(paste);
   buttons->addWidget(clear);
+  buttons->addWidget(undo);
+  buttons->addWidget(redo);
   tableSide->addLayout(buttons);
   auto *top = new QHBoxLayout;
   top->addLayout(tableSide, 1);
@@ -67,12 +127,16 @@ SurfacePage::SurfacePage(LengthUnit unit, double frequencyMHz, QWidget *parent)
   layout->addLayout(form);
   layout->addWidget(message());
   layout->addWidget(results());
+  // Out of the table, the buttons under it in reading order, then the frequency.
+  QWidget *order[] = {table_, paste, clear, undo, redo, frequency_};
+  for (std::size_t i = 1; i < std::size(order); ++i)
+    QWidget::setTabOrder(order[i - 1], order[i]);
 
   table_->installEventFilter(this);
+  connect(editor, &PointEditDelegate::edited, this, &SurfacePage::typeCell);
   connect(paste, &QPushButton::clicked, this, &SurfacePage::pasteFromClipboard);
-  connect(clear, &QPushButton::clicked, model_, &PointTableModel::clear);
-  connect(model_, &PointTableModel::dataChanged, this, &SurfacePage::refresh);
-  connect(model_, &PointTableModel::modelReset, this, &SurfacePage::refresh);
+  connect(clear, &QPushButton::clicked, this, &SurfacePage::clearAll);
+  connect(model_, &PointTableModel::pointsChanged, this, &SurfacePage::refresh);
   connect(frequency_, &QLineEdit::textChanged, this, &SurfacePage::refresh);
   refresh();
 }
@@ -92,8 +156,7 @@ bool SurfacePage::eventFilter(QObject *watched, QEvent *event) {
       return true;
     }
     if (key->matches(QKeySequence::Delete) || key->key() == Qt::Key_Backspace) {
-      for (const QModelIndex &cell : table_->selectionModel()->selectedIndexes())
-        model_->setData(cell, QString()); // a blank row is left out of the fit
+      deleteSelected();
       return true;
     }
   }
@@ -103,12 +166,56 @@ bool SurfacePage::eventFilter(QObject *watched, QEvent *event) {
 void SurfacePage::pasteFromClipboard() { pastePoints(QApplication::clipboard()->text()); }
 
 void SurfacePage::pastePoints(const QString &text) {
+  std::vector<SurfacePoint> points;
   try {
-    model_->setPoints(parseSurfacePoints(text.toStdString()));
+    points = parseSurfacePoints(text.toStdString());
   } catch (const InputError &e) {
     showError(message(), tr("The pasted text, %1").arg(QString::fromUtf8(e.what())));
+    return;
   }
+  if (points.empty()) {
+    showError(message(), tr("The pasted text holds no \"r z\" lines"));
+    return;
+  }
+  const QModelIndex current = table_->currentIndex();
+  const int first = current.isValid() ? current.row() : 0;
+  const int last = first + static_cast<int>(points.size()) - 1;
+  const QString step = tr("paste %1").arg(pointCount(points.size()));
+  undo_->push(new PointTableCommand(
+      step, model_, first, last,
+      [first, points = std::move(points)](PointTableModel &m) { m.setPointsAt(first, points); }));
 }
+
+void SurfacePage::typeCell(int row, int column, const QString &text) {
+  undo_->push(new PointTableCommand(
+      tr("typing in row %1").arg(row + 1), model_, row, row,
+      [row, column, text](PointTableModel &m) { m.setData(m.index(row, column), text); }));
+}
+
+// A blank row is left out of the fit, so the rows stay where they are.
+void SurfacePage::deleteSelected() {
+  std::vector<CellRange> cells;
+  int top = model_->pointRowCount(), bottom = -1;
+  for (const QItemSelectionRange &range : table_->selectionModel()->selection()) {
+    cells.push_back({range.top(), range.bottom(), range.left(), range.right()});
+    top = std::min(top, range.top());
+    bottom = std::max(bottom, range.bottom());
+  }
+  if (top > std::min(bottom, model_->pointRowCount() - 1))
+    return; // nothing but the typing row
+  undo_->push(new PointTableCommand(tr("delete"), model_, top, bottom,
+                                    [cells](PointTableModel &m) { m.clearCells(cells); }));
+}
+
+void SurfacePage::clearAll() {
+  const int rows = model_->pointRowCount();
+  if (rows == 0)
+    return;
+  undo_->push(new PointTableCommand(tr("clear %1").arg(pointCount(model_->filledRowCount())),
+                                    model_, 0, rows - 1, [](PointTableModel &m) { m.clear(); }));
+}
+
+std::size_t SurfacePage::enteredPointCount() const { return model_->filledRowCount(); }
 
 std::optional<double> SurfacePage::fd() const {
   return fit_ ? std::optional<double>(fit_->fd) : std::nullopt;

@@ -10,6 +10,7 @@
 
 class QLineEdit;
 class QTableView;
+class QUndoStack;
 
 namespace dishwright {
 
@@ -22,13 +23,20 @@ public:
   SurfacePage(LengthUnit unit, double frequencyMHz, QWidget *parent = nullptr);
 
   void setUnit(LengthUnit unit);
-  // Replaces the table by the "r z" lines of `text`; on a malformed line the table
-  // stays as it was and the message says which line.
+  // Puts the "r z" lines of `text` into the table from the current row on (the
+  // first row when there is none), over the rows they cover; the rows below stay
+  // and the table grows as needed. On a malformed line the table stays as it was
+  // and the message says which line. Undoable.
   void pastePoints(const QString &text);
   // The f/D of the fitted parabola (the diameter twice the farthest radius measured).
   std::optional<double> fd() const;
+  // Rows of the table holding anything typed or pasted.
+  std::size_t enteredPointCount() const;
   QTableView *table() const { return table_; }
   QLineEdit *frequencyField() const { return frequency_; }
+  // Pastes, deletes, clears and typed cells, to be taken back (Ctrl+Z) and redone
+  // (Ctrl+Shift+Z or Ctrl+Y).
+  QUndoStack *undoStack() const { return undo_; }
 
 protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
@@ -38,9 +46,13 @@ protected:
 
 private:
   void pasteFromClipboard();
+  void typeCell(int row, int column, const QString &text);
+  void deleteSelected();
+  void clearAll();
 
   LengthUnit unit_;
   PointTableModel *model_;
+  QUndoStack *undo_;
   QTableView *table_;
   SurfacePlot *plot_;
   QLineEdit *frequency_;

@@ -5,11 +5,11 @@
 #include "paper/template_dxf.h"
 #include "paper/template_writer.h"
 #include "tools/decimal_validator.h"
+#include "tools/file_dialogs.h"
 #include "tools/page_preview.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -377,8 +377,7 @@ void TemplateWindow::askPdf() {
     return;
   const QString name =
       painter_->sheet().geometry().isPetal() ? tr("petal-template.pdf") : tr("rib-template.pdf");
-  const QString path =
-      QFileDialog::getSaveFileName(this, tr("Save Template as PDF"), name, tr("PDF (*.pdf)"));
+  const QString path = chooseSaveFile(this, tr("Save Template as PDF"), name, tr("PDF (*.pdf)"));
   if (!path.isEmpty())
     savePdf(path);
 }
@@ -388,8 +387,7 @@ void TemplateWindow::askSvg() {
     return;
   const QString name =
       painter_->sheet().geometry().isPetal() ? tr("petal-template.svg") : tr("rib-template.svg");
-  const QString path =
-      QFileDialog::getSaveFileName(this, tr("Save Template as SVG"), name, tr("SVG (*.svg)"));
+  const QString path = chooseSaveFile(this, tr("Save Template as SVG"), name, tr("SVG (*.svg)"));
   if (!path.isEmpty())
     saveSvg(path);
 }
@@ -399,8 +397,7 @@ void TemplateWindow::askDxf() {
     return;
   const QString name =
       painter_->sheet().geometry().isPetal() ? tr("petal-template.dxf") : tr("rib-template.dxf");
-  const QString path =
-      QFileDialog::getSaveFileName(this, tr("Save Template as DXF"), name, tr("DXF (*.dxf)"));
+  const QString path = chooseSaveFile(this, tr("Save Template as DXF"), name, tr("DXF (*.dxf)"));
   if (!path.isEmpty())
     saveDxf(path);
 }

@@ -4,13 +4,13 @@
 #include "calc/screen_rules/input_step.h"
 #include "paper/whole_file.h"
 #include "screens/screen.h"
+#include "tools/file_dialogs.h"
 #include "tools/profile_export.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -39,8 +39,8 @@ void popUp(QMenu *menu, const QPoint &globalPos) {
 
 ToolMenu::ToolMenu(ScreenSet &screens, QObject *parent) : QObject(parent), screens_(screens) {
   chooseFile_ = [](QWidget *parentWindow, const QString &suggested) {
-    return QFileDialog::getSaveFileName(parentWindow, tr("Save profile as CSV"), suggested,
-                                        tr("CSV files (*.csv);;All files (*)"));
+    return chooseSaveFile(parentWindow, tr("Save profile as CSV"), suggested,
+                          tr("CSV files (*.csv);;All files (*)"));
   };
   connect(&screens_, &ScreenSet::screenLoaded, this, &ToolMenu::attach);
 }

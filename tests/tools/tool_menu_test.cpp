@@ -6,6 +6,7 @@
 #include "tools/measure_window.h"
 #include "tools/sun_predict_page.h"
 #include "tools/sun_window.h"
+#include "tools/surface_page.h"
 #include "tools/template_window.h"
 #include "tools/tool_menu.h"
 
@@ -16,6 +17,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -128,6 +131,72 @@ private slots:
     findTop<CanCheckWindow>()->close();
     findTop<SunWindow>()->close();
     findTop<FeedWindow>()->close();
+  }
+
+  void quittingAsksWhilePointsAreEntered_data() {
+    QTest::addColumn<QString>("pasted"); // "r z" lines put into a measure window
+    QTest::addColumn<bool>("typed");     // and one point typed
+    QTest::addColumn<bool>("byExit");    // EXIT, or the close box of the last screen
+    QTest::addColumn<bool>("quit");      // the answer
+    QTest::addColumn<QString>("question");
+    const QString twelve = QString("100 5\n").repeated(12);
+    const QString ask12 = "Quit and discard the 12 measured points?";
+    const QString ask1 = "Quit and discard the 1 measured point?";
+    QTest::newRow("EXIT, 12 pasted, Cancel") << twelve << false << true << false << ask12;
+    QTest::newRow("EXIT, 12 pasted, Quit") << twelve << false << true << true << ask12;
+    QTest::newRow("last close, 1 typed, Cancel") << "" << true << false << false << ask1;
+    QTest::newRow("last close, 1 typed, Quit") << "" << true << false << true << ask1;
+    QTest::newRow("EXIT, only the design") << "" << false << true << false << "";
+    QTest::newRow("last close, only the design") << "" << false << false << false << "";
+  }
+  void quittingAsksWhilePointsAreEntered() {
+    QFETCH(QString, pasted);
+    QFETCH(bool, typed);
+    QFETCH(bool, byExit);
+    QFETCH(bool, quit);
+    QFETCH(QString, question);
+    Program p;
+    ToolMenu menu(*p.screens);
+    QStringList asked;
+    QList<QWidget *> over;
+    addBuilderTools(menu, *p.screens, [&](QWidget *window, const QString &text) {
+      asked << text;
+      over << window;
+      return quit;
+    });
+    p.inputs("0.4", "1.2", "2304");
+    p.click(ScreenId::Input, "Command1");
+    QPointer<QWidget> screen = p.screen(ScreenId::ImperialCalculation)->window();
+    screen->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(screen));
+    QTest::keyClick(screen, Qt::Key_M, Qt::ControlModifier);
+    QTRY_VERIFY(findTop<MeasureWindow>());
+    std::unique_ptr<MeasureWindow> measure(findTop<MeasureWindow>());
+    if (!pasted.isEmpty())
+      measure->surfacePage()->pastePoints(pasted);
+    QAbstractItemModel *table = measure->surfacePage()->table()->model();
+    if (typed) {
+      table->setData(table->index(0, 0), "100");
+      table->setData(table->index(0, 1), "5");
+    }
+    if (!byExit)
+      p.close(ScreenId::Input);     // the calculation screen is left, the last one
+    QCOMPARE(asked, QStringList()); // not while a screen stays open
+
+    if (byExit)
+      p.click(ScreenId::ImperialCalculation, "Command4");
+    else
+      p.close(ScreenId::ImperialCalculation);
+    const bool asking = !question.isEmpty();
+    QCOMPARE(asked, asking ? QStringList{question} : QStringList());
+    if (asking)
+      QCOMPARE(over.front(), screen.data());
+    const bool goesOn = asking && !quit;
+    QCOMPARE(p.exits, goesOn ? 0 : 1);
+    QCOMPARE(p.loaded(ScreenId::ImperialCalculation), goesOn);
+    QCOMPARE(p.loaded(ScreenId::Input), goesOn && byExit);
+    QCOMPARE(screen && screen->isVisible(), goesOn);
+    QCOMPARE(measure->enteredPointCount(), std::size_t(asking ? (typed ? 1 : 12) : 0));
   }
 
   void profileGoesToClipboardAndCsv() {

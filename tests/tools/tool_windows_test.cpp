@@ -18,6 +18,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <QUndoStack>
 
 using namespace dishwright;
 
@@ -30,6 +31,21 @@ QString value(ResultGrid *grid, int row) { return grid->valueField(row)->text();
 void type(QLineEdit *field, const QString &text) {
   field->clear();
   QTest::keyClicks(field, text);
+}
+
+// The table's rows of points as "r z" texts between bars, "0 1|150 |300 47.8".
+QString tableText(const QAbstractItemModel *model) {
+  QStringList rows;
+  for (int row = 0; row + 1 < model->rowCount(); ++row) // not the typing row
+    rows << model->index(row, 0).data().toString() + ' ' + model->index(row, 1).data().toString();
+  return rows.join('|');
+}
+
+QPushButton *button(QWidget *window, const QString &text) {
+  for (auto *b : window->findChildren<QPushButton *>())
+    if (b->text() == text)
+      return b;
+  return nullptr;
 }
 
 // The widget Tab moves to from `from` (the window need not be shown).
@@ -49,6 +65,9 @@ private slots:
   void typingUpdatesTheFigures();
   void seedFillsTheDesign();
   void pastingFillsTableAndFit();
+  void stepsAreUndoneAndRedone_data();
+  void stepsAreUndoneAndRedone();
+  void tabFromAnOpenCellLeavesTheTable();
   void typedPointsAreFitted();
   void fdChosenCarriesTheShownFd();
   void canBelowCutoffShowsTheErrorAndNoFigures();
@@ -129,6 +148,81 @@ void ToolWindowsTest::pastingFillsTableAndFit() {
   QCOMPARE(page->table()->model()->rowCount(), 6);
 }
 
+void ToolWindowsTest::stepsAreUndoneAndRedone_data() {
+  QTest::addColumn<QString>("step"); // at the current cell, or over the selected cells
+  QTest::addColumn<QRect>("cells");  // x column, y row: current cell, or cells selected
+  QTest::addColumn<QString>("redoKey");
+  QTest::addColumn<QString>("after");
+  QTest::newRow("paste at a depth over two rows") << "paste" << QRect(1, 1, 1, 1) << "Ctrl+Y"
+                                                  << "0 1|10 2|20 3|450 105";
+  QTest::newRow("paste past the end") << "paste" << QRect(0, 3, 1, 1) << "Ctrl+Shift+Z"
+                                      << "0 1|150 12.5|300 47.8|10 2|20 3";
+  QTest::newRow("paste in the typing row") << "paste" << QRect(0, 4, 1, 1) << "Ctrl+Y"
+                                           << "0 1|150 12.5|300 47.8|450 105|10 2|20 3";
+  QTest::newRow("delete two rows") << "delete" << QRect(0, 1, 2, 2) << "Ctrl+Y"
+                                   << "0 1| | |450 105";
+  QTest::newRow("delete a depth") << "delete" << QRect(1, 2, 1, 1) << "Ctrl+Y"
+                                  << "0 1|150 12.5|300 |450 105";
+  QTest::newRow("clear") << "clear" << QRect(0, 0, 1, 1) << "Ctrl+Shift+Z"
+                         << "";
+}
+
+void ToolWindowsTest::stepsAreUndoneAndRedone() {
+  QFETCH(QString, step);
+  QFETCH(QRect, cells);
+  QFETCH(QString, redoKey);
+  QFETCH(QString, after);
+  const QString before = "0 1|150 12.5|300 47.8|450 105";
+  MeasureWindow window(DesignSeed{0.4, 1.2, true, 10368});
+  window.tabs()->setCurrentWidget(window.surfacePage());
+  window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  SurfacePage *page = window.surfacePage();
+  QTableView *table = page->table();
+  QAbstractItemModel *model = table->model();
+  page->pastePoints("0 1\n150 12.5\n300 47.8\n450 105\n");
+  table->setFocus();
+  table->setCurrentIndex(model->index(cells.y(), cells.x()));
+  table->selectionModel()->select(QItemSelection(model->index(cells.top(), cells.left()),
+                                                 model->index(cells.bottom(), cells.right())),
+                                  QItemSelectionModel::ClearAndSelect);
+  QApplication::clipboard()->setText("10 2\n# a comment\n20 3\n");
+  if (step == "paste")
+    QTest::keyClick(table, Qt::Key_V, Qt::ControlModifier);
+  else if (step == "delete")
+    QTest::keyClick(table, Qt::Key_Delete);
+  else
+    QTest::mouseClick(button(page, "C&lear points"), Qt::LeftButton);
+  QCOMPARE(tableText(model), after);
+  table->setFocus();
+  QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(tableText(model), before);
+  QCOMPARE(value(page->results(), 0), QString("4"));
+  QTest::keySequence(table, QKeySequence(redoKey));
+  QCOMPARE(tableText(model), after);
+  QTest::mouseClick(button(page, "Un&do"), Qt::LeftButton);
+  QCOMPARE(tableText(model), before);
+}
+
+// Tab in an open cell commits it and goes on to the buttons, as from any field:
+// the table never keeps the focus.
+void ToolWindowsTest::tabFromAnOpenCellLeavesTheTable() {
+  MeasureWindow window(DesignSeed{0.4, 1.2, true, 10368});
+  window.tabs()->setCurrentWidget(window.surfacePage());
+  window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  QTableView *table = window.surfacePage()->table();
+  table->setFocus();
+  table->setCurrentIndex(table->model()->index(0, 1));
+  table->edit(table->currentIndex());
+  QVERIFY(QApplication::focusWidget() != table);
+  QTest::keyClicks(QApplication::focusWidget(), "25");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), button(&window, "P&aste points"));
+  QCOMPARE(table->model()->index(0, 1).data().toString(), QString("25"));
+  QCOMPARE(window.enteredPointCount(), std::size_t{1});
+}
+
 void ToolWindowsTest::typedPointsAreFitted() {
   MeasureWindow window(DesignSeed{0.4, 1.2, true, 0});
   SurfacePage *page = window.surfacePage();
@@ -193,6 +287,12 @@ void ToolWindowsTest::tabFollowsTheForm() {
            measure.primeFocusPage()->depthField());
   QCOMPARE(nextTabStop(measure.primeFocusPage()->depthField()),
            measure.primeFocusPage()->results()->valueField(0));
+  // Out of the points table: Paste, Clear (Undo and Redo have no step yet), the frequency.
+  SurfacePage *surface = measure.surfacePage();
+  QWidget *clear = button(surface, "C&lear points");
+  QCOMPARE(nextTabStop(surface->table()), button(surface, "P&aste points"));
+  QCOMPARE(nextTabStop(button(surface, "P&aste points")), clear);
+  QCOMPARE(nextTabStop(clear), surface->frequencyField());
 }
 
 QTEST_MAIN(ToolWindowsTest)
