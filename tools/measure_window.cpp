@@ -1,5 +1,7 @@
 #include "tools/measure_window.h"
 
+#include "tools/named_combo_box.h"
+
 #include "calc/common/units.h"
 #include "tools/feed_window.h"
 #include "tools/offset_page.h"
@@ -19,6 +21,7 @@
 namespace dishwright {
 MeasureWindow::MeasureWindow(const DesignSeed &seed, QWidget *parent)
     : QWidget(parent, Qt::Window), seed_(seed) {
+  useNamedComboBoxes();
   setWindowTitle(tr("Measure a dish"));
   const LengthUnit unit = seed.metric ? LengthUnit::Mm : LengthUnit::Inch;
   unit_ = makeUnitChooser(unit, this);
@@ -28,6 +31,7 @@ MeasureWindow::MeasureWindow(const DesignSeed &seed, QWidget *parent)
   prime_ = new PrimeFocusPage(unit);
   offset_ = new OffsetPage(unit);
   surface_ = new SurfacePage(unit, seed.frequencyMHz);
+  tabs_->setAccessibleName(tr("kind of dish measured"));
   tabs_->addTab(prime_, tr("&Prime focus"));
   tabs_->addTab(offset_, tr("&Offset"));
   tabs_->addTab(surface_, tr("&Surface from points"));

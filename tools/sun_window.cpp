@@ -1,5 +1,7 @@
 #include "tools/sun_window.h"
 
+#include "tools/named_combo_box.h"
+
 #include "calc/common/figure_text.h"
 #include "calc/screen_rules/calc_error.h"
 #include "calc/screen_rules/dish_figures.h"
@@ -57,7 +59,9 @@ SunWindow::SunWindow(const DesignSeed &seed, QWidget *parent)
     : QWidget(parent, Qt::Window), tabs_(new QTabWidget(this)),
       predict_(new SunPredictPage(seed.frequencyMHz)), measure_(new SunMeasurePage(seed)),
       flux_(new SunFluxPage(seed.frequencyMHz)) {
+  useNamedComboBoxes();
   setWindowTitle(tr("Check with the sun"));
+  tabs_->setAccessibleName(tr("predicted or measured sun noise"));
   tabs_->addTab(predict_, tr("&Predict"));
   tabs_->addTab(measure_, tr("&Measured"));
   if (const auto gain = ruleOfThumbGain(seed))

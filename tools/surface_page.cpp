@@ -40,7 +40,7 @@ QString pointCount(std::size_t count) {
 
 // Undo or Redo, enabled while there is a step to take, saying which one.
 QPushButton *stepButton(QUndoStack *stack, bool back) {
-  auto *button = new QPushButton(back ? SurfacePage::tr("Un&do") : SurfacePage::tr("&Redo"));
+  auto *button = new QPushButton(back ? SurfacePage::tr("Un&do") : SurfacePage::tr("R&edo"));
   button->setEnabled(false);
   QObject::connect(stack, back ? &QUndoStack::canUndoChanged : &QUndoStack::canRedoChanged, button,
                    &QWidget::setEnabled);

@@ -1,5 +1,7 @@
 #include "tools/template_window.h"
 
+#include "tools/named_combo_box.h"
+
 #include "calc/common/figure_text.h"
 #include "calc/common/input_error.h"
 #include "paper/template_dxf.h"
@@ -112,6 +114,7 @@ TemplateWindow::TemplateWindow(const DesignSeed &seed, QWidget *parent)
 TemplateWindow::~TemplateWindow() { preview_->setPages(nullptr); }
 
 void TemplateWindow::buildInputs(QFormLayout *design, QFormLayout *cut, const DesignSeed &seed) {
+  useNamedComboBoxes();
   fd_ = numberBox(100, 4, 0.01, tr("f/D"));
   fd_->setValue(seed.fd);
   diameter_ = numberBox(1e6, 4, 0.1, tr("Diameter"));
@@ -180,7 +183,7 @@ void TemplateWindow::buildFigures(QFormLayout *figures) {
 QWidget *TemplateWindow::buildPreview() {
   auto *box = new QGroupBox(tr("Preview"));
   preview_ = new PagePreview;
-  previous_ = new QPushButton(tr("Pre&vious page"));
+  previous_ = new QPushButton(tr("Previous pa&ge"));
   next_ = new QPushButton(tr("Ne&xt page"));
   pageLabel_ = new QLabel;
   pageLabel_->setAccessibleName(tr("Page shown"));

@@ -1,5 +1,7 @@
 #include "tools/tool_page.h"
 
+#include "tools/named_combo_box.h"
+
 #include "calc/common/input_error.h"
 #include "tools/result_grid.h"
 #include "tools/tool_form.h"
@@ -11,6 +13,7 @@ namespace dishwright {
 ToolPage::ToolPage(const QString &instructions, QWidget *parent, Qt::WindowFlags flags)
     : QWidget(parent, flags), instructions_(makeMessageLabel(nullptr)),
       message_(makeMessageLabel(nullptr)), results_(new ResultGrid) {
+  useNamedComboBoxes();
   instructions_->setText(instructions);
   instructions_->setAccessibleName(tr("What to measure"));
   message_->setAccessibleName(tr("Problem with the inputs"));

@@ -71,7 +71,6 @@ private slots:
   void typedPointsAreFitted();
   void fdChosenCarriesTheShownFd();
   void canBelowCutoffShowsTheErrorAndNoFigures();
-  void everyFieldHasAName();
   void tabFollowsTheForm();
 };
 
@@ -262,17 +261,6 @@ void ToolWindowsTest::canBelowCutoffShowsTheErrorAndNoFigures() {
   QCOMPARE(value(window.results(), 5), QString("13.292 in"));
   QVERIFY(window.warnings()->text().startsWith("Warning: close to the TE11 cutoff"));
   QVERIFY(window.message()->text().isEmpty());
-}
-
-void ToolWindowsTest::everyFieldHasAName() {
-  MeasureWindow measure(DesignSeed{});
-  CanCheckWindow can(DesignSeed{});
-  for (QWidget *window : {static_cast<QWidget *>(&measure), static_cast<QWidget *>(&can)})
-    for (QWidget *field : window->findChildren<QWidget *>())
-      if ((qobject_cast<QLineEdit *>(field) || qobject_cast<QComboBox *>(field) ||
-           qobject_cast<QTableView *>(field)) &&
-          field->window() == window) // not a chooser's pop-up list
-        QVERIFY2(!field->accessibleName().isEmpty(), field->metaObject()->className());
 }
 
 // Tab from the first field reaches the inputs in reading order, then the figures.
