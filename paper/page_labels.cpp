@@ -51,6 +51,7 @@ QRectF visiblePartMm(const TilingPlan &plan, int index, double insetMm) {
 std::vector<PlacedLabel> placeLabels(const std::vector<Label> &labels, const TilingPlan &plan,
                                      const std::vector<QPolygonF> &avoid) {
   std::vector<QRectF> parts;
+  parts.reserve(static_cast<std::size_t>(plan.pageCount()));
   for (int i = 0; i < plan.pageCount(); ++i)
     parts.push_back(visiblePartMm(plan, i, kLabelInsetMm));
   std::vector<PlacedLabel> placed;

@@ -62,6 +62,7 @@ void write(QXmlStreamWriter &xml, const QDomNode &node) {
     return;
   const QDomNamedNodeMap attributes = node.attributes();
   std::vector<std::pair<QString, QString>> sorted;
+  sorted.reserve(static_cast<std::size_t>(attributes.count()));
   for (int i = 0; i < attributes.count(); ++i)
     sorted.emplace_back(attributes.item(i).nodeName(), attributes.item(i).nodeValue());
   std::sort(sorted.begin(), sorted.end());
