@@ -2,6 +2,8 @@
 
 #include "calc/common/input_error.h"
 #include "calc/physics/can_check.h"
+#include "calc/screen_rules/calc_error.h"
+#include "calc/screen_rules/coffee_can.h"
 #include "tools/can_drawing.h"
 #include "tools/result_grid.h"
 #include "tools/tool_colours.h"
@@ -14,6 +16,8 @@
 #include <QLineEdit>
 #include <QShortcut>
 #include <QVBoxLayout>
+
+#include <map>
 
 namespace dishwright {
 namespace {
@@ -40,7 +44,9 @@ CanCheckWindow::CanCheckWindow(const DesignSeed &seed, QWidget *parent)
   if (seed.frequencyMHz > 0)
     frequency_->setText(QString::number(seed.frequencyMHz, 'g', 10));
   warnings_ = makeMessageLabel(this);
-  warnings_->setAccessibleName(tr("warnings"));
+  warnings_->setAccessibleName(tr("warnings about this can"));
+  ruleOfThumb_ = makeMessageLabel(this);
+  ruleOfThumb_->setAccessibleName(tr("the coffee-can screen's figures at this frequency"));
   results()->addRow(tr("TE11 cutoff"), tr("below this frequency the can carries nothing"));
   results()->addRow(tr("TM01 cutoff"), tr("above this a second mode can spoil the pattern"));
   results()->addRow(tr("Guide wavelength"),
@@ -57,6 +63,7 @@ CanCheckWindow::CanCheckWindow(const DesignSeed &seed, QWidget *parent)
   layout->addWidget(message());
   layout->addWidget(results());
   layout->addWidget(warnings_);
+  layout->addWidget(ruleOfThumb_);
   layout->addWidget(drawing_, 1);
 
   // The unit chooser exists before the fields it sits between.
@@ -72,6 +79,7 @@ CanCheckWindow::CanCheckWindow(const DesignSeed &seed, QWidget *parent)
 
 void CanCheckWindow::forget() {
   warnings_->clear();
+  ruleOfThumb_->clear();
   can_.reset();
   diameterTyped_ = 0;
 }
@@ -80,6 +88,8 @@ void CanCheckWindow::compute() {
   const LengthUnit unit = chosenUnit(unit_);
   const auto diameter = typedValue(diameter_, "diameter");
   const auto frequency = typedValue(frequency_, "frequency");
+  if (frequency)
+    showRuleOfThumb(*frequency, chosenUnit(unit_));
   if (!diameter || !frequency)
     return;
   diameterTyped_ = *diameter;
@@ -104,6 +114,42 @@ void CanCheckWindow::compute() {
 
 void CanCheckWindow::draw() {
   drawing_->setCan(diameterTyped_, can_, unitSymbol(chosenUnit(unit_)));
+}
+
+// The coffee-can screen's own figures at this frequency, as it shows them, beside
+// this check's: builders who used the screen first otherwise meet two answers
+// without a word.
+void CanCheckWindow::showRuleOfThumb(double frequencyMHz, LengthUnit unit) {
+  struct Texts : FieldSink {
+    std::map<Field, QString> text;
+    void setText(Field field, std::string_view t) override {
+      text[field] = QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+    }
+    void appendRow(std::string_view) override {}
+  } screen;
+  DesignValues design;
+  design.freq = static_cast<float>(frequencyMHz);
+  CoffeeCanValues can;
+  try {
+    loadCoffeeCan(design, can, screen);
+  } catch (const CalcError &) {
+    return; // a frequency the screen cannot work with: nothing to compare
+  }
+  const bool inches = unit == LengthUnit::Inch;
+  const auto pick = [&](Field inchField, Field cmField) {
+    return screen.text[inches ? inchField : cmField];
+  };
+  const QString symbol = inches ? tr("in") : tr("cm");
+  ruleOfThumb_->setText(
+      tr("The coffee-can screen at %1 MHz proposes its own can, %2 %7 across: probe %3 %7 from "
+         "the back and %4 %7 long, can %5 to %6 %7. It takes the free-space wavelength for the "
+         "one in the can; this check uses the guide wavelength of the can you measured, which is "
+         "longer, so the probe sits farther from the back.")
+          .arg(screen.text[Field::Frequency], pick(Field::CanDiameterInches, Field::CanDiameterCm),
+               pick(Field::ProbePositionInches, Field::ProbePositionCm),
+               pick(Field::ProbeLengthInches, Field::ProbeLengthCm),
+               pick(Field::ShortestCanInches, Field::ShortestCanCm),
+               pick(Field::LongestCanInches, Field::LongestCanCm), symbol));
 }
 
 } // namespace dishwright

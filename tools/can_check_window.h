@@ -26,6 +26,8 @@ public:
   QComboBox *unitChooser() const { return unit_; }
   QLineEdit *frequencyField() const { return frequency_; }
   QLabel *warnings() const { return warnings_; }
+  // The coffee-can screen's figures at the frequency typed, and why they differ.
+  QLabel *ruleOfThumb() const { return ruleOfThumb_; }
   CanDrawing *drawing() const { return drawing_; }
 
 protected:
@@ -34,10 +36,13 @@ protected:
   void draw() override;
 
 private:
+  void showRuleOfThumb(double frequencyMHz, LengthUnit unit);
+
   QLineEdit *diameter_;
   QComboBox *unit_;
   QLineEdit *frequency_;
   QLabel *warnings_;
+  QLabel *ruleOfThumb_;
   CanDrawing *drawing_;
   std::optional<CanCheck> can_;
   double diameterTyped_ = 0; // of the can checked, in the unit chosen

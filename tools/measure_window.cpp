@@ -74,6 +74,7 @@ MeasureWindow::MeasureWindow(const DesignSeed &seed, QWidget *parent)
       emit fdChosen(*fd);
   });
   connect(feed_, &QPushButton::clicked, this, &MeasureWindow::openFeedWindow);
+  prime_->diameterField()->setFocus(); // typing goes into the first size at once
   connect(new QShortcut(QKeySequence::Close, this), &QShortcut::activated, this, &QWidget::close);
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
   updateUseButton();

@@ -144,11 +144,21 @@ QMenu *ToolMenu::menuFor(QWidget *window, QWidget *parent) {
   return menu;
 }
 
-void ToolMenu::openTool(const Tool &tool, ScreenId id) const {
-  QWidget *w = tool.open(seedFor(id));
+void ToolMenu::openTool(const Tool &tool, ScreenId id) const { openTool(tool, seedFor(id)); }
+
+void ToolMenu::openTool(const Tool &tool, const DesignSeed &seed) const {
+  QWidget *w = tool.open(seed);
   if (!w)
     return;
   w->setAttribute(Qt::WA_DeleteOnClose);
+  // The tools' shortcuts work in a tool's window too, with the design it has.
+  for (const Tool &other : tools_) {
+    auto *action = new QAction(other.text, w);
+    action->setShortcut(other.shortcut);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [this, &other, seed] { openTool(other, seed); });
+    w->addAction(action);
+  }
   w->show();
   w->raise();
   w->activateWindow();

@@ -56,6 +56,7 @@ private:
   static QList<QAction *> entries(QWidget *window);
   void attach(ScreenId id, QWidget *window);
   void openTool(const Tool &tool, ScreenId id) const;
+  void openTool(const Tool &tool, const DesignSeed &seed) const;
   // The profile rows of a loaded screen with a profile, as numbers.
   std::optional<std::vector<ProfilePoint>> profileOf(ScreenId id) const;
   void copyProfile(ScreenId id) const;

@@ -4,6 +4,7 @@
 #include "tools/can_check_window.h"
 #include "tools/feed_window.h"
 #include "tools/measure_window.h"
+#include "tools/prime_focus_page.h"
 #include "tools/sun_predict_page.h"
 #include "tools/sun_window.h"
 #include "tools/surface_page.h"
@@ -124,6 +125,14 @@ private slots:
     findTop<FeedWindow>()->exponentField()->setText("4");
     QCOMPARE(sun->predictPage()->gainSource()->text(),
              QString("From the Feed and efficiency window."));
+    // The tools' shortcuts work inside a tool's window too.
+    findTop<CanCheckWindow>()->close();
+    QWidget *measure = findTop<MeasureWindow>();
+    measure->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(measure));
+    QCOMPARE(measure->focusWidget(), findTop<MeasureWindow>()->primeFocusPage()->diameterField());
+    QTest::keyClick(measure, Qt::Key_K, Qt::ControlModifier);
+    QTRY_VERIFY(findTop<CanCheckWindow>());
     emit findTop<MeasureWindow>()->fdChosen(0.45);
     QCOMPARE(p.text(ScreenId::Input, "Text6"), "0.4500");
     findTop<MeasureWindow>()->close(); // each deletes itself on closing

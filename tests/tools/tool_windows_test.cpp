@@ -71,6 +71,7 @@ private slots:
   void typedPointsAreFitted();
   void fdChosenCarriesTheShownFd();
   void canBelowCutoffShowsTheErrorAndNoFigures();
+  void canCheckShowsTheScreensRuleBesideItsOwn();
   void tabFollowsTheForm();
 };
 
@@ -261,6 +262,19 @@ void ToolWindowsTest::canBelowCutoffShowsTheErrorAndNoFigures() {
   QCOMPARE(value(window.results(), 5), QString("13.292 in"));
   QVERIFY(window.warnings()->text().startsWith("Warning: close to the TE11 cutoff"));
   QVERIFY(window.message()->text().isEmpty());
+}
+
+// Beside its own figures the check shows the coffee-can screen's for the frequency,
+// as that screen writes them, and says why they differ: for a 9.2 cm can at
+// 2304 MHz the check puts the probe a quarter of the 23.260 cm guide wavelength
+// from the back, the screen 3.253538 cm.
+void ToolWindowsTest::canCheckShowsTheScreensRuleBesideItsOwn() {
+  CanCheckWindow window(DesignSeed{0.4, 1.2, true, 2304});
+  type(window.diameterField(), "9.2");
+  QCOMPARE(value(window.results(), 3), QString("5.8150 cm")); // 23.260 cm / 4
+  const QString rule = window.ruleOfThumb()->text();
+  QVERIFY2(rule.contains("probe 3.253538 cm from the back and 3.095625 cm long"), qPrintable(rule));
+  QVERIFY(rule.contains("guide wavelength of the can you measured"));
 }
 
 // Tab from the first field reaches the inputs in reading order, then the figures.
