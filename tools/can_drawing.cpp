@@ -38,7 +38,8 @@ void CanDrawing::paintEvent(QPaintEvent *) {
   if (!check_)
     return;
   const int em = fontMetrics().height();
-  const QRectF room = QRectF(rect()).adjusted(5 * em, 2.5 * em, -2 * em, -2.5 * em);
+  // Room on the right for "open end" beside the mouth.
+  const QRectF room = QRectF(rect()).adjusted(5 * em, 2.5 * em, -5.5 * em, -2.5 * em);
   // One scale for both directions: the drawing is the can's true shape.
   const double length = check_->shortestCan;
   const double scale = std::min(room.width() / length, room.height() / diameter_);
@@ -69,11 +70,13 @@ void CanDrawing::paintEvent(QPaintEvent *) {
                 tr("probe %1 %2 from the back")
                     .arg(figureAs<QString>(check_->probePosition, kSketchDigits), unit_));
   painter.setPen(palette().color(QPalette::Text));
+  const QString probe =
+      tr("probe %1 %2 long").arg(figureAs<QString>(check_->probeLength, kSketchDigits), unit_);
   painter.drawText(
-      QRectF(x + em * 0.4, tip - em * 0.5, can.right() - x, em), Qt::AlignLeft,
-      tr("probe %1 %2 long").arg(figureAs<QString>(check_->probeLength, kSketchDigits), unit_));
-  painter.drawText(QRectF(can.right() - 8 * em, can.center().y() - em / 2.0, 8 * em - em * 0.3, em),
-                   Qt::AlignRight, tr("open end"));
+      QRectF(x + em * 0.4, tip - em * 0.5, fontMetrics().horizontalAdvance(probe) + em, em),
+      Qt::AlignLeft, probe);
+  painter.drawText(QRectF(can.right() + em * 0.4, can.center().y() - em / 2.0, 5 * em, em),
+                   Qt::AlignLeft, tr("open end"));
   // The inside diameter, a vertical dimension left of the back.
   const double left = can.left() - 0.7 * em, tick = em / 3.0;
   painter.setPen(QPen(guideColour(palette()), 1));
@@ -96,8 +99,11 @@ void CanDrawing::drawDimension(QPainter &painter, QPointF from, QPointF to,
   painter.drawLine(to - QPointF(0, tick), to + QPointF(0, tick));
   painter.setPen(palette().color(QPalette::Text));
   const double em = fontMetrics().height();
-  const double width = std::max(to.x() - from.x(), 1.0 * fontMetrics().horizontalAdvance(text));
-  painter.drawText(QRectF(from.x(), from.y() - em * 1.1, width, em), Qt::AlignLeft, text);
+  const double width = fontMetrics().horizontalAdvance(text);
+  // Above the line when it is long enough; else after its end, clear of whatever
+  // stands at the end (the probe).
+  const double left = width <= to.x() - from.x() ? from.x() : to.x() + em * 0.6;
+  painter.drawText(QRectF(left, from.y() - em * 1.1, width + em, em), Qt::AlignLeft, text);
 }
 
 } // namespace dishwright
