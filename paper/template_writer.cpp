@@ -51,23 +51,28 @@ QPageLayout templatePageLayout(const TilingPlan &plan) {
   return QPageLayout(sheet, QPageLayout::Portrait, none, QPageLayout::Millimeter);
 }
 
-void paintTemplatePages(const TemplatePainter &pages, QPagedPaintDevice &device) {
+bool paintTemplatePages(const TemplatePainter &pages, QPagedPaintDevice &device,
+                        const PageProgress &progress) {
   QPainter painter(&device);
   if (!painter.isActive())
     throw std::runtime_error("cannot start drawing the pages");
   const double dotsPerMm = device.logicalDpiX() / kMmPerInch;
   for (int i = 0; i < pages.pageCount(); ++i) {
+    if (progress && !progress(i, pages.pageCount()))
+      return false;
     if (i > 0)
       device.newPage();
     painter.resetTransform();
     painter.scale(dotsPerMm, dotsPerMm);
     pages.paintPage(painter, i);
   }
+  return true;
 }
 
 // Drawn into memory first, then written whole: the PDF engine does not notice a
 // write that falls short (a full disk), so its output is checked in one piece.
-void writeTemplatePdf(const TemplatePainter &pages, const QString &path) {
+bool writeTemplatePdf(const TemplatePainter &pages, const QString &path,
+                      const PageProgress &progress) {
   QBuffer drawn;
   drawn.open(QIODevice::WriteOnly);
   {
@@ -77,9 +82,11 @@ void writeTemplatePdf(const TemplatePainter &pages, const QString &path) {
     pdf.setCreator(QStringLiteral("dishwright"));
     if (!pdf.setPageLayout(templatePageLayout(pages.sheet().plan())))
       fail(path, QStringLiteral("the page size is not accepted"));
-    paintTemplatePages(pages, pdf);
+    if (!paintTemplatePages(pages, pdf, progress))
+      return false;
   }
   writeWholeFile(path, drawn.data());
+  return true;
 }
 
 void writeTemplateSvg(const TemplatePainter &sheet, const QString &path) {

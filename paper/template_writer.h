@@ -8,6 +8,8 @@
 #include <QPageLayout>
 #include <QString>
 
+#include <functional>
+
 class QPagedPaintDevice;
 
 namespace dishwright {
@@ -16,14 +18,21 @@ namespace dishwright {
 // sheet's own size, with no margins, so the page's corner is the drawing's origin.
 QPageLayout templatePageLayout(const TilingPlan &plan);
 
+// Told before each page is drawn (`page` from 0 of `pages`); false stops the job.
+using PageProgress = std::function<bool(int page, int pages)>;
+
 // Paints every page on a PDF writer or printer whose page layout is
 // templatePageLayout() and which prints the full page: 1 mm drawn is 1 mm on paper.
-void paintTemplatePages(const TemplatePainter &pages, QPagedPaintDevice &device);
+// False when `progress` stopped it.
+bool paintTemplatePages(const TemplatePainter &pages, QPagedPaintDevice &device,
+                        const PageProgress &progress = {});
 
 // Each throws std::runtime_error ("cannot write <path>: <reason>") and leaves no
 // file when `path` cannot be written. The SVG is always one sheet; give it a
-// TemplatePainter of a PaperKind::Sheet TemplateSheet.
-void writeTemplatePdf(const TemplatePainter &pages, const QString &path);
+// TemplatePainter of a PaperKind::Sheet TemplateSheet. The PDF returns false,
+// leaving no file and the old one as it was, when `progress` stopped it.
+bool writeTemplatePdf(const TemplatePainter &pages, const QString &path,
+                      const PageProgress &progress = {});
 void writeTemplateSvg(const TemplatePainter &sheet, const QString &path);
 
 // The paper a user in this locale expects: US Letter where the US measurement

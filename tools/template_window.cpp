@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSpinBox>
@@ -322,15 +323,34 @@ void TemplateWindow::setStatus(const QString &text) {
 
 int TemplateWindow::pageCount() const { return painter_ ? painter_->pageCount() : 0; }
 
+// A long job shows its progress after half a second and can be cancelled;
+// the window waits for it, the other windows do too (the job runs in this thread).
+PageProgress TemplateWindow::progressFor(const QString &what) {
+  progress_ = std::make_unique<QProgressDialog>(what, tr("Cancel"), 0, pageCount(), this);
+  progress_->setWindowModality(Qt::WindowModal);
+  progress_->setMinimumDuration(progressAfterMs_);
+  return [this](int page, int pages) {
+    progress_->setMaximum(pages);
+    progress_->setValue(page); // also lets the dialog take the Cancel click
+    return !progress_->wasCanceled();
+  };
+}
+
 bool TemplateWindow::savePdf(const QString &path) {
   if (!painter_)
     return false;
   try {
-    writeTemplatePdf(*painter_, path);
+    const bool done = writeTemplatePdf(*painter_, path, progressFor(tr("Writing %1").arg(path)));
+    progress_.reset();
+    if (!done) {
+      setStatus(tr("Not saved: cancelled; %1 is as it was.").arg(path));
+      return false;
+    }
     setStatus(pageCount() == 1 ? tr("Saved %1 (1 page).").arg(path)
                                : tr("Saved %1 (%2 pages).").arg(path).arg(pageCount()));
     return true;
   } catch (const std::exception &e) {
+    progress_.reset();
     setStatus(tr("Not saved: %1.").arg(QString::fromStdString(e.what())));
     return false;
   }
@@ -369,10 +389,14 @@ void TemplateWindow::printTo(QPrinter &printer) {
   if (!painter_)
     return;
   try {
-    paintTemplatePages(*painter_, printer);
+    if (!paintTemplatePages(*painter_, printer, progressFor(tr("Printing the pages")))) {
+      printer.abort();
+      setStatus(tr("Not printed: cancelled."));
+    }
   } catch (const std::exception &e) {
     setStatus(tr("Not printed: %1.").arg(QString::fromStdString(e.what())));
   }
+  progress_.reset();
 }
 
 void TemplateWindow::askPdf() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calc/page_layout/page_tiling.h"
+#include "paper/template_writer.h"
 #include "tools/design_seed.h"
 
 #include <QString>
@@ -15,6 +16,7 @@ class QDoubleSpinBox;
 class QFormLayout;
 class QLabel;
 class QPrinter;
+class QProgressDialog;
 class QPushButton;
 class QSpinBox;
 
@@ -45,6 +47,8 @@ public:
   bool saveDxf(const QString &path); // one sheet in the template's unit, for CNC
   // What Print... does after the print dialog: every page at 100 %.
   void printTo(QPrinter &printer);
+  // How long a save or print runs before its progress shows, with Cancel, ms.
+  void setProgressAfter(int ms) { progressAfterMs_ = ms; }
 
 signals:
   // The template was remade from changed inputs (or could not be).
@@ -85,6 +89,9 @@ private:
   QPushButton *previous_ = nullptr, *next_ = nullptr;
   QPushButton *savePdf_ = nullptr, *saveSvg_ = nullptr, *print_ = nullptr;
   QPushButton *saveDxf_ = nullptr;
+  PageProgress progressFor(const QString &what);
+  std::unique_ptr<QProgressDialog> progress_;
+  int progressAfterMs_ = 500; // a job shorter than this shows no progress
   std::unique_ptr<TemplateSheet> sheet_;
   std::unique_ptr<TemplatePainter> painter_;
   QString problem_;

@@ -5,11 +5,14 @@
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cmath>
 
@@ -95,6 +98,27 @@ private slots:
     QVERIFY(named<QLabel>(window, "Status")->text().startsWith("Not saved: cannot write"));
     QVERIFY(!window.saveDxf(dir.filePath("absent/rib.dxf")));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 3);
+  }
+
+  // A save the user cancels from its progress dialog leaves the old file.
+  void cancelledSaveLeavesTheOldFile() {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("rib.pdf");
+    QFile old(pdf);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    TemplateWindow window({0.4, 3, true, 2304}); // a 3 m rib: several pages
+    window.setProgressAfter(0);
+    QTimer::singleShot(0, &window, [&window] {
+      if (auto *progress = window.findChild<QProgressDialog *>())
+        progress->cancel();
+    });
+    QVERIFY(!window.savePdf(pdf));
+    QCOMPARE(named<QLabel>(window, "Status")->text(),
+             QString("Not saved: cancelled; %1 is as it was.").arg(pdf));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("old"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"rib.pdf"});
   }
 
   void goresForTheFrequencyAndANote() {
