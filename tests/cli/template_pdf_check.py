@@ -3,6 +3,8 @@ content only, selectable text, the scale bars' true lengths and the drawn rib
 curve against z = r^2 / (4 f) at the focal length the page states.
 
 usage: template_pdf_check.py DISHWRIGHT_CALC WORK_DIR"""
+import bisect
+import math
 import os
 import re
 import subprocess
@@ -82,6 +84,46 @@ def check_curve(doc):
     check(abs(xs[-1] - xs[0]) < 0.01 and abs(ys[-1] - ys[0]) < 0.01, "the outline is not closed")
 
 
+def gore_runs(f, rim, gores, steps=20000):
+    """Runs along a gore's centre line from the vertex, at radii 0 to rim in
+    `steps` steps: worked out here by summing the centre line's own short chords
+    (run r cos(pi/N) against rise r^2 / 4f), not by the program's closed form."""
+    a = math.cos(math.pi / gores)
+    radii = [rim * i / steps for i in range(steps + 1)]
+    runs = [0.0]
+    for r0, r1 in zip(radii, radii[1:]):
+        runs.append(runs[-1] + math.hypot((r1 - r0) * a, (r1 * r1 - r0 * r0) / (4 * f)))
+    return radii, runs
+
+
+def check_petal(doc, gores):
+    page = doc[0]
+    text = page.get_text().replace("\t", " ")
+    f = float(re.search(r"focal length: ([0-9.]+) MM", text).group(1))
+    curves = [d for d in page.get_drawings() if abs((d.get("width") or 0) - CURVE_WIDTH_PT) < 0.01]
+    check(len(curves) == 1, f"{len(curves)} heavy outlines on the petal sheet")
+    points = [it[1] for it in curves[0]["items"] if it[0] == "l"]
+    points.append(curves[0]["items"][-1][2])
+    xs = [p.x / PT_PER_MM for p in points]
+    ys = [p.y / PT_PER_MM for p in points]
+    check(abs(xs[-1] - xs[0]) < 0.01 and abs(ys[-1] - ys[0]) < 0.01, "the petal is not closed")
+    vertex_x = min(xs)
+    centre_y = ys[xs.index(vertex_x)]
+    radii, runs = gore_runs(f, 600.0, gores)
+    check(abs(max(xs) - vertex_x - runs[-1]) < 0.05,
+          f"the gore is {max(xs) - vertex_x:.3f} mm long, not {runs[-1]:.3f}")
+    # Every edge point stands r sin(pi/N) off the centre line, at the run of its r.
+    worst = 0.0
+    for x, y in zip(xs, ys):
+        run = x - vertex_x
+        if run < 1 or run > runs[-1] - 1:
+            continue
+        i = bisect.bisect_left(runs, run)
+        r = radii[i - 1] + (radii[i] - radii[i - 1]) * (run - runs[i - 1]) / (runs[i] - runs[i - 1])
+        worst = max(worst, abs(abs(y - centre_y) - r * math.sin(math.pi / gores)))
+    check(worst < 0.05, f"the petal's edge departs from r sin(pi/N) by {worst:.4f} mm")
+
+
 def main():
     calc, work = sys.argv[1], sys.argv[2]
     os.makedirs(work, exist_ok=True)
@@ -94,9 +136,12 @@ def main():
     doc, pages = make(calc, work, "rib-sheet.pdf", "rib", "meters", "0.4", "1.2", "--paper", "sheet")
     check(pages == 1 and len(doc) == 1, "a sheet is one page")
     check_curve(doc)
+    doc, pages = make(calc, work, "petal-sheet.pdf", "petal", "meters", "0.4", "1.2", "12",
+                      "--paper", "sheet")
+    check_petal(doc, 12)
     for failure in failures:
         print("FAIL:", failure)
-    print("checked: rib on A4, petal on Letter, rib sheet" if not failures else "")
+    print("checked: rib on A4, petal on Letter, rib sheet, petal sheet" if not failures else "")
     return 1 if failures else 0
 
 
