@@ -26,13 +26,20 @@ int ListingPages::pageCount() const {
   return std::max(1, (rows_.rowCount() + perPage - 1) / perPage);
 }
 
-bool ListingPages::print(QPainter &painter, QPrinter &printer) {
+bool ListingPages::print(QPainter &painter, QPrinter &printer,
+                         const std::function<bool(int page, int pages)> &progress,
+                         bool *cancelled) {
   layOut(printer);
   const int pages = pageCount();
   // A range picked in the print dialog (pages count from 1; 0 means all).
   const int first = printer.fromPage() > 0 ? std::min(printer.fromPage(), pages) : 1;
   const int last = printer.toPage() > 0 ? std::min(printer.toPage(), pages) : pages;
   for (int page = first; page <= last; ++page) {
+    if (progress && !progress(page - first, last - first + 1)) {
+      if (cancelled)
+        *cancelled = true;
+      return false;
+    }
     if (page > first && !printer.newPage())
       return false;
     drawPage(painter, page);

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QAbstractItemModel;
 class QListView;
 class QPainter;
@@ -20,8 +22,12 @@ public:
 
   // Draws the pages on a painter open on `printer`, scaled to layout pixels
   // (1/96 inch) from the corner of the printable area. Returns false when the
-  // printer would not start a new page.
-  bool print(QPainter &painter, QPrinter &printer);
+  // printer would not start a new page. `progress`, when given, is told before
+  // each page (from 0 of the pages printed); false from it stops the job, and
+  // `cancelled` says so.
+  bool print(QPainter &painter, QPrinter &printer,
+             const std::function<bool(int page, int pages)> &progress = {},
+             bool *cancelled = nullptr);
 
   int pageCount() const;
 

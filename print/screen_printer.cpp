@@ -4,6 +4,8 @@
 #include "print/listing_pages.h"
 #include "print/window_page.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QListView>
 #include <QPainter>
@@ -54,8 +56,11 @@ QString destination(const QPrinter &printer) {
                                                        : printer.printerName();
 }
 
-// Draws the job; returns "" when the printer took every page.
+// Draws the job; returns "" when the printer took every page or the user
+// cancelled it (a PDF the job began is removed then, unless it was there before).
 QString drawJob(QPrinter &printer, const ListingJob &job) {
+  const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
+  const bool fileWasThere = toFile && QFileInfo::exists(printer.outputFileName());
   const QListView *list = job.list;
   const QAbstractItemModel *rows = list ? list->model() : nullptr;
   const bool fits = !rows || rows->rowCount() <= 6 * rowsPerColumn(*list);
@@ -70,11 +75,19 @@ QString drawJob(QPrinter &printer, const ListingJob &job) {
     return QStringLiteral("The printer %1 could not be started.").arg(destination(printer));
   const qreal scale = printer.resolution() / qreal(kLayoutPixelsPerInch);
   painter.scale(scale, scale);
-  bool drawn = true;
+  bool drawn = true, cancelled = false;
   if (fits)
     drawWindow(painter, *job.window);
   else
-    drawn = ListingPages(*list, *rows, job.heading).print(painter, printer);
+    drawn =
+        ListingPages(*list, *rows, job.heading).print(painter, printer, job.progress, &cancelled);
+  if (cancelled) {
+    printer.abort();
+    painter.end();
+    if (toFile && !fileWasThere)
+      QFile::remove(printer.outputFileName());
+    return {};
+  }
   const bool ended = painter.end();
   if (!drawn || !ended || printer.printerState() == QPrinter::Error)
     return QStringLiteral("Printing to %1 failed.").arg(destination(printer));

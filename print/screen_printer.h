@@ -48,6 +48,9 @@ struct ListingJob {
   QWidget *window = nullptr;
   const QListView *list = nullptr;
   QString heading;
+  // Told before each page of a long listing (from 0 of the pages); false cancels
+  // the job. None: the job runs to its end.
+  std::function<bool(int page, int pages)> progress;
 };
 
 // Prints a print screen's listing on the printer the factory gives or the user

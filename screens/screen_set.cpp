@@ -15,6 +15,7 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QUrl>
 
 namespace dishwright {
@@ -251,8 +252,20 @@ void ScreenSet::endProgram() {
 
 void ScreenSet::printScreen(ScreenId id) {
   const auto &s = static_cast<const PrintScreen &>(*screen(id));
-  const ListingJob job{
-      s.window(), qobject_cast<const QListView *>(s.control(QStringLiteral("List1"))), s.heading()};
+  ListingJob job;
+  job.window = s.window();
+  job.list = qobject_cast<const QListView *>(s.control(QStringLiteral("List1")));
+  job.heading = s.heading();
+  // A long listing shows its progress after a while and can be cancelled.
+  QProgressDialog progress(QStringLiteral("Printing the listing"), QStringLiteral("Cancel"), 0, 1,
+                           s.window());
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(progressAfterMs_);
+  job.progress = [&progress](int page, int pages) {
+    progress.setMaximum(pages);
+    progress.setValue(page);
+    return !progress.wasCanceled();
+  };
   const QString failure = printProfile(job, printer_, printDialog_);
   if (!failure.isEmpty())
     report(failure);

@@ -70,6 +70,9 @@ public:
   // standard print dialog.
   using PrintDialog = dishwright::PrintDialog;
   void setPrintDialog(PrintDialog dialog) { printDialog_ = std::move(dialog); }
+  // How long printing a long listing runs before its progress shows, with
+  // Cancel, ms.
+  void setProgressAfter(int ms) { progressAfterMs_ = ms; }
 
 signals:
   // A screen's window and controls were made and its figures written: it is about
@@ -102,6 +105,7 @@ private:
   QuitGuard quitGuard_;
   PrinterFactory printer_;
   PrintDialog printDialog_ = standardPrintDialog;
+  int progressAfterMs_ = 500; // a job shorter than this shows no progress
 };
 
 } // namespace dishwright

@@ -8,15 +8,18 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QImage>
 #include <QListView>
 #include <QPageSize>
 #include <QPrinter>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 namespace dishwright {
@@ -237,6 +240,31 @@ private slots:
     QCOMPARE(xs.back(), 1800);
     QVERIFY(std::adjacent_find(xs.begin(), xs.end()) == xs.end()); // none twice
     QVERIFY(all.contains("1800....562.5"));                        // 1800^2 / (4 x 1440 in)
+  }
+
+  // Cancelled from its progress, a long listing's job leaves no file and no report.
+  void cancelledListingLeavesNoFile() {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("listing.pdf");
+    Program p;
+    p.screens->setProgressAfter(0);
+    p.screens->setPrinterFactory([pdf] {
+      auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+      printer->setOutputFormat(QPrinter::PdfFormat);
+      printer->setOutputFileName(pdf);
+      return printer;
+    });
+    p.inputs("0.4", "300", "2304"); // 1,800 rows over several pages
+    p.click(ScreenId::Input, "Command1");
+    p.click(ScreenId::ImperialCalculation, "Command5");
+    QWidget *window = p.screen(ScreenId::ImperialPrint)->window();
+    QTimer::singleShot(0, window, [window] {
+      if (auto *progress = window->findChild<QProgressDialog *>())
+        progress->cancel();
+    });
+    p.click(ScreenId::ImperialPrint, "Command2");
+    QVERIFY(p.reports.isEmpty());
+    QVERIFY(!QFileInfo::exists(pdf));
   }
 
   void noPrinterIsReportedAndTheProgramGoesOn() {
