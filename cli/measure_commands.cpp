@@ -18,18 +18,6 @@ namespace {
 
 std::string fig(double value) { return figureText(value, kMeasuredDigits); }
 
-const char *unitWord(LengthUnit unit) {
-  switch (unit) {
-  case LengthUnit::Inch:
-    return "INCHES";
-  case LengthUnit::Cm:
-    return "CM";
-  case LengthUnit::Mm:
-    break;
-  }
-  return "MM";
-}
-
 // The length unit the command's first argument names (the table allows only these).
 LengthUnit unitOf(const Invocation &call) { return *lengthUnitFromText(call.arg(0)); }
 
@@ -45,7 +33,7 @@ void runMeasurePrime(const Invocation &call, std::ostream &out) {
   const double diameter = readDecimal(call.arg(1), "diameter");
   const double depth = readDecimal(call.arg(2), "depth");
   const PrimeFocusDish dish = measurePrimeFocus(diameter, depth);
-  out << "focal length: " << fig(dish.focalLength) << ' ' << unitWord(unit) << '\n';
+  out << "focal length: " << fig(dish.focalLength) << ' ' << lengthWord(unit) << '\n';
   out << "f/D: " << fig(dish.fd) << '\n';
   out << "rim angle: " << fig(dish.rimAngleDeg) << " DEGREES\n";
   out << "rim illumination loss: " << fig(dish.rimLossDb) << " DB\n";
@@ -57,13 +45,13 @@ void runMeasureOffset(const Invocation &call, std::ostream &out) {
   const double height = readDecimal(call.arg(2), "height");
   const double depth = readDecimal(call.arg(3), "depth");
   const OffsetDish dish = measureOffset(width, height, depth);
-  out << "focal length: " << fig(dish.focalLength) << ' ' << unitWord(unit) << '\n';
+  out << "focal length: " << fig(dish.focalLength) << ' ' << lengthWord(unit) << '\n';
   out << "offset angle: " << fig(dish.offsetAngleDeg) << " DEGREES\n";
   out << "f/D: " << fig(dish.fd) << '\n';
-  out << "focus to near rim: " << fig(dish.focusToNearRim) << ' ' << unitWord(unit) << '\n';
-  out << "focus to far rim: " << fig(dish.focusToFarRim) << ' ' << unitWord(unit) << '\n';
+  out << "focus to near rim: " << fig(dish.focusToNearRim) << ' ' << lengthWord(unit) << '\n';
+  out << "focus to far rim: " << fig(dish.focusToFarRim) << ' ' << lengthWord(unit) << '\n';
   out << "feed half-angle: " << fig(dish.feedHalfAngleDeg) << " DEGREES\n";
-  out << "feed aim point from near rim: " << fig(dish.aimFromNearRim) << ' ' << unitWord(unit)
+  out << "feed aim point from near rim: " << fig(dish.aimFromNearRim) << ' ' << lengthWord(unit)
       << '\n';
 }
 
@@ -78,8 +66,8 @@ void runMeasureFit(const Invocation &call, std::ostream &out) {
     reader.addLine(line);
   const SurfaceFit fit = fitSurface(reader.takePoints(), unit);
   out << "points: " << fit.points << '\n';
-  out << "focal length: " << fig(fit.focalLength) << ' ' << unitWord(unit) << '\n';
-  out << "surface error: " << fig(fit.rmsError) << ' ' << unitWord(unit) << '\n';
+  out << "focal length: " << fig(fit.focalLength) << ' ' << lengthWord(unit) << '\n';
+  out << "surface error: " << fig(fit.rmsError) << ' ' << lengthWord(unit) << '\n';
   if (fit.rmsError > 0)
     out << "1 dB loss at: " << fig(fit.oneDbLossMHz) << " MHZ\n";
   else

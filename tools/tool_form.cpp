@@ -33,17 +33,7 @@ LengthUnit chosenUnit(const QComboBox *chooser) {
   return static_cast<LengthUnit>(chooser->currentData().toInt());
 }
 
-QString unitSymbol(LengthUnit unit) {
-  switch (unit) {
-  case LengthUnit::Inch:
-    return QStringLiteral("in");
-  case LengthUnit::Cm:
-    return QStringLiteral("cm");
-  case LengthUnit::Mm:
-    break;
-  }
-  return QStringLiteral("mm");
-}
+QString unitSymbol(LengthUnit unit) { return QString::fromLatin1(lengthSymbol(unit)); }
 
 QLabel *makeMessageLabel(QWidget *parent) {
   auto *label = new QLabel(parent);

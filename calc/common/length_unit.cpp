@@ -38,4 +38,28 @@ std::optional<LengthUnit> lengthUnitFromText(std::string_view text) {
   return std::nullopt;
 }
 
+const char *lengthSymbol(LengthUnit unit) {
+  switch (unit) {
+  case LengthUnit::Inch:
+    return "in";
+  case LengthUnit::Cm:
+    return "cm";
+  case LengthUnit::Mm:
+    break;
+  }
+  return "mm";
+}
+
+const char *lengthWord(LengthUnit unit) {
+  switch (unit) {
+  case LengthUnit::Inch:
+    return "INCHES";
+  case LengthUnit::Cm:
+    return "CM";
+  case LengthUnit::Mm:
+    break;
+  }
+  return "MM";
+}
+
 } // namespace dishwright

@@ -16,6 +16,10 @@ double convertLength(double length, LengthUnit from, LengthUnit to);
 // Speed of light in `unit` x MHz; inches use the rounded 11802.85 the coffee-can
 // rules of thumb are built on, the metric units the exact value.
 double speedOfLight(LengthUnit unit);
+// "in", "cm" or "mm": the symbol a length carries in a sentence or a window.
+const char *lengthSymbol(LengthUnit unit);
+// "INCHES", "CM" or "MM": the unit word of the command line's figure lines.
+const char *lengthWord(LengthUnit unit);
 // "in", "cm" or "mm" as typed on a command line; nothing for any other text.
 std::optional<LengthUnit> lengthUnitFromText(std::string_view text);
 

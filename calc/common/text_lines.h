@@ -23,4 +23,15 @@ std::string decimalCommaHint(std::string_view line);
 // `text` without a UTF-8 byte-order mark at its start.
 std::string_view withoutByteOrderMark(std::string_view text);
 
+// Hands every line of `text` (a byte-order mark at its start skipped, the line
+// breaks dropped) to `take`, in order.
+template <class Take> void forEachLine(std::string_view text, Take &&take) {
+  text = withoutByteOrderMark(text);
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    take(text.substr(0, end));
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+  }
+}
+
 } // namespace dishwright

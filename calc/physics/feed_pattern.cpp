@@ -20,18 +20,6 @@ double gridAngleRad(double extentRad, std::size_t i) {
   return extentRad * static_cast<double>(i) / static_cast<double>(kPatternSteps);
 }
 
-const char *unitText(LengthUnit unit) {
-  switch (unit) {
-  case LengthUnit::Inch:
-    return "in";
-  case LengthUnit::Cm:
-    return "cm";
-  case LengthUnit::Mm:
-    break;
-  }
-  return "mm";
-}
-
 // The first zero of J1' to full double precision: kTe11BesselRoot is rounded to
 // seven digits, and the H-plane factor divides by zero exactly at the root, so
 // the 0/0 must be caught where the numerator really vanishes. Newton on J1'.
@@ -132,7 +120,7 @@ FeedPattern canPattern(double diameter, LengthUnit unit, double frequencyMHz) {
   const double ka = kPi * diameter / wavelength;
   if (!(ka > kTe11BesselRoot)) {
     const double cutoffMHz = frequencyMHz * kTe11BesselRoot / ka;
-    throw InputError("a can " + plainFigureText(diameter) + " " + unitText(unit) +
+    throw InputError("a can " + plainFigureText(diameter) + " " + lengthSymbol(unit) +
                      " across carries nothing below " + plainFigureText(cutoffMHz) +
                      " MHz (its TE11 cutoff)");
   }

@@ -51,13 +51,8 @@ FeedPattern PatternReader::finish() const {
 }
 
 FeedPattern readPattern(std::string_view text) {
-  text = withoutByteOrderMark(text);
   PatternReader reader;
-  while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    reader.addLine(text.substr(0, end));
-    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-  }
+  forEachLine(text, [&reader](std::string_view line) { reader.addLine(line); });
   return reader.finish();
 }
 

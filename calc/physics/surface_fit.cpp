@@ -129,14 +129,9 @@ void SurfaceReader::addLine(std::string_view line) {
 }
 
 std::vector<SurfacePoint> parseSurfacePoints(std::string_view text) {
-  text = withoutByteOrderMark(text);
   SurfaceReader reader;
-  while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    reader.addLine(text.substr(0, end));
-    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-  }
-  return reader.points();
+  forEachLine(text, [&reader](std::string_view line) { reader.addLine(line); });
+  return reader.takePoints();
 }
 
 } // namespace dishwright

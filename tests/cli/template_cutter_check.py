@@ -7,30 +7,21 @@ usage: template_cutter_check.py DISHWRIGHT_CALC WORK_DIR"""
 import math
 import os
 import re
-import subprocess
 import sys
 import xml.etree.ElementTree as ET
 
 import ezdxf
 
+from template_run import check, report, run_template
+
 MM_PER_INCH = 25.4
 TOLERANCE_MM = 0.05
 SVG = "{http://www.w3.org/2000/svg}"
 INKSCAPE_LABEL = "{http://www.inkscape.org/namespaces/inkscape}label"
-failures = []
-
-
-def check(ok, what):
-    if not ok:
-        failures.append(what)
 
 
 def make(calc, work, name, *args):
-    path = os.path.join(work, name)
-    run = subprocess.run([calc, "template", *args, "-o", path], capture_output=True, text=True)
-    check(run.returncode == 0, f"{name}: status {run.returncode}: {run.stderr}")
-    figures = dict(re.findall(r"^([a-z /]+): ([0-9.]+)", run.stdout, re.M))
-    return path, {k: float(v) for k, v in figures.items()}
+    return run_template(calc, work, name, *args)
 
 
 def worst_off_parabola(points, f):
@@ -149,10 +140,7 @@ def main():
     check_dxf_hub_rib_in_inches(calc, work)
     check_dxf_petal(calc, work)
     check_svg(calc, work)
-    for failure in failures:
-        print("FAIL:", failure)
-    print("checked: DXF rib, hub rib in inches, petal; SVG rib" if not failures else "")
-    return 1 if failures else 0
+    return report("checked: DXF rib, hub rib in inches, petal; SVG rib")
 
 
 if __name__ == "__main__":

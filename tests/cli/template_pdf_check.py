@@ -7,29 +7,21 @@ import bisect
 import math
 import os
 import re
-import subprocess
 import sys
 
 import fitz
+
+from template_run import check, report, run_template
 
 PT_PER_MM = 72 / 25.4
 A4_PT = (595.28, 841.89)
 LETTER_PT = (612.0, 792.0)
 CURVE_WIDTH_PT = 0.4 * PT_PER_MM
-failures = []
-
-
-def check(ok, what):
-    if not ok:
-        failures.append(what)
 
 
 def make(calc, work, name, *args):
-    path = os.path.join(work, name)
-    run = subprocess.run([calc, "template", *args, "-o", path], capture_output=True, text=True)
-    check(run.returncode == 0, f"{name}: status {run.returncode}: {run.stderr}")
-    pages = int(re.search(r"^pages: (\d+)$", run.stdout, re.M).group(1))
-    return fitz.open(path), pages
+    path, figures = run_template(calc, work, name, *args)
+    return fitz.open(path), int(figures["pages"])
 
 
 def bar_length_mm(page, label):
@@ -139,10 +131,7 @@ def main():
     doc, pages = make(calc, work, "petal-sheet.pdf", "petal", "meters", "0.4", "1.2", "12",
                       "--paper", "sheet")
     check_petal(doc, 12)
-    for failure in failures:
-        print("FAIL:", failure)
-    print("checked: rib on A4, petal on Letter, rib sheet, petal sheet" if not failures else "")
-    return 1 if failures else 0
+    return report("checked: rib on A4, petal on Letter, rib sheet, petal sheet")
 
 
 if __name__ == "__main__":
