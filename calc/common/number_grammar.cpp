@@ -8,6 +8,7 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 } // namespace
 
 bool splitNumber(std::string_view text, NumberText &out) {
+  out = NumberText{}; // a text read before must not leave its exponent behind
   std::size_t i = 0, n = text.size();
   while (i < n && text[i] == ' ')
     ++i;

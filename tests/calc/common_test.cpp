@@ -76,7 +76,11 @@ INSTANTIATE_TEST_SUITE_P(
                       StateCase{"Exponent", "4.5e1", NumberState::Number},
                       StateCase{"DecimalComma", "1,5", NumberState::NotANumber},
                       StateCase{"TwoPoints", "1.2.3", NumberState::NotANumber},
-                      StateCase{"BlankInside", "1 0", NumberState::NotANumber}),
+                      StateCase{"BlankInside", "1 0", NumberState::NotANumber},
+                      // read twice (as typed, then with a digit more): the second
+                      // reading starts afresh, its exponent never overflows
+                      StateCase{"LongExponentThenLetter", "1e-99999999999999999999x",
+                                NumberState::NotANumber}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(DecimalText, InputScreenGrammar) {
