@@ -80,15 +80,15 @@ std::string alternatives(const std::vector<std::string> &choices) {
 std::string quoted(const std::string &text) { return "\"" + text + "\""; }
 
 // One option of a row: its name, the tokens of its values, whether it must be given.
-struct OptionSpec {
+struct OptionRule {
   std::string name;
   std::vector<Token> values;
   bool required = true;
   std::string text; // as the usage shows it
 };
 
-std::vector<OptionSpec> optionSpecs(std::string_view options) {
-  std::vector<OptionSpec> specs;
+std::vector<OptionRule> optionRules(std::string_view options) {
+  std::vector<OptionRule> rules;
   for (std::string w : words(options)) {
     const bool opens = w.front() == '[';
     const bool closes = w.back() == ']';
@@ -97,19 +97,19 @@ std::vector<OptionSpec> optionSpecs(std::string_view options) {
     if (closes)
       w.pop_back();
     if (w.front() == '-' && w.size() > 1) {
-      specs.push_back({w, {}, !opens, w});
-    } else if (!specs.empty()) {
-      specs.back().values.push_back(token(w));
-      specs.back().text += " " + w;
+      rules.push_back({w, {}, !opens, w});
+    } else if (!rules.empty()) {
+      rules.back().values.push_back(token(w));
+      rules.back().text += " " + w;
     }
   }
-  return specs;
+  return rules;
 }
 
-const OptionSpec *findOption(const std::vector<OptionSpec> &specs, const std::string &name) {
-  for (const OptionSpec &spec : specs)
-    if (spec.name == name)
-      return &spec;
+const OptionRule *findOption(const std::vector<OptionRule> &rules, const std::string &name) {
+  for (const OptionRule &rule : rules)
+    if (rule.name == name)
+      return &rule;
   return nullptr;
 }
 
@@ -141,11 +141,11 @@ std::string argumentNames(const std::vector<Token> &form) {
 // The arguments that are not options of the row nor their values; nothing is
 // checked, so that the row can be judged on its words first.
 std::vector<std::string> withoutOptions(const std::vector<std::string> &args,
-                                        const std::vector<OptionSpec> &specs) {
+                                        const std::vector<OptionRule> &rules) {
   std::vector<std::string> positional;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    if (const OptionSpec *spec = findOption(specs, args[i]))
-      i += spec->values.size();
+    if (const OptionRule *rule = findOption(rules, args[i]))
+      i += rule->values.size();
     else
       positional.push_back(args[i]);
   }
@@ -155,31 +155,31 @@ std::vector<std::string> withoutOptions(const std::vector<std::string> &args,
 // Takes the row's options out of `args` into `call`, checked; returns what is
 // left, the positional arguments. `who` names the command in the words of an error.
 std::vector<std::string> takeOptions(const std::vector<std::string> &args,
-                                     const std::vector<OptionSpec> &specs, const std::string &who,
+                                     const std::vector<OptionRule> &rules, const std::string &who,
                                      Invocation &call) {
   std::vector<std::string> positional;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    const OptionSpec *spec = findOption(specs, args[i]);
-    if (!spec) {
+    const OptionRule *rule = findOption(rules, args[i]);
+    if (!rule) {
       positional.push_back(args[i]);
       continue;
     }
-    if (call.has(spec->name))
-      throw std::invalid_argument(spec->name + " is given twice");
-    std::vector<std::string> &values = call.options[spec->name];
-    const std::string needs = spec->name + " needs " + argumentNames(spec->values);
-    for (const Token &value : spec->values) {
+    if (call.has(rule->name))
+      throw std::invalid_argument(rule->name + " is given twice");
+    std::vector<std::string> &values = call.options[rule->name];
+    const std::string needs = rule->name + " needs " + argumentNames(rule->values);
+    for (const Token &value : rule->values) {
       if (++i >= args.size())
         throw std::invalid_argument(needs);
-      if (findOption(specs, args[i])) // an option's name is never taken as a value
+      if (findOption(rules, args[i])) // an option's name is never taken as a value
         throw std::invalid_argument(needs + ", not " + quoted(args[i]));
-      checkChoice(value, args[i], spec->name);
+      checkChoice(value, args[i], rule->name);
       values.push_back(args[i]);
     }
   }
-  for (const OptionSpec &spec : specs)
-    if (spec.required && !call.has(spec.name))
-      throw std::invalid_argument(who + " needs " + spec.text);
+  for (const OptionRule &rule : rules)
+    if (rule.required && !call.has(rule.name))
+      throw std::invalid_argument(who + " needs " + rule.text);
   return positional;
 }
 
@@ -234,7 +234,7 @@ CommandTable::parse(const std::vector<std::string> &args) const {
     const std::vector<Token> form = tokens(row.form);
     Invocation call;
     const std::vector<std::string> positional =
-        takeOptions(args, optionSpecs(row.options), selectingWords(form), call);
+        takeOptions(args, optionRules(row.options), selectingWords(form), call);
     checkArguments(form, positional);
     for (std::size_t i = 0; i < positional.size(); ++i)
       if (form[i].kind != Token::Word)
@@ -255,7 +255,7 @@ const Subcommand &CommandTable::selectRow(const std::vector<std::string> &args) 
     const std::vector<Token> form = tokens(row.form);
     if (form[0].text != args[0])
       continue;
-    const std::size_t matched = wordsMatched(form, withoutOptions(args, optionSpecs(row.options)));
+    const std::size_t matched = wordsMatched(form, withoutOptions(args, optionRules(row.options)));
     if (matched == form.size())
       return row;
     if (!farthest || matched > depth) {
@@ -269,7 +269,7 @@ const Subcommand &CommandTable::selectRow(const std::vector<std::string> &args) 
   std::string before;
   for (std::size_t i = 0; i < depth; ++i)
     before += (i ? " " : "") + form[i].text;
-  const std::vector<std::string> positional = withoutOptions(args, optionSpecs(farthest->options));
+  const std::vector<std::string> positional = withoutOptions(args, optionRules(farthest->options));
   if (depth >= positional.size())
     throw std::invalid_argument(before + " needs " + alternatives(expected));
   throw std::invalid_argument(before + " takes " + alternatives(expected) + ", not " +
@@ -279,8 +279,8 @@ const Subcommand &CommandTable::selectRow(const std::vector<std::string> &args) 
 std::string CommandTable::usageLine(const Subcommand &row, bool first) const {
   std::string line = std::string(first ? kFirstPrefix : kNextPrefix) + program_ + " " + row.form;
   const std::string indent(kNextPrefix.size() + program_.size() + 1, ' ');
-  for (const OptionSpec &spec : optionSpecs(row.options)) {
-    const std::string part = spec.required ? spec.text : '[' + spec.text + ']';
+  for (const OptionRule &rule : optionRules(row.options)) {
+    const std::string part = rule.required ? rule.text : '[' + rule.text + ']';
     const std::size_t lineStart = line.rfind('\n') == std::string::npos ? 0 : line.rfind('\n') + 1;
     if (line.size() - lineStart + 1 + part.size() > kUsageWidth)
       line.append("\n").append(indent);
