@@ -2,6 +2,7 @@
 
 #include "calc/common/decimal_text.h"
 #include "calc/common/figure_text.h"
+#include "calc/common/units.h"
 #include "calc/physics/sun_noise.h"
 
 #include <optional>
@@ -10,8 +11,6 @@
 
 namespace dishwright {
 namespace {
-
-constexpr double kPercentPerRatio = 100;
 
 std::string fig(double value) { return figureText(value, kMeasuredDigits); }
 

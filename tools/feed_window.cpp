@@ -3,6 +3,7 @@
 #include "calc/common/figure_text.h"
 #include "calc/common/input_checks.h"
 #include "calc/common/input_error.h"
+#include "calc/common/units.h"
 #include "calc/screen_rules/calc_error.h"
 #include "calc/screen_rules/dish_figures.h"
 #include "tools/efficiency_plot.h"
@@ -67,7 +68,7 @@ QString seedText(double value, int digits) {
   return value > 0 ? QString::fromStdString(plainFigureText(value, digits)) : QString();
 }
 
-QString percent(double share) { return figure(100 * share, QStringLiteral("%")); }
+QString percent(double share) { return figure(kPercentPerRatio * share, QStringLiteral("%")); }
 
 // A field with its unit after it, for a form row.
 QHBoxLayout *withUnit(QWidget *field, QWidget *unit) {

@@ -1,6 +1,7 @@
 #include "tools/sun_measure_page.h"
 
 #include "calc/common/figure_text.h"
+#include "calc/common/units.h"
 #include "calc/physics/sun_noise.h"
 #include "tools/result_grid.h"
 #include "tools/sun_text.h"
@@ -20,10 +21,8 @@ namespace dishwright {
 namespace {
 enum Row { Beamwidth, BeamCorrection, GOverT, Gain, Efficiency };
 
-constexpr double kPercent = 100;
-
 QString percent(double ratio, int digits) {
-  return QString::fromStdString(plainFigureText(ratio * kPercent, digits));
+  return QString::fromStdString(plainFigureText(ratio * kPercentPerRatio, digits));
 }
 
 // "62 %: typical of a well-made amateur dish (45 to 70 %)."
@@ -148,7 +147,7 @@ void SunMeasurePage::compute() {
   if (m.gainDbi)
     results()->setValue(Gain, figure(*m.gainDbi, tr("dBi")));
   if (m.apertureEfficiency) {
-    results()->setValue(Efficiency, figure(*m.apertureEfficiency * kPercent, tr("%")));
+    results()->setValue(Efficiency, figure(*m.apertureEfficiency * kPercentPerRatio, tr("%")));
     const EfficiencyVerdict verdict = judgeApertureEfficiency(*m.apertureEfficiency);
     showHint(verdict_, verdictText(*m.apertureEfficiency, verdict));
     if (verdict == EfficiencyVerdict::Impossible) { // no dish does this: a mistake to find

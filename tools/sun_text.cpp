@@ -1,6 +1,7 @@
 #include "tools/sun_text.h"
 
 #include "calc/common/figure_text.h"
+#include "calc/common/units.h"
 
 #include <QObject>
 
@@ -21,7 +22,8 @@ QString beamwidthMeaning(BeamwidthSource source) {
     return QObject::tr("as typed: the sun's size is measured against it");
   case BeamwidthSource::FromGain:
     return QObject::tr("that of a dish of %1 % efficiency with this gain, as none was typed")
-        .arg(QString::fromStdString(plainFigureText(kAssumedApertureEfficiency * 100)));
+        .arg(
+            QString::fromStdString(plainFigureText(kAssumedApertureEfficiency * kPercentPerRatio)));
   case BeamwidthSource::FromDish:
     return QObject::tr("from the dish's diameter: %1 degrees x wavelength / diameter")
         .arg(QString::fromStdString(plainFigureText(kBeamwidthDegWavelengths)));

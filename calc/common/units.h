@@ -33,6 +33,8 @@ inline constexpr double kWavelengthInchesMHz = 11810;
 // Rounded, mm x MHz, as the calculation screens' mesh size takes it.
 inline constexpr double kWavelengthMmMHz = 300000;
 
+// Percent in a ratio of 1: an efficiency of 0.55 is 55 %.
+inline constexpr double kPercentPerRatio = 100;
 // Megahertz in one gigahertz.
 inline constexpr double kMHzPerGHz = 1000;
 

@@ -52,16 +52,20 @@ def check_pages(doc, pages, size_pt, name):
                   f"{name} page {number + 1}: {label} bar measures {length} mm")
 
 
-def check_curve(doc):
-    page = doc[0]
+def heavy_outline(page):
+    """The focal length the page states, mm, and the points of its one heavy
+    outline (the cut line), mm on the page."""
     text = page.get_text().replace("\t", " ")
     f = float(re.search(r"focal length: ([0-9.]+) MM", text).group(1))
     curves = [d for d in page.get_drawings() if abs((d.get("width") or 0) - CURVE_WIDTH_PT) < 0.01]
-    check(len(curves) == 1, f"{len(curves)} heavy curves on the sheet")
+    check(len(curves) == 1, f"{len(curves)} heavy outlines on the sheet")
     points = [it[1] for it in curves[0]["items"] if it[0] == "l"]
     points.append(curves[0]["items"][-1][2])
-    xs = [p.x / PT_PER_MM for p in points]
-    ys = [p.y / PT_PER_MM for p in points]
+    return f, [p.x / PT_PER_MM for p in points], [p.y / PT_PER_MM for p in points]
+
+
+def check_curve(doc):
+    f, xs, ys = heavy_outline(doc[0])
     # One closed outline around the rib's metal: from the vertex up the curve to
     # the rim, straight down to the vertex's tangent and back along it.
     rim = xs.index(max(xs))
@@ -89,15 +93,7 @@ def gore_runs(f, rim, gores, steps=20000):
 
 
 def check_petal(doc, gores):
-    page = doc[0]
-    text = page.get_text().replace("\t", " ")
-    f = float(re.search(r"focal length: ([0-9.]+) MM", text).group(1))
-    curves = [d for d in page.get_drawings() if abs((d.get("width") or 0) - CURVE_WIDTH_PT) < 0.01]
-    check(len(curves) == 1, f"{len(curves)} heavy outlines on the petal sheet")
-    points = [it[1] for it in curves[0]["items"] if it[0] == "l"]
-    points.append(curves[0]["items"][-1][2])
-    xs = [p.x / PT_PER_MM for p in points]
-    ys = [p.y / PT_PER_MM for p in points]
+    f, xs, ys = heavy_outline(doc[0])
     check(abs(xs[-1] - xs[0]) < 0.01 and abs(ys[-1] - ys[0]) < 0.01, "the petal is not closed")
     vertex_x = min(xs)
     centre_y = ys[xs.index(vertex_x)]

@@ -15,17 +15,6 @@ using test::UrlCatcher;
 
 namespace {
 
-// Opens every screen of a design, so that each has a window to grab.
-void openAll(Program &p) {
-  p.inputs("0.4", "1.2", "2304");
-  p.click(ScreenId::Input, "Command1");
-  p.click(ScreenId::Input, "Command2");
-  p.click(ScreenId::ImperialCalculation, "Command2");
-  p.click(ScreenId::ImperialCalculation, "Command5");
-  p.click(ScreenId::MetricCalculation, "Command5");
-  p.click(ScreenId::ImperialCalculation, "Command1");
-}
-
 QImage grabScreen(Program &p, ScreenId id) {
   QWidget *w = p.screen(id)->window();
   return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -72,11 +61,11 @@ private slots:
     QFETCH(int, screen);
     const QPalette desktop = QApplication::palette();
     Program light;
-    openAll(light);
+    light.openEveryScreen();
     const QImage expected = grabScreen(light, ScreenId(screen));
     QApplication::setPalette(darkDesktop());
     Program dark;
-    openAll(dark);
+    dark.openEveryScreen();
     const QImage actual = grabScreen(dark, ScreenId(screen));
     QApplication::setPalette(desktop);
     QCOMPARE(actual, expected);

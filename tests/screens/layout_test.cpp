@@ -15,13 +15,7 @@ namespace {
 Program &everyScreen() {
   static Program *p = [] {
     auto *program = new Program;
-    program->inputs("0.4", "1.2", "2304");
-    program->click(ScreenId::Input, "Command1");
-    program->click(ScreenId::Input, "Command2");
-    program->click(ScreenId::ImperialCalculation, "Command2");
-    program->click(ScreenId::ImperialCalculation, "Command5");
-    program->click(ScreenId::MetricCalculation, "Command5");
-    program->click(ScreenId::ImperialCalculation, "Command1");
+    program->openEveryScreen();
     return program;
   }();
   return *p;

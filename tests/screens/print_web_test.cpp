@@ -34,6 +34,17 @@ QListView *columnList(Program &p, ScreenId id) {
   return list;
 }
 
+// Prints go to a PDF file at `pdf`, on A4.
+ScreenSet::PrinterFactory pdfPrinter(const QString &pdf) {
+  return [pdf] {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(pdf);
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    return PrinterChoice(std::move(printer));
+  };
+}
+
 // Bounding box of the pixels that are not white.
 QRect inkBox(const QImage &image) {
   QRect box;
@@ -161,12 +172,7 @@ private slots:
     QTemporaryDir dir;
     const QString pdf = dir.filePath("form5.pdf");
     Program p;
-    p.screens->setPrinterFactory([pdf] {
-      auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-      printer->setOutputFormat(QPrinter::PdfFormat);
-      printer->setOutputFileName(pdf);
-      return printer;
-    });
+    p.screens->setPrinterFactory(pdfPrinter(pdf));
     p.inputs("0.4", "4", "2304"); // 24 rows: they fit the window, so the window is printed
     p.click(ScreenId::Input, "Command1");
     p.click(ScreenId::ImperialCalculation, "Command5");
@@ -206,13 +212,7 @@ private slots:
     QTemporaryDir dir;
     const QString pdf = dir.filePath("listing.pdf");
     Program p;
-    p.screens->setPrinterFactory([pdf] {
-      auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-      printer->setOutputFormat(QPrinter::PdfFormat);
-      printer->setOutputFileName(pdf);
-      printer->setPageSize(QPageSize(QPageSize::A4));
-      return printer;
-    });
+    p.screens->setPrinterFactory(pdfPrinter(pdf));
     p.inputs("0.4", "300", "2304"); // 1,800 rows, 1 to 1800 inches
     p.click(ScreenId::Input, "Command1");
     p.click(ScreenId::ImperialCalculation, "Command5");
@@ -248,12 +248,7 @@ private slots:
     const QString pdf = dir.filePath("listing.pdf");
     Program p;
     p.screens->setProgressAfter(0);
-    p.screens->setPrinterFactory([pdf] {
-      auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-      printer->setOutputFormat(QPrinter::PdfFormat);
-      printer->setOutputFileName(pdf);
-      return printer;
-    });
+    p.screens->setPrinterFactory(pdfPrinter(pdf));
     p.inputs("0.4", "300", "2304"); // 1,800 rows over several pages
     p.click(ScreenId::Input, "Command1");
     p.click(ScreenId::ImperialCalculation, "Command5");

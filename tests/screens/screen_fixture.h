@@ -61,6 +61,16 @@ struct Program {
     QTest::mouseClick(w, Qt::LeftButton);
   }
   void close(ScreenId id) { screen(id)->window()->close(); }
+  // Opens every screen from one design (0.4, 1.2, 2304 MHz) by their buttons.
+  void openEveryScreen() {
+    inputs("0.4", "1.2", "2304");
+    click(ScreenId::Input, "Command1");
+    click(ScreenId::Input, "Command2");
+    click(ScreenId::ImperialCalculation, "Command2");
+    click(ScreenId::ImperialCalculation, "Command5");
+    click(ScreenId::MetricCalculation, "Command5");
+    click(ScreenId::ImperialCalculation, "Command1");
+  }
 };
 
 } // namespace dishwright::test
