@@ -15,4 +15,13 @@ void requirePositive(double value, std::string_view what);
 // "the blockage diameter must not be negative".
 void requireNotNegative(double value, std::string_view what);
 
+// The flattest f/D a dish is taken to have: flatter, it is a plate, and the
+// figures worked from it (a rim angle, a feed's angle) run out of doubles.
+inline constexpr double kFlattestFd = 100;
+
+// Throws InputError unless `fd` is one a dish can have (not above kFlattestFd),
+// naming what made it: "these sizes make an f/D of 9.4e+307, flatter than any
+// dish (100 at most)".
+void requireDishFd(double fd, std::string_view madeBy);
+
 } // namespace dishwright

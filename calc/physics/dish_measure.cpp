@@ -16,6 +16,7 @@ namespace {
 void requireComputable(double focalLength, double fd) {
   if (!(focalLength > 0) || !(fd > 0) || !std::isfinite(focalLength) || !std::isfinite(fd))
     throw InputError("these sizes are too far apart to compute with");
+  requireDishFd(fd, "these sizes");
 }
 
 // The f/D of a prime-focus dish whose rim is seen from the focus under the full

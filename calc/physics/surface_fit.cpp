@@ -2,6 +2,7 @@
 
 #include "calc/common/decimal_text.h"
 #include "calc/common/figure_text.h"
+#include "calc/common/input_checks.h"
 #include "calc/common/input_error.h"
 #include "calc/common/text_lines.h"
 
@@ -84,6 +85,7 @@ SurfaceFit fitSurface(const std::vector<SurfacePoint> &points, LengthUnit unit) 
   if (!std::isfinite(fit.focalLength) || !std::isfinite(fit.rmsError) || !(fit.fd > 0) ||
       !std::isfinite(fit.fd))
     throw InputError("these points are too far apart in size to compute with");
+  requireDishFd(fit.fd, "these points");
   // Ruze: loss = 10 log10(e) (4 pi eps / lambda)^2 reaches 1 dB where
   // lambda = 4 pi eps sqrt(10 log10(e)).
   fit.oneDbLossMHz = fit.rmsError > 0

@@ -109,7 +109,11 @@ INSTANTIATE_TEST_SUITE_P(
                       BadDish{"OffsetWiderThanHigh", [] { measureOffset(501, 500, 43); },
                               "the width must not exceed the height"},
                       BadDish{"SizesTooFarApart", [] { measurePrimeFocus(1e300, 1e-300); },
-                              "these sizes are too far apart to compute with"}),
+                              "these sizes are too far apart to compute with"},
+                      // 100 across, 0.01 deep: f/D 100 / 0.16 = 625
+                      BadDish{
+                          "FlatterThanAnyDish", [] { measurePrimeFocus(100, 0.01); },
+                          "these sizes make an f/D of 625, flatter than any dish (100 at most)"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
