@@ -118,7 +118,8 @@ void CanCheckWindow::draw() {
 
 // The coffee-can screen's own figures at this frequency, as it shows them, beside
 // this check's: builders who used the screen first otherwise meet two answers
-// without a word.
+// without a word. The probe's place follows the same rule in both; the probe's
+// length and the can's length follow the screen's own rules of thumb.
 void CanCheckWindow::showRuleOfThumb(double frequencyMHz, LengthUnit unit) {
   struct Texts : FieldSink {
     std::map<Field, QString> text;
@@ -142,9 +143,10 @@ void CanCheckWindow::showRuleOfThumb(double frequencyMHz, LengthUnit unit) {
   const QString symbol = inches ? tr("in") : tr("cm");
   ruleOfThumb_->setText(
       tr("The coffee-can screen at %1 MHz proposes its own can, %2 %7 across: probe %3 %7 from "
-         "the back and %4 %7 long, can %5 to %6 %7. It takes the free-space wavelength for the "
-         "one in the can; this check uses the guide wavelength of the can you measured, which is "
-         "longer, so the probe sits farther from the back.")
+         "the back and %4 %7 long, can %5 to %6 %7. Both put the probe a quarter of the guide "
+         "wavelength from the back, each in its own can. The screen's probe is 234 / F feet long, "
+         "about 5 % under this check's quarter wave, and its lengths are two to three free-space "
+         "wavelengths, where this check gives the shortest can that will do.")
           .arg(screen.text[Field::Frequency], pick(Field::CanDiameterInches, Field::CanDiameterCm),
                pick(Field::ProbePositionInches, Field::ProbePositionCm),
                pick(Field::ProbeLengthInches, Field::ProbeLengthCm),

@@ -38,10 +38,11 @@ constexpr double kCanDiameterWavelengths = 0.71;
 constexpr double kQuarterWaveProbeFeetMHz = 234;
 // TE11 cutoff constant, MHz x inches: the term of the guide wavelength's root.
 constexpr double kTe11CutoffMHzInches = 6917.26;
-// The longest can, in wavelengths in the can; the shortest is two of them.
+// The longest can, in the lengths' wavelengths; the shortest is two of them.
 constexpr double kLongestCanWavelengths = 3;
-// The probe stands a quarter of a wavelength in the can from the closed back.
-constexpr double kProbePositionWavelengths = 0.25;
+// The probe stands a quarter of a guide wavelength from the closed back, where the
+// wave reflected by the back adds to the one the probe sends forward.
+constexpr double kProbePositionGuideWavelengths = 0.25;
 
 // `step` names what is being worked out, for the words of a failure.
 void computeCan(float freq, CoffeeCanValues &c, const char *&step) {
@@ -55,18 +56,25 @@ void computeCan(float freq, CoffeeCanValues &c, const char *&step) {
   step = "the probe length";
   set(c.antin, a.mul(a.div(kQuarterWaveProbeFeetMHz, freq), kInchesPerFoot));
   set(c.antcm, a.mul(c.antin, kCmPerInch));
-  // The cutoff term 6917.26 / idin is subtracted as it stands, not squared: the
-  // feed dimensions builders already work from were made with this form.
+  // For the lengths the cutoff term 6917.26 / idin is subtracted as it stands, not
+  // squared: the can lengths builders already work from were made with this form,
+  // and two to three of these wavelengths is a sound range of lengths.
   step = "the wavelength in the can";
   double root = a.sqrt(a.sub(a.mul(freq, freq), a.div(kTe11CutoffMHzInches, c.idin)));
   set(c.lambda, a.div(kSpeedOfLightInchMHz, root));
   // Doubled by an addition: exact, where a product might tempt a later "x 2.0f".
-  step = "the can's lengths and the probe position";
+  step = "the can's lengths";
   set(c.milin, a.add(c.lambda, c.lambda));
   set(c.malin, a.mul(c.lambda, kLongestCanWavelengths));
   set(c.milcm, a.mul(c.milin, kCmPerInch));
   set(c.malcm, a.mul(c.malin, kCmPerInch));
-  set(c.spin, a.mul(c.lambda, kProbePositionWavelengths));
+  // The probe's place needs the true guide wavelength: the cutoff frequency
+  // 6917.26 / idin squared, as the dispersion of a round guide has it.
+  step = "the guide wavelength and the probe position";
+  const double cutoffMHz = a.div(kTe11CutoffMHzInches, c.idin);
+  root = a.sqrt(a.sub(a.mul(freq, freq), a.mul(cutoffMHz, cutoffMHz)));
+  set(c.lambdag, a.div(kSpeedOfLightInchMHz, root));
+  set(c.spin, a.mul(c.lambdag, kProbePositionGuideWavelengths));
   set(c.spcm, a.mul(c.spin, kCmPerInch));
 }
 

@@ -265,16 +265,16 @@ void ToolWindowsTest::canBelowCutoffShowsTheErrorAndNoFigures() {
 }
 
 // Beside its own figures the check shows the coffee-can screen's for the frequency,
-// as that screen writes them, and says why they differ: for a 9.2 cm can at
+// as that screen writes them, and says where they differ: for a 9.2 cm can at
 // 2304 MHz the check puts the probe a quarter of the 23.260 cm guide wavelength
-// from the back, the screen 3.253538 cm.
+// from the back, the screen a quarter of its own 9.2448 cm can's, 5.762376 cm.
 void ToolWindowsTest::canCheckShowsTheScreensRuleBesideItsOwn() {
   CanCheckWindow window(DesignSeed{0.4, 1.2, true, 2304});
   type(window.diameterField(), "9.2");
   QCOMPARE(value(window.results(), 3), QString("5.8150 cm")); // 23.260 cm / 4
   const QString rule = window.ruleOfThumb()->text();
-  QVERIFY2(rule.contains("probe 3.253538 cm from the back and 3.095625 cm long"), qPrintable(rule));
-  QVERIFY(rule.contains("guide wavelength of the can you measured"));
+  QVERIFY2(rule.contains("probe 5.762376 cm from the back and 3.095625 cm long"), qPrintable(rule));
+  QVERIFY(rule.contains("Both put the probe a quarter of the guide wavelength"));
 }
 
 // Tab from the first field reaches the inputs in reading order, then the figures.
