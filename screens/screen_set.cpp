@@ -16,13 +16,15 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QRect>
 #include <QUrl>
 
 namespace dishwright {
 namespace {
 
 enum class Action {
-  StoreInputsThenOpen, // store the inputs, then open the target screen
+  StoreInputsThenOpen, // store the inputs, then show the target computed from them
+  OpenStoredDesign,    // show the target computed from the design stored last
   Open,                // open the target screen
   OpenListing,         // open the target print screen with this screen's design
   Exit,                // end the program at once
@@ -42,13 +44,15 @@ constexpr Route kRoutes[] = {
     {ScreenId::Input, Command::Feet, Action::StoreInputsThenOpen, ScreenId::ImperialCalculation},
     {ScreenId::Input, Command::Meters, Action::StoreInputsThenOpen, ScreenId::MetricCalculation},
     {ScreenId::ImperialCalculation, Command::Website, Action::Open, ScreenId::WebLink},
-    {ScreenId::ImperialCalculation, Command::CoffeeCan, Action::Open, ScreenId::CoffeeCan},
+    {ScreenId::ImperialCalculation, Command::CoffeeCan, Action::OpenStoredDesign,
+     ScreenId::CoffeeCan},
     {ScreenId::ImperialCalculation, Command::Return, Action::Open, ScreenId::Input},
     {ScreenId::ImperialCalculation, Command::Exit, Action::Exit, ScreenId::ImperialCalculation},
     {ScreenId::ImperialCalculation, Command::PrintList, Action::OpenListing,
      ScreenId::ImperialPrint},
     {ScreenId::MetricCalculation, Command::Website, Action::Open, ScreenId::WebLink},
-    {ScreenId::MetricCalculation, Command::CoffeeCan, Action::Open, ScreenId::CoffeeCan},
+    {ScreenId::MetricCalculation, Command::CoffeeCan, Action::OpenStoredDesign,
+     ScreenId::CoffeeCan},
     {ScreenId::MetricCalculation, Command::Return, Action::Open, ScreenId::Input},
     {ScreenId::MetricCalculation, Command::Exit, Action::Exit, ScreenId::MetricCalculation},
     {ScreenId::MetricCalculation, Command::PrintList, Action::OpenListing, ScreenId::MetricPrint},
@@ -77,6 +81,14 @@ std::unique_ptr<Screen> makeScreen(ScreenId id) {
     return std::make_unique<WebScreen>();
   }
   return nullptr;
+}
+
+// Whether a screen loaded with `shown` shows the figures of `wanted`: the can
+// reads only the frequency, the other screens all three inputs.
+bool showsDesign(ScreenId id, const DesignValues &shown, const DesignValues &wanted) {
+  if (id == ScreenId::CoffeeCan)
+    return shown.freq == wanted.freq;
+  return shown.fd == wanted.fd && shown.dia == wanted.dia && shown.freq == wanted.freq;
 }
 
 struct BusyCursor {
@@ -159,6 +171,21 @@ void ScreenSet::openScreen(ScreenId id, DesignValues &design) {
   slot->bringToFront();
 }
 
+// A builder who changed the inputs must never be left looking at the figures of
+// the dish before: the screen is built again from the new design, where it was.
+void ScreenSet::showDesign(ScreenId id, DesignValues &design) {
+  if (Screen *shown = screen(id);
+      shown && shown->isLoaded() && !showsDesign(id, shown->loadedWith(), design)) {
+    const QRect place = shown->window()->geometry();
+    shown->unload();
+    openScreen(id, design);
+    if (shown->isLoaded())
+      shown->window()->setGeometry(place);
+    return;
+  }
+  openScreen(id, design);
+}
+
 void ScreenSet::putInput(Field field, const QString &text) {
   openScreen(ScreenId::Input);
   if (Screen *input = screen(ScreenId::Input); input && input->isLoaded())
@@ -178,6 +205,9 @@ void ScreenSet::onClicked(ScreenId id, Command command) {
     switch (route.action) {
     case Action::StoreInputsThenOpen:
       storeInputsThenOpen(route.target);
+      break;
+    case Action::OpenStoredDesign:
+      showDesign(route.target, values_);
       break;
     case Action::Open:
       openScreen(route.target);
@@ -209,19 +239,20 @@ void ScreenSet::storeInputsThenOpen(ScreenId target) {
     report(failureMessage(e));
     return;
   }
-  openScreen(target);
+  showDesign(target, values_);
 }
 
 // The listing of the dish the calculation screen shows, not of the inputs typed
 // since: the print screen loads from a copy of the shared values holding the
-// inputs that screen was loaded with. Still loaded, it only comes to the front.
+// inputs that screen was loaded with. Still loaded with that dish, it only comes
+// to the front.
 void ScreenSet::openListing(ScreenId from, ScreenId target) {
   DesignValues design = values_;
   const DesignValues &shown = screen(from)->loadedWith();
   design.fd = shown.fd;
   design.dia = shown.dia;
   design.freq = shown.freq;
-  openScreen(target, design);
+  showDesign(target, design);
 }
 
 void ScreenSet::onClosed(ScreenId id) {

@@ -39,7 +39,9 @@ public:
 
   // Opens a screen: creates its one instance the first time, loads it when it is
   // not loaded (a load that fails is reported and leaves it not loaded), and
-  // brings its window to the front.
+  // brings its window to the front. FEET, METERS and COFFEE CAN ANTENNA show the
+  // design stored last, loading their screen again when it shows another; a print
+  // screen lists the design of the calculation screen it is opened from.
   void openScreen(ScreenId id);
   // The instance, or nullptr before the screen was first shown.
   Screen *screen(ScreenId id) const { return screens_[index(id)].get(); }
@@ -92,6 +94,9 @@ private:
   void storeInputsThenOpen(ScreenId target);
   // Loads with `design` when the screen is not loaded.
   void openScreen(ScreenId id, DesignValues &design);
+  // Opens the screen showing `design`: a loaded screen that shows another design
+  // is loaded again in its place; one that failed to load is reported and gone.
+  void showDesign(ScreenId id, DesignValues &design);
   void openListing(ScreenId from, ScreenId target);
   void printScreen(ScreenId id);
   void openWebPage();

@@ -57,21 +57,44 @@ private slots:
     QCOMPARE(p.screen(ScreenId::MetricCalculation)->rows()->rowCount(), 30);
   }
 
-  void feetTwiceKeepsTheOldFigures() {
+  // FEET again with new inputs shows their figures (25.31512 dB for a 6 ft dish at
+  // 1296 MHz; its 36 rows end at 36 in, 36^2 / (4 x 36) = 9 in deep) where the old
+  // screen stood, and a print screen still open lists the new dish when asked for.
+  // The same inputs again leave the screen as it is.
+  void feetAgainShowsTheNewDesign() {
     Program p;
     p.inputs("0.4", "4", "2304");
     p.click(ScreenId::Input, "Command1");
-    p.inputs("0.5", "6", "1296");
-    p.click(ScreenId::Input, "Command1");
-    QCOMPARE(p.screens->values().freq, 1296.0f); // stored all the same
-    QCOMPARE(p.text(ScreenId::ImperialCalculation, "Text33"), "2304");
-    QCOMPARE(p.screen(ScreenId::ImperialCalculation)->rows()->rowCount(), 24);
-    // a screen loaded now uses the new inputs, but the print screen lists the
-    // dish of the screen it is opened from
-    p.click(ScreenId::Input, "Command2");
-    QCOMPARE(p.text(ScreenId::MetricCalculation, "Text33"), "1296");
     p.click(ScreenId::ImperialCalculation, "Command5");
     QCOMPARE(p.screen(ScreenId::ImperialPrint)->rows()->rowCount(), 24);
+    p.screen(ScreenId::ImperialCalculation)->window()->move(310, 220);
+    const QPoint place = p.screen(ScreenId::ImperialCalculation)->window()->pos();
+    p.inputs("0.5", "6", "1296");
+    p.click(ScreenId::Input, "Command1");
+    const Screen *calc = p.screen(ScreenId::ImperialCalculation);
+    QCOMPARE(p.text(ScreenId::ImperialCalculation, "Text33"), "1296");
+    QCOMPARE(p.text(ScreenId::ImperialCalculation, "Text39"), "25.31512");
+    QCOMPARE(calc->rows()->rowCount(), 36);
+    QCOMPARE(calc->rows()->rowText(35), "36....9");
+    QCOMPARE(calc->window()->pos(), place);
+    p.click(ScreenId::ImperialCalculation, "Command5");
+    QCOMPARE(p.screen(ScreenId::ImperialPrint)->rows()->rowCount(), 36);
+    QWidget *shown = calc->window();
+    p.click(ScreenId::Input, "Command1");
+    QCOMPARE(calc->window(), shown);
+    QVERIFY(p.reports.isEmpty());
+  }
+
+  // New inputs that cannot be computed take the old figures away with the report.
+  void feetAgainWithABadDesignLeavesNoOldFigures() {
+    Program p;
+    p.inputs("0.4", "4", "2304");
+    p.click(ScreenId::Input, "Command1");
+    p.inputs(".0", "4", "2304");
+    p.click(ScreenId::Input, "Command1");
+    QCOMPARE(p.reports.size(), 1);
+    QVERIFY(!p.loaded(ScreenId::ImperialCalculation));
+    QVERIFY(p.loaded(ScreenId::Input));
   }
 
   void closingAndShowingAgainRecomputes() {
@@ -178,14 +201,15 @@ private slots:
     p.click(ScreenId::Input, "Command1");
     p.click(ScreenId::ImperialCalculation, "Command2");
     QCOMPARE(p.text(ScreenId::CoffeeCan, "Text2"), "3.49178");
+    Screen *can = p.screen(ScreenId::CoffeeCan);
     p.inputs("0.4", "1.2", "1296");
     p.click(ScreenId::Input, "Command2");
     p.click(ScreenId::MetricCalculation, "Command2");
-    QCOMPARE(p.text(ScreenId::CoffeeCan, "Text24"), "2400"); // still loaded: unchanged
-    p.close(ScreenId::CoffeeCan);
-    p.click(ScreenId::MetricCalculation, "Command2");
+    QCOMPARE(p.screen(ScreenId::CoffeeCan), can); // one instance, now for the new frequency
     QCOMPARE(p.text(ScreenId::CoffeeCan, "Text24"), "1296");
     QCOMPARE(p.text(ScreenId::CoffeeCan, "Text2"), "6.466259");
+    p.click(ScreenId::ImperialCalculation, "Command2"); // the frequency stored last
+    QCOMPARE(p.text(ScreenId::CoffeeCan, "Text24"), "1296");
   }
 
   void coffeeCanFailureLeavesItUnloaded() {

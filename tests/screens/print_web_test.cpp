@@ -120,12 +120,12 @@ private slots:
                             "Text14", "Text16", "Text17", "Text20", "Text22"};
     for (int i = 0; i < texts.size(); ++i)
       QCOMPARE(p.text(ScreenId::CoffeeCan, fields[i]), texts[i]);
-    // a new frequency leaves the loaded screen as it is
+    // a new frequency sizes the can again: 983.6 / 5760 x 0.71 x 12 in across
     p.inputs("0.4", "4", "5760");
     p.click(ScreenId::Input, "Command1");
     p.click(ScreenId::ImperialCalculation, "Command2");
-    QCOMPARE(p.text(ScreenId::CoffeeCan, "Text24"), texts[0]);
-    QCOMPARE(p.text(ScreenId::CoffeeCan, "Text2"), texts[1]);
+    QCOMPARE(p.text(ScreenId::CoffeeCan, "Text24"), "5760");
+    QCOMPARE(p.text(ScreenId::CoffeeCan, "Text2"), "1.454908");
   }
 
   void printListsFillSixColumns_data() {
