@@ -4,6 +4,7 @@
 #include "calc/common/input_checks.h"
 #include "calc/common/input_error.h"
 #include "calc/common/units.h"
+#include "calc/physics/guide_modes.h"
 #include "calc/screen_rules/calc_error.h"
 #include "calc/screen_rules/dish_figures.h"
 #include "tools/efficiency_plot.h"
@@ -12,6 +13,7 @@
 #include "tools/pattern_file.h"
 #include "tools/pattern_plot.h"
 #include "tools/result_grid.h"
+#include "tools/tool_colours.h"
 #include "tools/tool_form.h"
 
 #include <QComboBox>
@@ -109,6 +111,13 @@ FeedWindow::FeedWindow(const DesignSeed &seed, QWidget *parent)
   form->addRow(makeModelPages());
   auto *dishForm = makeDishForm();
   feedTable_ = makeFeedTable();
+  warnings_ = makeMessageLabel(nullptr);
+  warnings_->setAccessibleName(tr("warnings about this feed"));
+  QPalette warningPalette = warnings_->palette();
+  warningPalette.setColor(QPalette::WindowText, errorColour(warningPalette));
+  warnings_->setPalette(warningPalette);
+  notes_ = makeMessageLabel(nullptr);
+  notes_->setAccessibleName(tr("how the feed's figures were read"));
   addResultRows();
 
   auto *left = new QVBoxLayout;
@@ -116,6 +125,8 @@ FeedWindow::FeedWindow(const DesignSeed &seed, QWidget *parent)
   left->addLayout(form);
   left->addLayout(dishForm);
   left->addWidget(message());
+  left->addWidget(warnings_);
+  left->addWidget(notes_);
   left->addWidget(results());
   left->addStretch(1);
   auto *right = new QVBoxLayout;
@@ -288,6 +299,7 @@ void FeedWindow::forget() {
   best_.reset();
   onDish_.reset();
   gain_.reset();
+  remarks_.clear();
 }
 
 std::optional<FeedPattern> FeedWindow::typedPattern() {
@@ -306,9 +318,11 @@ std::optional<FeedPattern> FeedWindow::typedPattern() {
   case Can: {
     const auto diameter = typedValue(canDiameter_, "can diameter");
     const auto frequency = typedValue(frequency_, "frequency");
-    if (diameter && frequency)
-      return canPattern(*diameter, chosenUnit(canUnit_), *frequency);
-    return std::nullopt;
+    if (!diameter || !frequency)
+      return std::nullopt;
+    FeedPattern can = canPattern(*diameter, chosenUnit(canUnit_), *frequency);
+    remarks_ = canFeedRemarks(canModes(*diameter, chosenUnit(canUnit_), *frequency));
+    return can;
   }
   default:
     if (!fileError_.isEmpty())
@@ -325,16 +339,47 @@ void FeedWindow::compute() {
   auto pattern = typedPattern();
   if (!pattern)
     return;
+  for (FeedRemark &remark : patternRemarks(*pattern))
+    remarks_.push_back(std::move(remark));
   feed_.emplace(std::move(*pattern));
   curve_ = feed_->curve(kBestFdLowest, kBestFdHighest, kCurvePoints);
   best_ = feed_->best();
-  results()->setValue(BestFdRow, figure(best_->fd));
-  results()->setValue(BestAperture, percent(best_->aperture));
+  showBest(*best_);
   if (!fd)
     return;
   onDish_ = feed_->at(*fd);
   showFeedOnDish(*onDish_);
   computeGain(onDish_->aperture);
+}
+
+// A best f/D at an end of the range searched is said to lie there or beyond.
+void FeedWindow::showBest(const BestFd &best) {
+  if (best.edge == BestFdEdge::Inside) {
+    results()->setValue(BestFdRow, figure(best.fd));
+    results()->setValue(BestAperture, percent(best.aperture));
+    return;
+  }
+  const QString fd = QString::fromStdString(plainFigureText(best.fd));
+  results()->setValue(BestFdRow, best.edge == BestFdEdge::Lowest ? tr("%1 or below").arg(fd)
+                                                                 : tr("%1 or above").arg(fd));
+  results()->setValue(BestAperture, tr("%1 or above").arg(percent(best.aperture)));
+}
+
+// Shown whatever else the inputs make: a can's modes matter even when the dish's
+// figures cannot be worked out.
+void FeedWindow::showRemarks() {
+  QStringList warnings, notes;
+  for (const FeedRemark &remark : remarks_) {
+    const QString text = QString::fromStdString(remark.text);
+    if (remark.kind == FeedRemark::Kind::Note)
+      notes << tr("Note: %1.").arg(text);
+    else
+      warnings << tr("Warning: %1.").arg(text);
+  }
+  warnings_->setText(warnings.join(QLatin1Char('\n')));
+  warnings_->setVisible(!warnings.isEmpty());
+  notes_->setText(notes.join(QLatin1Char('\n')));
+  notes_->setVisible(!notes.isEmpty());
 }
 
 void FeedWindow::showFeedOnDish(const FeedOnDish &onDish) {
@@ -387,6 +432,7 @@ void FeedWindow::showRuleOfThumbGain() {
 }
 
 void FeedWindow::draw() {
+  showRemarks();
   patternPlot_->setPattern(feed_ ? std::optional<FeedPattern>(feed_->pattern()) : std::nullopt,
                            onDish_ ? std::optional<double>(onDish_->rimAngleDeg) : std::nullopt);
   efficiencyPlot_->setCurve(curve_, onDish_ ? std::optional<double>(onDish_->fd) : std::nullopt,

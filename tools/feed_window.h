@@ -7,6 +7,7 @@
 
 #include "calc/physics/feed_efficiency.h"
 #include "calc/physics/feed_pattern.h"
+#include "calc/physics/feed_remarks.h"
 #include "tools/design_seed.h"
 #include "tools/tool_page.h"
 
@@ -53,6 +54,10 @@ public:
   PatternPlot *patternPlot() const { return patternPlot_; }
   EfficiencyPlot *efficiencyPlot() const { return efficiencyPlot_; }
   QTableWidget *feedTable() const { return feedTable_; }
+  // The feed's warnings, one "Warning: ..." line each, in the warning colour.
+  QLabel *warnings() const { return warnings_; }
+  // How an input was read, one "Note: ..." line each.
+  QLabel *notes() const { return notes_; }
 
   // The gain of the dish with this feed, dBi, when the inputs give one.
   std::optional<double> gainDbi() const { return gain_; }
@@ -77,6 +82,8 @@ private:
   void sendGain();
   // The chosen feed's pattern, nothing while a field it needs is blank.
   std::optional<FeedPattern> typedPattern();
+  void showBest(const BestFd &best);
+  void showRemarks();
   void showFeedOnDish(const FeedOnDish &onDish);
   void computeGain(double apertureEfficiency);
   void showRuleOfThumbGain();
@@ -100,6 +107,8 @@ private:
   PatternPlot *patternPlot_;
   EfficiencyPlot *efficiencyPlot_;
   QTableWidget *feedTable_;
+  QLabel *warnings_;
+  QLabel *notes_;
 
   // The pattern file read last, or why it could not be read.
   std::optional<FeedPattern> filePattern_;
@@ -109,6 +118,7 @@ private:
   std::vector<FeedOnDish> curve_;
   std::optional<BestFd> best_;
   std::optional<FeedOnDish> onDish_;
+  std::vector<FeedRemark> remarks_;
   std::optional<double> gain_;
   std::optional<double> sentGain_; // the last gain signalled, while there is one
 };

@@ -1,10 +1,12 @@
 #include "calc/common/input_error.h"
+#include "calc/physics/feed_remarks.h"
 #include "calc/physics/pattern_reader.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace dishwright {
 namespace {
@@ -24,6 +26,73 @@ TEST(PatternReader, ReadsAMeasuredPattern) {
   EXPECT_NEAR(20 * std::log10(pattern.hAmplitudeAt(45 * kRadPerDeg)), -7.0, 1e-5);
   EXPECT_NEAR(pattern.hDb(pattern.sampleCount() - 1), -10, 1e-9);
   EXPECT_EQ(pattern.eAmplitudeAt(61 * kRadPerDeg), 0);
+}
+
+struct Remarked {
+  const char *name;
+  std::string text;
+  bool readAsDbDown;
+  std::vector<std::string> remarks; // "note: ..." or "warning: ..."
+};
+
+class RemarkedTexts : public ::testing::TestWithParam<Remarked> {};
+
+const std::string kStrongEnd =
+    "warning: the pattern stops at 90 degrees, still at -13 dB: what the feed sends past it is "
+    "unknown and counted as nothing, so the spillover is likely worse than shown; list the "
+    "pattern further, back lobe included";
+
+// Levels written as "dB down" (all 0 or more, rising from 0 on the axis) are read
+// as the same pattern with negative levels; a pattern that stops by 90 degrees
+// above -20 dB is warned of; no other pattern has a word.
+TEST_P(RemarkedTexts, SayHowTheyWereRead) {
+  const Remarked &r = GetParam();
+  const FeedPattern pattern = readPattern(r.text);
+  EXPECT_EQ(pattern.source().readAsDbDown, r.readAsDbDown);
+  std::vector<std::string> remarks;
+  for (const FeedRemark &remark : patternRemarks(pattern))
+    remarks.push_back((remark.kind == FeedRemark::Kind::Note ? "note: " : "warning: ") +
+                      remark.text);
+  EXPECT_EQ(remarks, r.remarks);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, RemarkedTexts,
+    ::testing::Values(
+        Remarked{"DbDown",
+                 "0 0\n30 3 4\n60 10 12\n180 30",
+                 true,
+                 {"note: the levels rise away from the axis, all 0 dB or more: they are read as "
+                  "dB down (10 as -10 dB)"}},
+        Remarked{"PeakOffTheAxis", "0 0\n20 1\n60 -10\n180 -30", false, {}},
+        Remarked{"AxisNotAtZero", "0 3\n60 10\n180 30", false, {}},
+        Remarked{"Flat", "0 0\n180 0", false, {}},
+        Remarked{"StrongAt90", "0 0\n45 -4\n90 -13 -30", false, {kStrongEnd}},
+        Remarked{"StrongAt90DbDown",
+                 "0 0\n90 13",
+                 true,
+                 {"note: the levels rise away from the axis, all 0 dB or more: they are read as "
+                  "dB down (10 as -10 dB)",
+                  kStrongEnd}},
+        Remarked{"JustAboveMinus20",
+                 "0 0\n60 -19.9",
+                 false,
+                 {"warning: the pattern stops at 60 degrees, still at -19.9 dB: what the feed "
+                  "sends past it is unknown and counted as nothing, so the spillover is likely "
+                  "worse than shown; list the pattern further, back lobe included"}},
+        Remarked{"Minus20At90", "0 0\n90 -20 -25", false, {}},
+        Remarked{"StrongPast90", "0 0\n90.5 -13", false, {}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// Read as dB down, the levels are those of the same list written with minus signs.
+TEST(PatternReader, DbDownIsTheNegativeLevels) {
+  const FeedPattern down = readPattern("0 0\n30 3 4\n60 10 12\n180 30");
+  const FeedPattern negative = readPattern("0 0\n30 -3 -4\n60 -10 -12\n180 -30");
+  for (const std::size_t i :
+       {std::size_t{0}, std::size_t{700}, std::size_t{1500}, std::size_t{4096}}) {
+    EXPECT_DOUBLE_EQ(down.eAmplitude(i), negative.eAmplitude(i)) << i;
+    EXPECT_DOUBLE_EQ(down.hAmplitude(i), negative.hAmplitude(i)) << i;
+  }
 }
 
 struct BadText {

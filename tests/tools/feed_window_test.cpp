@@ -6,23 +6,36 @@
 #include "tools/measure_window.h"
 #include "tools/offset_page.h"
 #include "tools/result_grid.h"
+#include "tools/tool_colours.h"
 
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
+
 using namespace dishwright;
 
 namespace {
 
-enum Row { RimAngle, EquivalentN, EdgeTaper, Spillover, Illumination, Aperture, BestFdRow };
+enum Row {
+  RimAngle,
+  EquivalentN,
+  EdgeTaper,
+  Spillover,
+  Illumination,
+  Aperture,
+  BestFdRow,
+  BestAperture
+};
 enum DishRow { Blockage = 8, Surface, Total, Gain, RuleOfThumbGain };
 
 QString value(FeedWindow &window, int row) { return window.results()->valueField(row)->text(); }
@@ -50,6 +63,11 @@ private slots:
   void gainBesideTheRuleOfThumb();
   void blockageAsWideAsTheDishKeepsTheFeed();
   void patternFileReadOrRefusedByLine();
+  void canModesWarnedInTheWarningColour_data();
+  void canModesWarnedInTheWarningColour();
+  void patternsAsBuildersWriteThem();
+  void bestFdBeyondThePlot();
+  void commonCansAreSingleMode();
   void seedKeysAndNames();
   void measuredFdOpensAFeedWindow();
 };
@@ -146,6 +164,111 @@ void FeedWindowTest::patternFileReadOrRefusedByLine() {
   window.loadPatternFile(dir.path());
   QVERIFY2(window.message()->text().endsWith(": it is a folder."),
            qPrintable(window.message()->text()));
+}
+
+void FeedWindowTest::canModesWarnedInTheWarningColour_data() {
+  QTest::addColumn<QString>("mm");
+  QTest::addColumn<QString>("warning"); // "" for none
+  // At 10368 MHz a wavelength is 28.915 mm: 45 mm is 1.556 wavelengths, 25 mm
+  // 0.8646, 22 mm 0.7608 (single-mode), 17.07 mm 0.5903.
+  QTest::newRow("45 mm, three higher modes")
+      << "45"
+      << "Warning: the can is 1.556 wavelengths across, above the cutoffs of TM01 (0.7655), "
+         "TE21 (0.9722) and TE01/TM11 (1.22): these modes can propagate besides TE11 and spoil "
+         "the pattern, and the figures, of TE11 alone, do not show it; a can 0.62 to 0.7655 "
+         "wavelength across carries TE11 alone.";
+  QTest::newRow("25 mm, TM01")
+      << "25"
+      << "Warning: the can is 0.8646 wavelength across, above the cutoff of TM01 (0.7655): this "
+         "mode can propagate besides TE11 and spoil the pattern, and the figures, of TE11 alone, "
+         "do not show it; a can 0.62 to 0.7655 wavelength across carries TE11 alone.";
+  QTest::newRow("22 mm, single-mode") << "22"
+                                      << "";
+  QTest::newRow("17.07 mm, near cutoff")
+      << "17.07"
+      << "Warning: the can is 0.5903 wavelength across, close to its TE11 cutoff (0.5861): there "
+         "it is weak and narrow-band, and the open-can model of its pattern is poor; a can 0.62 "
+         "to 0.7655 wavelength across is better.";
+}
+
+void FeedWindowTest::canModesWarnedInTheWarningColour() {
+  QFETCH(QString, mm);
+  QFETCH(QString, warning);
+  FeedWindow window(DesignSeed{0.4, 1.2, true, 10368});
+  window.modelChooser()->setCurrentIndex(FeedWindow::Can);
+  window.canUnitChooser()->setCurrentIndex(
+      window.canUnitChooser()->findData(static_cast<int>(LengthUnit::Mm)));
+  type(window.canDiameterField(), mm);
+  QCOMPARE(window.warnings()->text(), warning);
+  QCOMPARE(window.warnings()->isVisibleTo(&window), !warning.isEmpty());
+  QCOMPARE(window.warnings()->palette().color(QPalette::WindowText), errorColour(window.palette()));
+  QVERIFY(!value(window, Aperture).isEmpty()); // the figures stay beside the warning
+}
+
+void FeedWindowTest::patternsAsBuildersWriteThem() {
+  QTemporaryDir dir;
+  const auto write = [&dir](const char *name, const char *text) {
+    QFile file(dir.filePath(name));
+    file.open(QIODevice::WriteOnly);
+    file.write(text);
+    return file.fileName();
+  };
+  FeedWindow window(DesignSeed{0.45, 0, false, 0});
+  window.loadPatternFile(write("down.txt", "0 0\n30 3\n60 10\n90 20\n180 30\n"));
+  QCOMPARE(window.notes()->text(), QString("Note: the levels rise away from the axis, all 0 dB "
+                                           "or more: they are read as dB down (10 as -10 dB)."));
+  QVERIFY(window.warnings()->text().isEmpty());
+  // -9.559 dB at the rim (58.109 degrees, between -3 at 30 and -10 at 60), -2.336 of path
+  QCOMPARE(value(window, EdgeTaper), QString("-11.895 dB"));
+  window.loadPatternFile(write("short.txt", "0 0\n20 -1\n40 -3\n"));
+  QCOMPARE(window.message()->text(),
+           QString("The pattern stops at 40 degrees; the dish's rim is at 58.109 degrees."));
+  QVERIFY(value(window, Aperture).isEmpty());
+  QVERIFY(window.notes()->text().isEmpty());
+  window.loadPatternFile(write("strong.txt", "0 0\n45 -4\n90 -13\n"));
+  QVERIFY(window.message()->text().isEmpty());
+  QVERIFY2(window.warnings()->text().startsWith(
+               "Warning: the pattern stops at 90 degrees, still at -13 dB: what the feed sends "
+               "past it is unknown"),
+           qPrintable(window.warnings()->text()));
+}
+
+// cos^100 is best at f/D 2.2415 (81.454 %), past the plot's 1.5; cos^1000 beyond
+// the search's 5 (67.368 % there and rising), by mpmath apart from the program.
+void FeedWindowTest::bestFdBeyondThePlot() {
+  FeedWindow window(DesignSeed{0.4, 0, false, 0});
+  type(window.exponentField(), "100");
+  QCOMPARE(value(window, BestFdRow), QString("2.2415"));
+  QCOMPARE(value(window, BestAperture), QString("81.454 %"));
+  type(window.exponentField(), "1000");
+  QCOMPARE(value(window, BestFdRow), QString("5 or above"));
+  QCOMPARE(value(window, BestAperture), QString("67.368 % or above"));
+}
+
+// Every can the table lists carries TE11 alone and is not weak, and the f/D it
+// suits is the model's best f/D at each end of its size plus 0.05, to 0.01.
+void FeedWindowTest::commonCansAreSingleMode() {
+  FeedWindow window(DesignSeed{});
+  QTableWidget *table = window.feedTable();
+  const QRegularExpression size(QStringLiteral("^Open can, ([0-9.]+) - ([0-9.]+) λ inside$"));
+  int cans = 0;
+  for (int row = 0; row < table->rowCount(); ++row) {
+    if (!table->item(row, 0)->text().startsWith("Open can"))
+      continue;
+    const QRegularExpressionMatch match = size.match(table->item(row, 0)->text());
+    QVERIFY2(match.hasMatch(), qPrintable(table->item(row, 0)->text()));
+    ++cans;
+    const double ends[] = {match.captured(1).toDouble(), match.captured(2).toDouble()};
+    QVERIFY(ends[0] >= 0.62 && ends[1] < 2.404826 / M_PI);
+    QStringList fds;
+    for (const double wavelengths : ends) {
+      const double bestFd =
+          FeedEfficiencies(canPattern(wavelengths * 299.792458, LengthUnit::Mm, 1000)).best().fd;
+      fds << QString::number(bestFd + 0.05, 'f', 2);
+    }
+    QCOMPARE(table->item(row, 1)->text(), fds.join(" - "));
+  }
+  QCOMPARE(cans, 2);
 }
 
 void FeedWindowTest::seedKeysAndNames() {

@@ -262,6 +262,13 @@ void ToolWindowsTest::canBelowCutoffShowsTheErrorAndNoFigures() {
   QCOMPARE(value(window.results(), 5), QString("13.292 in"));
   QVERIFY(window.warnings()->text().startsWith("Warning: close to the TE11 cutoff"));
   QVERIFY(window.message()->text().isEmpty());
+  // 3 in at 10368 MHz is 2.63 wavelengths: every higher mode is named, its cutoff
+  // the root times 11802.85 / (pi 3 in).
+  type(window.frequencyField(), "10368");
+  QVERIFY2(window.warnings()->text().startsWith("Warning: above the TM01 cutoff 3011.6 MHz, the "
+                                                "TE21 cutoff 3824.9 MHz and the TE01/TM11 cutoff "
+                                                "4798.5 MHz: modes besides TE11"),
+           qPrintable(window.warnings()->text()));
 }
 
 // Beside its own figures the check shows the coffee-can screen's for the frequency,
