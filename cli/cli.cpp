@@ -51,8 +51,10 @@ const CommandTable &commands() {
                                                    runSunFlux},
   }, {
     {"template", "Lengths on the template are in inches for a diameter in feet, in mm for metres;\n"
-                 "H, the hub radius, is in that unit. --svg (in mm) and --dxf (in the template's\n"
-                 "unit) write one sheet; --freq gives the gores a frequency needs.\n"},
+                 "H, the hub radius, is in that unit. The name of FILE says what is written:\n"
+                 ".pdf pages on --paper, .svg one sheet in mm, .dxf one sheet in the template's\n"
+                 "unit; --svg or --dxf, when given, must agree with it. --freq gives the gores a\n"
+                 "frequency needs.\n"},
     {"measure", "Sizes are in the unit named, FREQ in MHz.\n"},
     {"feed", "In feed, N is the power of cos, DEGREES the full angle between the -10 dB points,\n"
              "DIAMETER the can's inside diameter in the unit named; FILE (- for standard input)\n"

@@ -11,7 +11,6 @@
 #include "tools/page_preview.h"
 
 #include <QComboBox>
-#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,17 +20,18 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QShortcut>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <cmath>
 #include <stdexcept>
 
 namespace dishwright {
 namespace {
 
 constexpr int kDefaultCount = 12;
+constexpr int kMostCount = 720; // a hub guide line every half degree
 
-QDoubleSpinBox *numberBox(double top, int decimals, double step, const QString &name) {
+DecimalSpinBox *numberBox(double top, int decimals, double step, const QString &name) {
   auto *box = new DecimalSpinBox;
   box->setRange(0, top);
   box->setDecimals(decimals);
@@ -136,13 +136,13 @@ void TemplateWindow::buildInputs(QFormLayout *design, QFormLayout *cut, const De
   kind_ = new QComboBox;
   kind_->addItems({tr("Rib"), tr("Petals (gores)")});
   kind_->setAccessibleName(tr("Template kind"));
-  count_ = new QSpinBox;
-  count_->setRange(1, 720);
+  count_ = numberBox(kMostCount, 0, 1, tr("Number of ribs or gores"));
+  count_->setMinimum(1);
   count_->setValue(kDefaultCount);
-  count_->setAccessibleName(tr("Number of ribs or gores"));
   count_->setToolTip(tr("Ribs: the lines of the hub drilling guide. Petals: the gores."));
   hub_ = numberBox(1e7, 3, 1, tr("Hub radius"));
   hub_->setToolTip(tr("Ribs start at the hub edge; 0 for no hub"));
+  hub_->setSuffix(seed.metric ? tr(" mm") : tr(" in"));
   paper_ = new QComboBox;
   paper_->addItems({tr("A4"), tr("US Letter"), tr("One sheet, the template's own size")});
   paper_->setCurrentIndex(localPaper() == PaperKind::Letter ? 1 : 0);
@@ -152,11 +152,13 @@ void TemplateWindow::buildInputs(QFormLayout *design, QFormLayout *cut, const De
   cut->addRow(tr("&Hub radius:"), hub_);
   cut->addRow(tr("P&aper:"), paper_);
 
-  for (QDoubleSpinBox *box : {fd_, diameter_, frequency_, hub_})
-    connect(box, &QDoubleSpinBox::valueChanged, this, &TemplateWindow::remake);
+  // The hub's unit first: the template is then made once, with it.
+  connect(unit_, &QComboBox::currentIndexChanged, this,
+          [this](int index) { hub_->setSuffixKeepingText(index == 1 ? tr(" mm") : tr(" in")); });
+  for (DecimalSpinBox *box : {fd_, diameter_, frequency_, count_, hub_})
+    connect(box, &DecimalSpinBox::typed, this, &TemplateWindow::remake);
   for (QComboBox *box : {unit_, kind_, paper_})
     connect(box, &QComboBox::currentIndexChanged, this, &TemplateWindow::remake);
-  connect(count_, &QSpinBox::valueChanged, this, &TemplateWindow::remake);
 }
 
 void TemplateWindow::buildFigures(QFormLayout *figures) {
@@ -203,16 +205,39 @@ QWidget *TemplateWindow::buildPreview() {
   return box;
 }
 
+namespace {
+
+double required(const DecimalSpinBox *box, const char *what) {
+  if (const auto value = box->typedValue(what))
+    return *value;
+  throw InputError(std::string("type the ") + what);
+}
+
+} // namespace
+
 TemplateInput TemplateWindow::input() const {
   TemplateInput in;
   in.kind = kind_->currentIndex() == 1 ? TemplateKind::Petal : TemplateKind::Rib;
-  in.fd = fd_->value();
-  in.diameter = diameter_->value();
+  in.fd = required(fd_, "f/D");
+  in.diameter = required(diameter_, "diameter");
   in.metric = unit_->currentIndex() == 1;
-  in.count = count_->value();
-  in.hubRadius = in.kind == TemplateKind::Rib ? hub_->value() : 0;
-  in.frequencyMHz = frequency_->value();
+  in.count = typedCount();
+  in.hubRadius = in.kind == TemplateKind::Rib ? hub_->typedValue("hub radius").value_or(0) : 0;
+  in.frequencyMHz = frequency_->typedValue("frequency").value_or(0);
   return in;
+}
+
+// N as typed: a whole number within the box's range.
+int TemplateWindow::typedCount() const {
+  const char *what = kind_->currentIndex() == 1 ? "number of gores" : "number of ribs";
+  const double n = required(count_, what);
+  if (n != std::floor(n))
+    throw InputError(std::string("the ") + what + " must be a whole number, not " +
+                     plainFigureText(n));
+  if (n < count_->minimum() || n > count_->maximum())
+    throw InputError(std::string("the ") + what + " must be from 1 to " +
+                     std::to_string(kMostCount));
+  return static_cast<int>(n);
 }
 
 PaperKind TemplateWindow::paper() const {
@@ -229,7 +254,6 @@ PaperKind TemplateWindow::paper() const {
 void TemplateWindow::remake() {
   const bool petal = kind_->currentIndex() == 1;
   hub_->setEnabled(!petal);
-  hub_->setSuffix(unit_->currentIndex() == 1 ? tr(" mm") : tr(" in"));
   preview_->setPages(nullptr);
   painter_.reset();
   sheet_.reset();

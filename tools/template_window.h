@@ -1,5 +1,7 @@
 // The templates window: a design's rib or petals at full size, previewed page by
-// page, saved as PDF or SVG or printed at 100 %.
+// page, saved as PDF, SVG or DXF or printed at 100 %. Its fields take numbers as
+// the other tool windows do: what is typed is read by the core's grammar, and a
+// text that is not a number ("2,5") makes no template and says why.
 #pragma once
 
 #include "calc/page_layout/page_tiling.h"
@@ -12,16 +14,15 @@
 #include <memory>
 
 class QComboBox;
-class QDoubleSpinBox;
 class QFormLayout;
 class QLabel;
 class QPrinter;
 class QProgressDialog;
 class QPushButton;
-class QSpinBox;
 
 namespace dishwright {
 
+class DecimalSpinBox;
 class PagePreview;
 class TemplatePainter;
 class TemplateSheet;
@@ -62,7 +63,9 @@ private:
   void showFigures();
   void showPageLabel(int index);
   void setStatus(const QString &text);
+  // The design as typed; throws InputError for a field that makes none.
   TemplateInput input() const;
+  int typedCount() const;
   PaperKind paper() const;
   void askPdf();
   void askSvg();
@@ -70,13 +73,13 @@ private:
   void askPrint();
   void showNotes();
 
-  QDoubleSpinBox *fd_ = nullptr;
-  QDoubleSpinBox *diameter_ = nullptr;
+  DecimalSpinBox *fd_ = nullptr;
+  DecimalSpinBox *diameter_ = nullptr;
   QComboBox *unit_ = nullptr;
-  QDoubleSpinBox *frequency_ = nullptr;
+  DecimalSpinBox *frequency_ = nullptr;
   QComboBox *kind_ = nullptr;
-  QSpinBox *count_ = nullptr;
-  QDoubleSpinBox *hub_ = nullptr;
+  DecimalSpinBox *count_ = nullptr;
+  DecimalSpinBox *hub_ = nullptr;
   QComboBox *paper_ = nullptr;
   QFormLayout *figures_ = nullptr;
   QLabel *focal_ = nullptr, *depth_ = nullptr, *ribLength_ = nullptr, *goreLength_ = nullptr,

@@ -108,6 +108,11 @@ TEST(Reading, RefusalsQuoteTheTextAndSayWhy) {
   EXPECT_EQ(message("abc"), "the depth \"abc\" is not a number");
   EXPECT_EQ(message(std::string(50, '7') + "x"),
             "the depth \"" + std::string(40, '7') + "...\" (51 characters) is not a number");
+  // A comma is refused, never dropped: the words name the number a point makes.
+  EXPECT_EQ(message(" 1200,5 "), "the depth \" 1200,5 \" is not a number; a point is the "
+                                 "decimal mark (1200.5, not 1200,5)");
+  EXPECT_EQ(message("1,200.5"), "the depth \"1,200.5\" is not a number; a point is the decimal "
+                                "mark, and a number has no commas");
 }
 
 } // namespace
