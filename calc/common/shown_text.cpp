@@ -3,9 +3,27 @@
 namespace dishwright {
 namespace {
 
-constexpr unsigned char kDelete = 0x7f;
+constexpr unsigned char kFirstPrintable = 0x20, kDelete = 0x7f;
+constexpr unsigned kHexDigitMask = 0xf;
+constexpr unsigned kOctalDigits = 3, kBitsPerOctalDigit = 3, kOctalDigitMask = 07;
 constexpr unsigned char kFirstC1Second = 0x80, kLastC1Second = 0x9f; // U+0080-U+009F after 0xC2
 constexpr unsigned char kC1Lead = 0xc2;
+constexpr unsigned char kFirstNonAscii = 0x80;
+constexpr unsigned char kContinuationLow = 0x80, kContinuationHigh = 0xbf;
+
+// The well-formed UTF-8 sequences by their first byte (the Unicode standard's
+// table 3-7): how long they are and the range of their second byte, which keeps
+// out overlong forms, surrogates and everything past U+10FFFF.
+struct Utf8Form {
+  unsigned char leadLow, leadHigh;
+  std::size_t length;
+  unsigned char secondLow, secondHigh;
+};
+constexpr Utf8Form kUtf8Forms[] = {
+    {0xc2, 0xdf, 2, 0x80, 0xbf}, {0xe0, 0xe0, 3, 0xa0, 0xbf}, {0xe1, 0xec, 3, 0x80, 0xbf},
+    {0xed, 0xed, 3, 0x80, 0x9f}, {0xee, 0xef, 3, 0x80, 0xbf}, {0xf0, 0xf0, 4, 0x90, 0xbf},
+    {0xf1, 0xf3, 4, 0x80, 0xbf}, {0xf4, 0xf4, 4, 0x80, 0x8f},
+};
 
 } // namespace
 
@@ -13,29 +31,19 @@ std::size_t utf8SequenceLength(std::string_view text) {
   if (text.empty())
     return 0;
   const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(0);
-  if (lead < 0x80)
+  if (byte(0) < kFirstNonAscii)
     return 1;
-  std::size_t length = 0;
-  unsigned char low = 0x80, high = 0xbf; // the range of the second byte
-  if (lead >= 0xc2 && lead <= 0xdf)
-    length = 2;
-  else if (lead >= 0xe0 && lead <= 0xef) {
-    length = 3;
-    low = lead == 0xe0 ? 0xa0 : 0x80;
-    high = lead == 0xed ? 0x9f : 0xbf;
-  } else if (lead >= 0xf0 && lead <= 0xf4) {
-    length = 4;
-    low = lead == 0xf0 ? 0x90 : 0x80;
-    high = lead == 0xf4 ? 0x8f : 0xbf;
-  } else
-    return 0;
-  if (text.size() < length || byte(1) < low || byte(1) > high)
-    return 0;
-  for (std::size_t i = 2; i < length; ++i)
-    if (byte(i) < 0x80 || byte(i) > 0xbf)
+  for (const Utf8Form &form : kUtf8Forms) {
+    if (byte(0) < form.leadLow || byte(0) > form.leadHigh)
+      continue;
+    if (text.size() < form.length || byte(1) < form.secondLow || byte(1) > form.secondHigh)
       return 0;
-  return length;
+    for (std::size_t i = 2; i < form.length; ++i)
+      if (byte(i) < kContinuationLow || byte(i) > kContinuationHigh)
+        return 0;
+    return form.length;
+  }
+  return 0;
 }
 
 namespace {
@@ -44,7 +52,7 @@ void appendHex(std::string &out, unsigned char c) {
   constexpr std::string_view kDigits = "0123456789abcdef";
   out += "\\x";
   out += kDigits[c >> 4];
-  out += kDigits[c & 0xf];
+  out += kDigits[c & kHexDigitMask];
 }
 
 void appendControl(std::string &out, unsigned char c) {
@@ -60,9 +68,8 @@ void appendControl(std::string &out, unsigned char c) {
     return;
   default: // octal, as C writes the escape character: \033
     out += '\\';
-    out += static_cast<char>('0' + (c >> 6));
-    out += static_cast<char>('0' + ((c >> 3) & 7));
-    out += static_cast<char>('0' + (c & 7));
+    for (unsigned digit = kOctalDigits; digit-- > 0;)
+      out += static_cast<char>('0' + ((c >> (digit * kBitsPerOctalDigit)) & kOctalDigitMask));
   }
 }
 
@@ -81,7 +88,7 @@ std::size_t appendShown(std::string &out, std::string_view bytes, std::size_t mo
                static_cast<unsigned char>(bytes[i + 1]) >= kFirstC1Second) {
       appendHex(out, c); // a C1 control: 0x9b starts a sequence as ESC [ does
       appendHex(out, static_cast<unsigned char>(bytes[i + 1]));
-    } else if (c < 0x20 || c == kDelete) {
+    } else if (c < kFirstPrintable || c == kDelete) {
       appendControl(out, c);
     } else if (c == '\\' || (inQuotes && c == '"')) {
       out += '\\';
