@@ -52,7 +52,7 @@ bool sameFile(const struct stat &a, const struct stat &b) {
 // set-user-ID and set-group-ID bits stay only with the owner and the group they
 // were given for, as the kernel drops them when another user writes the file.
 bool keepOwnerAndMode(int fd, const struct stat &old) {
-  if (fchown(fd, old.st_uid, old.st_gid) != 0)
+  if (fchown(fd, old.st_uid, old.st_gid) != 0) // then the group alone, if this user is in it
     (void)!fchown(fd, static_cast<uid_t>(-1), old.st_gid);
   struct stat now {};
   if (fstat(fd, &now) != 0)
@@ -70,8 +70,12 @@ bool writeAll(int fd, std::string_view bytes) {
     const ssize_t wrote = write(fd, bytes.data(), bytes.size());
     if (wrote < 0 && errno == EINTR)
       continue;
-    if (wrote <= 0)
+    if (wrote < 0)
       return false;
+    if (wrote == 0) { // no room and no error said: as a full disk
+      errno = ENOSPC;
+      return false;
+    }
     bytes.remove_prefix(static_cast<std::size_t>(wrote));
   }
   return true;
@@ -143,12 +147,16 @@ void ReplacedFile::writeTemporary(std::string_view bytes) {
     unlinkat(folder, std::exchange(temporary_, std::string()).c_str(), 0);
     cannotWrite(path_, reason);
   };
+  if (!writeAll(file.get(), bytes))
+    abandon(systemWords(errno));
+  // Owner and mode after the content: a write by a user other than root drops
+  // the set-user-ID bit, and so does a change of owner.
   if (target_.existing && !keepOwnerAndMode(file.get(), *target_.existing))
     abandon("its mode " + octal(target_.existing->st_mode) + " cannot be given to the new file (" +
             systemWords(errno) + ")");
   // Flushed to the disk before the rename, so that a crash leaves the old file or
   // the new one whole, never an empty one.
-  if (!writeAll(file.get(), bytes) || fsync(file.get()) != 0 || file.reset() != 0)
+  if (fsync(file.get()) != 0 || file.reset() != 0)
     abandon(systemWords(errno));
 }
 

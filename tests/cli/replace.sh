@@ -121,13 +121,18 @@ if case="a set-user-ID file keeps its mode" && as_root; then
 fi
 
 if case="a user's own read-only file is refused as read-only, not for its folder" && as_root; then
-  mkdir home && echo old >home/ro.dxf && chmod 0444 home/ro.dxf
+  mkdir home && echo old >home/ro.dxf && chmod 0444 home/ro.dxf && echo old >home/suid.dxf
   chown -R nobody:nogroup home
+  chmod 4755 home/suid.dxf
   as="setpriv --reuid=nobody --regid=nogroup --clear-groups"
   write home/ro.dxf
-  as=
   refused "error: cannot write home/ro.dxf: the file is read-only (mode 0444)"
   kept home/ro.dxf
+  case="a user's own set-user-ID file keeps its mode"
+  write home/suid.dxf
+  as=
+  written home/suid.dxf
+  [ "$(mode_of home/suid.dxf)" = "nobody:nogroup 4755" ] || fail "$(mode_of home/suid.dxf)"
 fi
 
 # Nothing left behind: no temporary file beside any target.
