@@ -69,6 +69,8 @@ write $'two\xff.dxf'
 write $'two\xfe.dxf'
 [ -f $'two\xff.dxf' ] && [ -f $'two\xfe.dxf' ] || fail "files: $(ls | od -c | head -3)"
 [ ! -e $'two\xef\xbf\xbd.dxf' ] || fail "a name was changed to U+FFFD"
+write $'dish\xf0\x9f\x93\xa1\xe1.dxf' # U+1F4E1 is D83D DCE1 in UTF-16; then the byte 0xe1
+[ -f $'dish\xf0\x9f\x93\xa1\xe1.dxf' ] || fail "files: $(ls dish* | od -c | head -2)"
 write $'absent/\e]0;x\a\xff.dxf'
 refused 'error: cannot write absent/\033]0;x\007\xff.dxf: no such file or directory'
 
