@@ -4,6 +4,7 @@
 #include "cli/command_table.h"
 #include "cli/commands.h"
 #include "cli/held_output.h"
+#include "files/held_files.h"
 
 #include <cerrno>
 #include <cstring>
@@ -119,9 +120,13 @@ int runCommand(const std::vector<std::string> &args, std::istream &in, HeldOutpu
 
 } // namespace
 
+// All or nothing, in this order: the command runs with its figures and files held
+// back; the figures go out; only then are the files put in place. A failure at any
+// step leaves every old file as it was (the held files are dropped).
 int runCli(const std::vector<std::string> &args, std::istream &in, std::ostream &out,
            std::ostream &err) {
-  HeldOutput held; // printed only when the command has worked
+  HeldFiles files;
+  HeldOutput held;
   if (const int status = runCommand(args, in, held, err); status != 0)
     return status;
   errno = 0;
@@ -132,6 +137,12 @@ int runCli(const std::vector<std::string> &args, std::istream &in, std::ostream 
                         : errno != 0 ? std::strerror(errno)
                                      : "the write failed";
     err << "error: cannot write the output: " << cause << '\n';
+    return 1;
+  }
+  try {
+    files.commit();
+  } catch (const std::exception &e) {
+    err << "error: " << e.what() << '\n';
     return 1;
   }
   return 0;

@@ -1,6 +1,7 @@
 #include "cli/line_input.h"
 
 #include "calc/common/input_error.h"
+#include "calc/common/shown_text.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -27,7 +28,8 @@ std::string reason(const std::error_code &code) {
 
 } // namespace
 
-LineInput::LineInput(std::istream &in, std::string source) : in_(in), source_(std::move(source)) {}
+LineInput::LineInput(std::istream &in, const std::string &source)
+    : in_(in), source_(escapedText(source)) {}
 
 void LineInput::cannotRead(const std::string &why) const {
   throw InputError("cannot read " + source_ + ": " + why);
@@ -78,7 +80,7 @@ std::ifstream openForLines(const std::string &path) {
   errno = 0;
   std::ifstream file(path, std::ios::binary);
   if (!file)
-    throw InputError("cannot read " + path + ": " +
+    throw InputError("cannot read " + escapedText(path) + ": " +
                      reason(std::error_code(errno, std::generic_category())));
   return file;
 }

@@ -18,8 +18,8 @@ inline constexpr std::size_t kLongestLine = 1 << 20;
 class LineInput {
 public:
   // Reads `in`, named `source` in the words of an error ("standard input", or the
-  // file's name as given).
-  LineInput(std::istream &in, std::string source);
+  // file's name as given, shown escaped).
+  LineInput(std::istream &in, const std::string &source);
 
   // The next line into `line`, without its line break ("\n", or "\r\n"); false
   // at the end of the input. A UTF-8 byte-order mark at the start is skipped.

@@ -3,9 +3,11 @@
 #include "calc/common/decimal_text.h"
 #include "calc/common/figure_text.h"
 #include "calc/common/input_error.h"
+#include "calc/common/shown_text.h"
 #include "calc/page_layout/template_sheet.h"
 
 #ifdef DISHWRIGHT_TEMPLATES
+#include "paper/file_name.h"
 #include "paper/template_dxf.h"
 #include "paper/template_writer.h"
 
@@ -91,7 +93,8 @@ constexpr double kMostGores = 10000;
 int goreCount(const std::string &text) {
   const double value = number(text, "number of gores");
   if (value > kMostGores)
-    throw InputError(text + " gores are more than a template can hold (at most 10,000)");
+    throw InputError(escapedText(text) +
+                     " gores are more than a template can hold (at most 10,000)");
   if (value != std::floor(value))
     throw InputError("the number of gores must be a whole number, not " + plainFigureText(value));
   return static_cast<int>(value);
@@ -180,7 +183,7 @@ void writeFile(const TemplateSheet &sheet, const Request &r) {
     }
   } restore{app != nullptr};
   const TemplatePainter pages(sheet);
-  const QString path = QString::fromStdString(r.file);
+  const QString path = fileNameFromBytes(r.file); // byte for byte, not through UTF-8
   switch (r.kind) {
   case FileKind::Svg:
     writeTemplateSvg(pages, path);
@@ -209,7 +212,8 @@ PaperKind defaultPaper() {
 #endif
 }
 
-// Writes the file first: the figures are printed only for a template that exists.
+// Makes the file first, the figures after it: they are printed only for a template
+// that was made. The file is put in place by runCli once the figures are out.
 void runTemplate(const Invocation &call, std::ostream &out, TemplateKind kind) {
   Request r = parse(call, kind);
   if (r.kind != FileKind::Pdf)

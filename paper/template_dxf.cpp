@@ -1,6 +1,7 @@
 #include "paper/template_dxf.h"
 
 #include "paper/c_numbers.h"
+#include "paper/file_name.h"
 #include "paper/page_furniture.h"
 #include "paper/whole_file.h"
 
@@ -41,7 +42,8 @@ constexpr double kCapHeightPerEm = 0.72; // DXF text height is the capitals', ou
 constexpr double kFigureLineMm = 4;
 
 [[noreturn]] void fail(const QString &path, const QString &reason) {
-  throw std::runtime_error(QStringLiteral("cannot write %1: %2").arg(path, reason).toStdString());
+  throw std::runtime_error(
+      QStringLiteral("cannot write %1: %2").arg(shownFileName(path), reason).toStdString());
 }
 
 // This libdime's dimeText copies its string in setTextString() and never frees

@@ -7,6 +7,7 @@
 #include "calc/physics/guide_modes.h"
 #include "calc/screen_rules/calc_error.h"
 #include "calc/screen_rules/dish_figures.h"
+#include "paper/file_name.h"
 #include "tools/efficiency_plot.h"
 #include "tools/feed_table.h"
 #include "tools/file_dialogs.h"
@@ -281,11 +282,12 @@ void FeedWindow::loadPatternFile(const QString &path) {
   fileError_.clear();
   try {
     filePattern_ = readPatternFile(path);
-    patternName_->setText(tr("%1, 0 to %2 degrees")
-                              .arg(QFileInfo(path).fileName(), figure(filePattern_->extentDeg())));
+    patternName_->setText(
+        tr("%1, 0 to %2 degrees")
+            .arg(shownFileName(QFileInfo(path).fileName()), figure(filePattern_->extentDeg())));
   } catch (const InputError &e) {
     fileError_ = QString::fromUtf8(e.what());
-    patternName_->setText(tr("%1 not read").arg(QFileInfo(path).fileName()));
+    patternName_->setText(tr("%1 not read").arg(shownFileName(QFileInfo(path).fileName())));
   }
   if (model_->currentIndex() == PatternFile)
     refresh();

@@ -2,6 +2,7 @@
 
 #include "calc/common/input_error.h"
 #include "calc/physics/pattern_reader.h"
+#include "paper/file_name.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -22,7 +23,7 @@ constexpr qint64 kLongestLine = 1 << 20;
 } // namespace
 
 FeedPattern readPatternFile(const QString &path) {
-  const QString name = QFileInfo(path).fileName();
+  const QString name = shownFileName(QFileInfo(path).fileName());
   if (QFileInfo(path).isDir())
     throw InputError(QStringLiteral("cannot read %1: it is a folder").arg(name).toStdString());
   QFile file(path);

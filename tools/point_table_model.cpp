@@ -2,6 +2,7 @@
 
 #include "calc/common/decimal_text.h"
 #include "calc/common/input_error.h"
+#include "calc/common/shown_text.h"
 
 #include <QLocale>
 
@@ -179,8 +180,8 @@ std::vector<SurfacePoint> PointTableModel::points() const {
       if (cell[c].text == kBlank)
         throw InputError(where() + "type the " + kColumnWords[c] + " too");
       if (!cell[c].number)
-        throw InputError(where() + "the " + kColumnWords[c] + " \"" +
-                         cellText(cell[c]).toStdString() + "\" is not a number");
+        throw InputError(where() + "the " + kColumnWords[c] + " " +
+                         quotedText(cellText(cell[c]).toStdString()) + " is not a number");
     }
     points.push_back({cell[0].value, cell[1].value});
   }

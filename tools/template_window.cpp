@@ -4,6 +4,7 @@
 
 #include "calc/common/figure_text.h"
 #include "calc/common/input_error.h"
+#include "paper/file_name.h"
 #include "paper/template_dxf.h"
 #include "paper/template_writer.h"
 #include "tools/decimal_validator.h"
@@ -364,14 +365,16 @@ bool TemplateWindow::savePdf(const QString &path) {
   if (!painter_)
     return false;
   try {
-    const bool done = writeTemplatePdf(*painter_, path, progressFor(tr("Writing %1").arg(path)));
+    const bool done =
+        writeTemplatePdf(*painter_, path, progressFor(tr("Writing %1").arg(shownFileName(path))));
     progress_.reset();
     if (!done) {
-      setStatus(tr("Not saved: cancelled; %1 is as it was.").arg(path));
+      setStatus(tr("Not saved: cancelled; %1 is as it was.").arg(shownFileName(path)));
       return false;
     }
-    setStatus(pageCount() == 1 ? tr("Saved %1 (1 page).").arg(path)
-                               : tr("Saved %1 (%2 pages).").arg(path).arg(pageCount()));
+    setStatus(pageCount() == 1
+                  ? tr("Saved %1 (1 page).").arg(shownFileName(path))
+                  : tr("Saved %1 (%2 pages).").arg(shownFileName(path)).arg(pageCount()));
     return true;
   } catch (const std::exception &e) {
     progress_.reset();
@@ -386,7 +389,7 @@ bool TemplateWindow::saveSvg(const QString &path) {
   try {
     const TemplateSheet sheet(input(), PaperKind::Sheet); // an SVG is always one sheet
     writeTemplateSvg(TemplatePainter(sheet), path);
-    setStatus(tr("Saved %1 (one sheet, in mm).").arg(path));
+    setStatus(tr("Saved %1 (one sheet, in mm).").arg(shownFileName(path)));
     return true;
   } catch (const std::exception &e) {
     setStatus(tr("Not saved: %1.").arg(QString::fromStdString(e.what())));
@@ -400,8 +403,9 @@ bool TemplateWindow::saveDxf(const QString &path) {
   try {
     const TemplateSheet sheet(input(), PaperKind::Sheet); // a DXF is always one sheet
     writeTemplateDxf(TemplatePainter(sheet), path);
-    setStatus(tr("Saved %1 (one sheet, in %2).")
-                  .arg(path, sheet.geometry().input().metric ? tr("mm") : tr("inches")));
+    setStatus(
+        tr("Saved %1 (one sheet, in %2).")
+            .arg(shownFileName(path), sheet.geometry().input().metric ? tr("mm") : tr("inches")));
     return true;
   } catch (const std::exception &e) {
     setStatus(tr("Not saved: %1.").arg(QString::fromStdString(e.what())));

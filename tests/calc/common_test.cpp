@@ -3,6 +3,8 @@
 #include "calc/common/input_error.h"
 #include "calc/common/length_unit.h"
 #include "calc/common/number_grammar.h"
+#include "calc/common/shown_text.h"
+#include "calc/common/text_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -113,6 +115,49 @@ TEST(Reading, RefusalsQuoteTheTextAndSayWhy) {
                                  "decimal mark (1200.5, not 1200,5)");
   EXPECT_EQ(message("1,200.5"), "the depth \"1,200.5\" is not a number; a point is the decimal "
                                 "mark, and a number has no commas");
+}
+
+struct EchoCase {
+  const char *name;
+  std::string input, shown;
+};
+
+class Echoes : public ::testing::TestWithParam<EchoCase> {};
+
+// What a terminal would act on or cannot show is written as a C escape; the rest,
+// UTF-8 included, as typed.
+TEST_P(Echoes, EscapeControlsAndBytesThatAreNotText) {
+  EXPECT_EQ(escapedText(GetParam().input), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, Echoes,
+    ::testing::Values(EchoCase{"PlainKept", "rib 4.5\"", "rib 4.5\""},
+                      EchoCase{"Utf8Kept", "\xC3\xA9t\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x93\xA1",
+                               "\xC3\xA9t\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x93\xA1"},
+                      EchoCase{"TitleAndClear", "\x1B]0;owned\x07\x1B[2J",
+                               "\\033]0;owned\\007\\033[2J"},
+                      EchoCase{"TabLineBreakDelete", "a\tb\r\nc\x7F", "a\\tb\\r\\nc\\177"},
+                      EchoCase{"Nul", std::string("a\0b", 3), "a\\000b"},
+                      EchoCase{"InvalidBytes", "two\xFF.pdf \xFE", "two\\xff.pdf \\xfe"},
+                      EchoCase{"C1ControlSequenceIntroducer",
+                               "\xC2\x9B"
+                               "2J",
+                               "\\xc2\\x9b"
+                               "2J"},
+                      EchoCase{"OverlongSlash", "\xC0\xAF", "\\xc0\\xaf"},
+                      EchoCase{"Surrogate", "\xED\xA0\x80", "\\xed\\xa0\\x80"},
+                      EchoCase{"BeyondUnicode", "\xF4\x90\x80\x80", "\\xf4\\x90\\x80\\x80"},
+                      EchoCase{"CutSequence", "\xE2\x82", "\\xe2\\x82"},
+                      EchoCase{"BackslashDoubled", "C:\\dish\\xff", "C:\\\\dish\\\\xff"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(QuotedEchoes, EscapeTheirQuotesAndCutByCharacters) {
+  EXPECT_EQ(quotedText("say \"hi\"\x1B"), "\"say \\\"hi\\\"\\033\"");
+  // 3 characters: two of 2 bytes each, one byte that is not UTF-8
+  EXPECT_EQ(quotedText("\xC3\xA9\xC3\xA9\xFFtail", 3), "\"\xC3\xA9\xC3\xA9\\xff...\"");
+  // a bad line of a listing is quoted the same way
+  EXPECT_EQ(shownLine("\x1B[2J 1,5\t"), "\"\\033[2J 1,5\"");
 }
 
 } // namespace

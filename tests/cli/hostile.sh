@@ -67,6 +67,7 @@ onto a FIFO@"$calc" template rib meters 0.4 1 --svg -o fifo@1@error: fifo is not
 onto a device@"$calc" template rib meters 0.4 1 --dxf -o device@1@error: device is not a regular file
 onto a folder@"$calc" template rib meters 0.4 1 -o folder@1@error: folder is not a regular file
 to standard output@"$calc" template rib meters 0.4 1 -o -@1@error: -o - would put a template among the figures
+summary to a full standard output@"$calc" template rib meters 0.4 1 -o old.pdf >/dev/full@1@error: cannot write the output: No space left on device
 option as file name@"$calc" template rib meters 0.4 1 -o --svg@2@dishwright-calc: -o needs FILE, not "--svg"
 PDF onto a full disk@"$calc" template rib meters 0.4 1 -o '$full/rib.pdf'@1@error: cannot write
 SVG onto a full disk@"$calc" template rib meters 0.4 1 --svg -o '$full/rib.svg'@1@error: cannot write
@@ -80,4 +81,6 @@ for old in old.pdf ${full:+"$full/rib.pdf" "$full/rib.svg"}; do
 done
 [ -z "$full" ] || [ "$(ls "$full" | wc -l)" -eq 2 ] ||
   { echo "FAIL a temporary file was left on the full disk"; fails=$((fails + 1)); }
+[ -z "$(find "$work" -name '.*.??????')" ] ||
+  { echo "FAIL a temporary file was left"; fails=$((fails + 1)); }
 exit $((fails > 0))
