@@ -2,13 +2,12 @@
 
 #include "calc/common/figure_text.h"
 #include "screens/screen_set.h"
-#include "tools/can_check_window.h"
 #include "tools/feed_window.h"
 #include "tools/measure_window.h"
 #include "tools/sun_predict_page.h"
 #include "tools/sun_window.h"
-#include "tools/template_window.h"
 #include "tools/tool_menu.h"
+#include "tools/tool_table.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -75,34 +74,24 @@ bool askToQuit(QWidget *over, const QString &question) {
 }
 
 void addBuilderTools(ToolMenu &menu, ScreenSet &screens, QuitQuestion ask) {
+  for (const ToolRow &row : toolTable())
+    menu.addTool(row);
+  // Each window made is linked to the others: a measured f/D the user takes goes
+  // into the input screen, a feed's gain into the sun windows.
   auto *relay = new FeedGainRelay(&menu);
-  menu.addTool(QObject::tr("&Templates..."), QKeySequence(QStringLiteral("Ctrl+T")),
-               [](const DesignSeed &seed) { return new TemplateWindow(seed); });
-  menu.addTool(
-      QObject::tr("&Measure a dish..."), QKeySequence(QStringLiteral("Ctrl+M")),
-      [&screens, relay](const DesignSeed &seed) {
-        auto *window = new MeasureWindow(seed);
-        QObject::connect(window, &MeasureWindow::fdChosen, &screens, [&screens](double fd) {
-          screens.putInput(Field::FdRatio, QString::fromStdString(figureText(fd, kFdDigits)));
-        });
-        QObject::connect(window, &MeasureWindow::feedWindowOpened, relay,
-                         [relay](FeedWindow *feed) { relay->watch(feed); });
-        return window;
+  QObject::connect(&menu, &ToolMenu::toolOpened, relay, [&screens, relay](QWidget *window) {
+    if (auto *measure = qobject_cast<MeasureWindow *>(window)) {
+      QObject::connect(measure, &MeasureWindow::fdChosen, &screens, [&screens](double fd) {
+        screens.putInput(Field::FdRatio, QString::fromStdString(figureText(fd, kFdDigits)));
       });
-  menu.addTool(QObject::tr("Check a &can..."), QKeySequence(QStringLiteral("Ctrl+K")),
-               [](const DesignSeed &seed) { return new CanCheckWindow(seed); });
-  menu.addTool(QObject::tr("&Feed and efficiency..."), QKeySequence(QStringLiteral("Ctrl+E")),
-               [relay](const DesignSeed &seed) {
-                 auto *feed = new FeedWindow(seed);
-                 relay->watch(feed);
-                 return feed;
-               });
-  menu.addTool(QObject::tr("Check with the s&un..."), QKeySequence(QStringLiteral("Ctrl+U")),
-               [relay](const DesignSeed &seed) {
-                 auto *sun = new SunWindow(seed);
-                 relay->serve(sun);
-                 return sun;
-               });
+      QObject::connect(measure, &MeasureWindow::feedWindowOpened, relay,
+                       [relay](FeedWindow *feed) { relay->watch(feed); });
+    } else if (auto *feed = qobject_cast<FeedWindow *>(window)) {
+      relay->watch(feed);
+    } else if (auto *sun = qobject_cast<SunWindow *>(window)) {
+      relay->serve(sun);
+    }
+  });
   screens.setQuitGuard([ask = std::move(ask)](QWidget *over) {
     const std::size_t points = enteredPoints();
     if (points == 0)

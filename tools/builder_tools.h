@@ -17,11 +17,10 @@ using QuitQuestion = std::function<bool(QWidget *over, const QString &question)>
 // By default a message box, Cancel the default button.
 bool askToQuit(QWidget *over, const QString &question);
 
-// Templates... (Ctrl+T), Measure a dish... (Ctrl+M), Check a can... (Ctrl+K),
-// Feed and efficiency... (Ctrl+E) and Check with the sun... (Ctrl+U).
-// A measured f/D the user takes goes into the input screen's f/D field. While
-// measure windows hold points the user typed or pasted, ending the program asks
-// `ask` first ("Quit and discard the 12 measured points?").
+// Adds the tools of toolTable() to `menu` and links their windows: a measured f/D
+// the user takes goes into the input screen's f/D field. While measure windows
+// hold points the user typed or pasted, ending the program asks `ask` first
+// ("Quit and discard the 12 measured points?").
 void addBuilderTools(ToolMenu &menu, ScreenSet &screens, QuitQuestion ask = askToQuit);
 
 } // namespace dishwright

@@ -5,6 +5,7 @@
 #include "tools/point_table_edits.h"
 #include "tools/point_table_model.h"
 #include "tools/result_grid.h"
+#include "tools/step_button.h"
 #include "tools/surface_plot.h"
 #include "tools/tool_form.h"
 
@@ -36,27 +37,6 @@ constexpr int kUndoSteps = 100;
 
 QString pointCount(std::size_t count) {
   return count == 1 ? SurfacePage::tr("1 point") : SurfacePage::tr("%1 points").arg(count);
-}
-
-// Undo or Redo, enabled while there is a step to take, saying which one.
-QPushButton *stepButton(QUndoStack *stack, bool back) {
-  auto *button = new QPushButton(back ? SurfacePage::tr("Un&do") : SurfacePage::tr("R&edo"));
-  button->setEnabled(false);
-  QObject::connect(stack, back ? &QUndoStack::canUndoChanged : &QUndoStack::canRedoChanged, button,
-                   &QWidget::setEnabled);
-  QObject::connect(
-      stack, back ? &QUndoStack::undoTextChanged : &QUndoStack::redoTextChanged, button,
-      [button, back](const QString &step) {
-        const QString what =
-            step.isEmpty()
-                ? QString()
-                : (back ? SurfacePage::tr("Undo %1") : SurfacePage::tr("Redo %1")).arg(step);
-        button->setToolTip(what);
-        button->setAccessibleDescription(what);
-      });
-  QObject::connect(button, &QPushButton::clicked, stack,
-                   back ? &QUndoStack::undo : &QUndoStack::redo);
-  return button;
 }
 
 // Ctrl+Z, and Ctrl+Shift+Z or Ctrl+Y, anywhere on the page but in a text field,
@@ -94,8 +74,8 @@ SurfacePage::SurfacePage(LengthUnit unit, double frequencyMHz, QWidget *parent)
   tableLabel->setBuddy(table_);
   auto *paste = new QPushButton(tr("P&aste points"));
   auto *clear = new QPushButton(tr("C&lear points"));
-  QPushButton *undo = stepButton(undo_, true);
-  QPushButton *redo = stepButton(undo_, false);
+  auto *undo = new StepButton(undo_, StepButton::Back);
+  auto *redo = new StepButton(undo_, StepButton::Forward);
   addStepKeys(this, undo_);
   auto *form = new QFormLayout;
   frequency_ = addNumberField(form, tr("&Frequency, MHz (for the gain loss):"), tr("frequency"));

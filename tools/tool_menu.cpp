@@ -6,6 +6,7 @@
 #include "screens/screen.h"
 #include "tools/file_dialogs.h"
 #include "tools/profile_export.h"
+#include "tools/user_edits.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,6 +36,19 @@ void popUp(QMenu *menu, const QPoint &globalPos) {
   menu->popup(globalPos);
 }
 
+bool sameDesign(const DesignSeed &a, const DesignSeed &b) {
+  return a.fd == b.fd && a.diameter == b.diameter && a.metric == b.metric &&
+         a.frequencyMHz == b.frequencyMHz;
+}
+
+// Shows `window` on top of the others, out of the task bar if it was minimised.
+void bringForward(QWidget *window) {
+  window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
 } // namespace
 
 ToolMenu::ToolMenu(ScreenSet &screens, QObject *parent) : QObject(parent), screens_(screens) {
@@ -45,9 +59,7 @@ ToolMenu::ToolMenu(ScreenSet &screens, QObject *parent) : QObject(parent), scree
   connect(&screens_, &ScreenSet::screenLoaded, this, &ToolMenu::attach);
 }
 
-void ToolMenu::addTool(const QString &text, const QKeySequence &shortcut, WindowFactory open) {
-  tools_.push_back({text, shortcut, std::move(open)});
-}
+void ToolMenu::addTool(ToolRow row) { tools_.push_back({std::move(row), nullptr, {}, false}); }
 
 bool ToolMenu::hasProfile(ScreenId id) {
   return id == ScreenId::ImperialCalculation || id == ScreenId::MetricCalculation ||
@@ -82,19 +94,14 @@ void ToolMenu::attach(ScreenId id, QWidget *window) {
   if (id == ScreenId::ImperialCalculation || id == ScreenId::MetricCalculation)
     lastMetric_ = isMetric(id);
   // The window's own actions carry the shortcuts; the menus list the same entries.
-  for (std::size_t i = 0; i < tools_.size(); ++i) {
-    auto *action = new QAction(tools_[i].text, window);
-    action->setShortcut(tools_[i].shortcut);
-    action->setShortcutContext(Qt::WindowShortcut);
-    connect(action, &QAction::triggered, this, [this, i, id] { openTool(tools_[i], id); });
-    window->addAction(action);
-  }
+  addToolActions(window, [this, id] { return seedFor(id); });
   if (hasProfile(id)) {
     auto *copy = new QAction(tr("Copy profile"), window);
     copy->setShortcut(kCopyProfileKey);
     connect(copy, &QAction::triggered, this, [this, id] { copyProfile(id); });
     auto *save = new QAction(tr("Save profile as CSV..."), window);
     save->setShortcut(kSaveProfileKey);
+    save->setAutoRepeat(false); // a held key asks for one file
     connect(save, &QAction::triggered, this, [this, id, window] { saveProfile(id, window); });
     window->addActions({copy, save});
   }
@@ -144,24 +151,45 @@ QMenu *ToolMenu::menuFor(QWidget *window, QWidget *parent) {
   return menu;
 }
 
-void ToolMenu::openTool(const Tool &tool, ScreenId id) const { openTool(tool, seedFor(id)); }
+void ToolMenu::addToolActions(QWidget *window, const std::function<DesignSeed()> &seed) {
+  for (std::size_t i = 0; i < tools_.size(); ++i) {
+    auto *action = new QAction(tools_[i].row.menuText, window);
+    action->setShortcut(tools_[i].row.shortcut);
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setAutoRepeat(false); // a held key opens the window once
+    connect(action, &QAction::triggered, this, [this, i, seed] { openTool(i, seed()); });
+    window->addAction(action);
+  }
+}
 
-void ToolMenu::openTool(const Tool &tool, const DesignSeed &seed) const {
-  QWidget *w = tool.open(seed);
+void ToolMenu::openTool(std::size_t index, const DesignSeed &seed) {
+  Tool &tool = tools_[index];
+  QPointer<QWidget> old = tool.window;
+  if (old && !old->isVisible())
+    old = nullptr; // closed, only not yet deleted
+  if (old && (tool.edited || sameDesign(tool.seed, seed))) {
+    bringForward(old);
+    return;
+  }
+  QWidget *w = tool.row.open(seed);
   if (!w)
     return;
   w->setAttribute(Qt::WA_DeleteOnClose);
+  tool.window = w;
+  tool.seed = seed;
+  tool.edited = false;
+  watchUserEdits(w, this, [this, index, w] {
+    if (tools_[index].window == w) // not one it replaced
+      tools_[index].edited = true;
+  });
   // The tools' shortcuts work in a tool's window too, with the design it has.
-  for (const Tool &other : tools_) {
-    auto *action = new QAction(other.text, w);
-    action->setShortcut(other.shortcut);
-    action->setShortcutContext(Qt::WindowShortcut);
-    connect(action, &QAction::triggered, this, [this, &other, seed] { openTool(other, seed); });
-    w->addAction(action);
+  addToolActions(w, [seed] { return seed; });
+  emit toolOpened(w);
+  if (old) { // untouched, on another design: the new one takes its place
+    w->restoreGeometry(old->saveGeometry());
+    old->close();
   }
-  w->show();
-  w->raise();
-  w->activateWindow();
+  bringForward(w);
 }
 
 std::optional<std::vector<ProfilePoint>> ToolMenu::profileOf(ScreenId id) const {

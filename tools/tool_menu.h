@@ -6,10 +6,12 @@
 #include "calc/screen_rules/profile.h"
 #include "screens/screen_set.h"
 #include "tools/design_seed.h"
+#include "tools/tool_table.h"
 
 #include <QKeySequence>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -28,11 +30,13 @@ class ToolMenu : public QObject {
 public:
   explicit ToolMenu(ScreenSet &screens, QObject *parent = nullptr);
 
-  // Adds a tool: an entry of every screen's menu that opens a window of its own,
-  // made by `open` from the design of the screen the menu belongs to. Add tools
-  // before the first screen is opened.
-  using WindowFactory = std::function<QWidget *(const DesignSeed &)>;
-  void addTool(const QString &text, const QKeySequence &shortcut, WindowFactory open);
+  // Adds a tool: an entry of every screen's menu, and a shortcut there and in
+  // every tool window, that opens its window from the design of the window the
+  // key was pressed in. A tool has one window at a time: asking for it again
+  // brings it to the front; asked from another design, it takes that design only
+  // while the user has changed nothing in it (it is made anew in its place).
+  // A held key opens it once. Add tools before the first screen is opened.
+  void addTool(ToolRow row);
 
   // The design a tool opened from screen `id` starts from: the inputs the screen
   // was loaded with, or on the input screen the texts typed there when they read
@@ -47,16 +51,22 @@ public:
   // Builds the menu a screen's window shows, with its entries in order.
   static QMenu *menuFor(QWidget *window, QWidget *parent);
 
+signals:
+  // A tool's window was made (not when one was only brought to the front).
+  void toolOpened(QWidget *window);
+
 private:
   struct Tool {
-    QString text;
-    QKeySequence shortcut;
-    WindowFactory open;
+    ToolRow row;
+    QPointer<QWidget> window; // the one open, if any
+    DesignSeed seed;          // the design it was made on
+    bool edited = false;      // the user has changed something in it
   };
   static QList<QAction *> entries(QWidget *window);
   void attach(ScreenId id, QWidget *window);
-  void openTool(const Tool &tool, ScreenId id) const;
-  void openTool(const Tool &tool, const DesignSeed &seed) const;
+  // The tools' shortcut actions on `window`, opening each on the design `seed` gives.
+  void addToolActions(QWidget *window, const std::function<DesignSeed()> &seed);
+  void openTool(std::size_t index, const DesignSeed &seed);
   // The profile rows of a loaded screen with a profile, as numbers.
   std::optional<std::vector<ProfilePoint>> profileOf(ScreenId id) const;
   void copyProfile(ScreenId id) const;
