@@ -181,6 +181,11 @@ private slots:
     QTest::keyClick(screen, Qt::Key_M, Qt::ControlModifier);
     QTRY_VERIFY(findTop<MeasureWindow>());
     std::unique_ptr<MeasureWindow> measure(findTop<MeasureWindow>());
+    int closeAsked = 0;
+    measure->setCloseQuestion([&closeAsked](QWidget *, const QString &) {
+      ++closeAsked;
+      return false;
+    });
     if (!pasted.isEmpty())
       measure->surfacePage()->pastePoints(pasted);
     QAbstractItemModel *table = measure->surfacePage()->table()->model();
@@ -206,6 +211,9 @@ private slots:
     QCOMPARE(p.loaded(ScreenId::Input), goesOn && byExit);
     QCOMPARE(screen && screen->isVisible(), goesOn);
     QCOMPARE(measure->enteredPointCount(), std::size_t(asking ? (typed ? 1 : 12) : 0));
+    // The windows the program closes as it ends do not ask again; kept, they do.
+    QCOMPARE(measure->close(), !goesOn);
+    QCOMPARE(closeAsked, goesOn ? 1 : 0);
   }
 
   void profileGoesToClipboardAndCsv() {
@@ -213,7 +221,7 @@ private slots:
     ToolMenu menu(*p.screens);
     QTemporaryDir dir;
     const QString csv = dir.filePath("profile.csv");
-    menu.setFileChooser([csv](QWidget *, const QString &) { return csv; });
+    menu.setFileChooser([csv](QWidget *, const QString &) { return QString(csv); });
     p.inputs("0.4", "4", "2304");
     p.click(ScreenId::Input, "Command1");
     QWidget *window = p.screen(ScreenId::ImperialCalculation)->window();
