@@ -56,7 +56,9 @@ const CommandTable &commands() {
                  ".pdf pages on --paper, .svg one sheet in mm, .dxf one sheet in the template's\n"
                  "unit; --svg or --dxf, when given, must agree with it. --freq gives the gores a\n"
                  "frequency needs.\n"},
-    {"measure", "Sizes are in the unit named, FREQ in MHz.\n"},
+    {"measure", "Sizes are in the unit named, FREQ in MHz. In measure offset, WIDTH and HEIGHT\n"
+                "may come in either order (the larger is the height); the near rim is the end of\n"
+                "the long axis nearer the feed, usually the edge the feed arm is fixed to.\n"},
     {"feed", "In feed, N is the power of cos, DEGREES the full angle between the -10 dB points,\n"
              "DIAMETER the can's inside diameter in the unit named; FILE (- for standard input)\n"
              "lists \"angle E H\" lines: degrees off the axis from 0, E- and H-plane levels in dB.\n"

@@ -51,15 +51,13 @@ private:
   QList<QPointer<SunWindow>> suns_;
 };
 
-// Points typed or pasted into the measure windows open; a closed one is gone
-// with its points already.
-std::size_t enteredPoints() {
-  std::size_t count = 0;
+// The measure windows open; a closed one is gone with its points already.
+QList<MeasureWindow *> openMeasureWindows() {
+  QList<MeasureWindow *> open;
   for (QWidget *window : QApplication::topLevelWidgets())
-    if (const auto *measure = qobject_cast<const MeasureWindow *>(window);
-        measure && measure->isVisible())
-      count += measure->enteredPointCount();
-  return count;
+    if (auto *measure = qobject_cast<MeasureWindow *>(window); measure && measure->isVisible())
+      open << measure;
+  return open;
 }
 
 } // namespace
@@ -93,12 +91,19 @@ void addBuilderTools(ToolMenu &menu, ScreenSet &screens, QuitQuestion ask) {
     }
   });
   screens.setQuitGuard([ask = std::move(ask)](QWidget *over) {
-    const std::size_t points = enteredPoints();
+    const QList<MeasureWindow *> windows = openMeasureWindows();
+    std::size_t points = 0;
+    for (const MeasureWindow *window : windows)
+      points += window->enteredPointCount();
     if (points == 0)
       return true;
-    return ask(over, points == 1
-                         ? QObject::tr("Quit and discard the 1 measured point?")
-                         : QObject::tr("Quit and discard the %1 measured points?").arg(points));
+    if (!ask(over, points == 1
+                       ? QObject::tr("Quit and discard the 1 measured point?")
+                       : QObject::tr("Quit and discard the %1 measured points?").arg(points)))
+      return false;
+    for (MeasureWindow *window : windows) // the windows closing as the program ends ask no more
+      window->agreeToDiscard();
+    return true;
   });
 }
 

@@ -20,7 +20,8 @@ bool askToQuit(QWidget *over, const QString &question);
 // Adds the tools of toolTable() to `menu` and links their windows: a measured f/D
 // the user takes goes into the input screen's f/D field. While measure windows
 // hold points the user typed or pasted, ending the program asks `ask` first
-// ("Quit and discard the 12 measured points?").
+// ("Quit and discard the 12 measured points?"); answered Quit, those
+// windows then close without asking again.
 void addBuilderTools(ToolMenu &menu, ScreenSet &screens, QuitQuestion ask = askToQuit);
 
 } // namespace dishwright

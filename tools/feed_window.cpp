@@ -206,6 +206,10 @@ QWidget *FeedWindow::makeModelPages() {
 
 QLayout *FeedWindow::makeDishForm() {
   auto *form = new QFormLayout;
+  dishLine_ = new QLabel;
+  dishLine_->setWordWrap(true);
+  dishLine_->hide(); // the design's dish goes without saying
+  form->addRow(dishLine_);
   fd_ = numberField(tr("f/D"), tr("focal length over diameter of the dish"));
   form->addRow(buddyLabel(tr("&f/D of the dish:"), fd_), fd_);
   diameter_ = numberField(tr("dish diameter"), tr("in feet or metres, as chosen beside it"));
@@ -227,7 +231,17 @@ QLayout *FeedWindow::makeDishForm() {
   surfaceErrorUnit_ = new QLabel;
   form->addRow(buddyLabel(tr("RMS surface &error:"), surfaceError_),
                withUnit(surfaceError_, surfaceErrorUnit_));
+  for (QLineEdit *field : {fd_, diameter_})
+    connect(field, &QLineEdit::textEdited, dishLine_, &QWidget::hide);
+  connect(dishUnit_, &QComboBox::activated, dishLine_, &QWidget::hide);
   return form;
+}
+
+void FeedWindow::showDish(double diameter, bool metric, const QString &which) {
+  dishUnit_->setCurrentIndex(metric ? 1 : 0);
+  diameter_->setText(QString::fromStdString(exactFigureText(diameter)));
+  dishLine_->setText(tr("Dish: %1").arg(which));
+  dishLine_->show();
 }
 
 void FeedWindow::addResultRows() {

@@ -35,6 +35,12 @@ public:
   // Starts from the design's f/D, diameter (feet or metres) and frequency.
   explicit FeedWindow(const DesignSeed &seed, QWidget *parent = nullptr);
 
+  // Shows a measured dish in place of the design's: its `diameter` in metres
+  // when `metric`, else in feet, every digit kept, and on a line over the dish's
+  // fields which dish it is (`which`), until the user changes its f/D, diameter
+  // or unit.
+  void showDish(double diameter, bool metric, const QString &which);
+
   // Reads the listed pattern at `path`, as "Open pattern..." does with the file
   // chosen, and shows it (or why it cannot be read) with the pattern model.
   void loadPatternFile(const QString &path);
@@ -45,6 +51,7 @@ public:
   QLineEdit *canDiameterField() const { return canDiameter_; }
   QComboBox *canUnitChooser() const { return canUnit_; }
   QPushButton *openPatternButton() const { return openPattern_; }
+  QLabel *dishLine() const { return dishLine_; }
   QLineEdit *fdField() const { return fd_; }
   QLineEdit *diameterField() const { return diameter_; }
   QComboBox *dishUnitChooser() const { return dishUnit_; }
@@ -96,6 +103,7 @@ private:
   QComboBox *canUnit_;
   QPushButton *openPattern_;
   QLabel *patternName_;
+  QLabel *dishLine_;
   QLineEdit *fd_;
   QLineEdit *diameter_;
   QComboBox *dishUnit_;

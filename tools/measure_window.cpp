@@ -9,18 +9,32 @@
 #include "tools/surface_page.h"
 #include "tools/tool_form.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace dishwright {
+namespace {
+
+bool askInABox(QWidget *over, const QString &question) {
+  QMessageBox box(QMessageBox::Question, over->windowTitle(), question, QMessageBox::Cancel, over);
+  QPushButton *discard = box.addButton(QObject::tr("&Discard"), QMessageBox::DestructiveRole);
+  box.setDefaultButton(QMessageBox::Cancel);
+  box.exec(); // the window waits for the answer
+  return box.clickedButton() == discard;
+}
+
+} // namespace
+
 MeasureWindow::MeasureWindow(const DesignSeed &seed, QWidget *parent)
-    : QWidget(parent, Qt::Window), seed_(seed) {
+    : QWidget(parent, Qt::Window), seed_(seed), askToClose_(askInABox) {
   useNamedComboBoxes();
   setWindowTitle(tr("Measure a dish"));
   const LengthUnit unit = seed.metric ? LengthUnit::Mm : LengthUnit::Inch;
@@ -70,8 +84,8 @@ MeasureWindow::MeasureWindow(const DesignSeed &seed, QWidget *parent)
   connect(surface_, &SurfacePage::resultChanged, this, &MeasureWindow::updateUseButton);
   connect(tabs_, &QTabWidget::currentChanged, this, &MeasureWindow::updateUseButton);
   connect(useFd_, &QPushButton::clicked, this, [this] {
-    if (const auto fd = shownFd())
-      emit fdChosen(*fd);
+    if (const auto dish = shownDish())
+      emit fdChosen(dish->fd);
   });
   connect(feed_, &QPushButton::clicked, this, &MeasureWindow::openFeedWindow);
   prime_->diameterField()->setFocus(); // typing goes into the first size at once
@@ -82,29 +96,44 @@ MeasureWindow::MeasureWindow(const DesignSeed &seed, QWidget *parent)
 
 std::size_t MeasureWindow::enteredPointCount() const { return surface_->enteredPointCount(); }
 
-std::optional<double> MeasureWindow::shownFd() const {
+void MeasureWindow::closeEvent(QCloseEvent *event) {
+  const std::size_t points = enteredPointCount();
+  if (points == 0 || discardAgreed_ ||
+      askToClose_(this, points == 1 ? tr("Close and discard the 1 measured point?")
+                                    : tr("Close and discard the %1 measured points?").arg(points)))
+    event->accept();
+  else
+    event->ignore();
+}
+
+std::optional<MeasuredDish> MeasureWindow::shownDish() const {
   if (tabs_->currentWidget() == prime_)
-    return prime_->fd();
+    return prime_->measured();
   if (tabs_->currentWidget() == offset_)
-    return offset_->fd();
-  return surface_->fd();
+    return offset_->measured();
+  return surface_->measured();
 }
 
 void MeasureWindow::updateUseButton() {
-  const auto fd = shownFd();
-  useFd_->setEnabled(fd.has_value());
-  feed_->setEnabled(fd.has_value());
-  chosen_->setText(fd ? tr("f/D %1 can go into the design.").arg(figure(*fd))
-                      : tr("Once the sizes make a dish, its f/D can go into the design."));
+  const auto dish = shownDish();
+  useFd_->setEnabled(dish.has_value());
+  feed_->setEnabled(dish.has_value());
+  chosen_->setText(dish ? tr("f/D %1 can go into the design.").arg(figure(dish->fd))
+                        : tr("Once the sizes make a dish, its f/D can go into the design."));
 }
 
+// The feed window works on the dish in hand, not the design's: its gain is this
+// dish's (a 73 cm wide offset dish gives 4.3 dB less than a 1.2 m design).
 void MeasureWindow::openFeedWindow() {
-  const auto fd = shownFd();
-  if (!fd)
+  const auto dish = shownDish();
+  if (!dish)
     return;
   DesignSeed seed = seed_;
-  seed.fd = *fd;
+  seed.fd = dish->fd;
+  seed.diameter = dishUnitLength(dish->diameter, dish->unit);
+  seed.metric = isMetric(dish->unit);
   auto *window = new FeedWindow(seed);
+  window->showDish(seed.diameter, seed.metric, dish->which);
   window->setAttribute(Qt::WA_DeleteOnClose);
   emit feedWindowOpened(window);
   window->show();

@@ -3,9 +3,11 @@
 #pragma once
 
 #include "tools/design_seed.h"
+#include "tools/measured_dish.h"
 
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 class QComboBox;
@@ -38,15 +40,28 @@ public:
   // window throws away.
   std::size_t enteredPointCount() const;
 
+  // Asked over the window before it closes with entered points, by any route
+  // (Escape, Ctrl+W, the close box, the window manager's Alt+F4): true closes.
+  // By default a message box whose default button, Cancel, keeps them.
+  using CloseQuestion = std::function<bool(QWidget *over, const QString &question)>;
+  void setCloseQuestion(CloseQuestion ask) { askToClose_ = std::move(ask); }
+  // The user has agreed to lose the points already (ending the program asked):
+  // closing asks no more.
+  void agreeToDiscard() { discardAgreed_ = true; }
+
 signals:
   // The user chose the f/D of the page shown ("Use this f/D"), a ratio.
   void fdChosen(double fd);
-  // "Feed for this f/D..." opened `window` on the f/D shown, a window of its own
-  // that deletes itself on closing.
+  // "Feed for this f/D..." opened `window` on the dish shown (its f/D and
+  // diameter, in feet or metres as it was measured in inches or in cm or mm) at
+  // the design's frequency, a window of its own that deletes itself on closing.
   void feedWindowOpened(FeedWindow *window);
 
+protected:
+  void closeEvent(QCloseEvent *event) override;
+
 private:
-  std::optional<double> shownFd() const;
+  std::optional<MeasuredDish> shownDish() const;
   void updateUseButton();
   void openFeedWindow();
 
@@ -58,7 +73,9 @@ private:
   QLabel *chosen_;
   QPushButton *useFd_;
   QPushButton *feed_;
-  DesignSeed seed_; // the design's diameter and frequency, for the feed window
+  DesignSeed seed_; // the design's frequency, for the feed window
+  CloseQuestion askToClose_;
+  bool discardAgreed_ = false;
 };
 
 } // namespace dishwright

@@ -1,5 +1,6 @@
 #include "tools/offset_page.h"
 
+#include "calc/common/figure_text.h"
 #include "tools/dish_sketch.h"
 #include "tools/result_grid.h"
 #include "tools/tool_form.h"
@@ -12,13 +13,18 @@
 namespace dishwright {
 namespace {
 enum Row { FocalLength, OffsetAngle, Fd, FocusToNearRim, FocusToFarRim, FeedHalfAngle, AimPoint };
-}
+
+// A size as typed, in words: "73", "4.3".
+QString plainFigure(double size) { return QString::fromStdString(plainFigureText(size)); }
+} // namespace
 
 OffsetPage::OffsetPage(LengthUnit unit, QWidget *parent)
-    : ToolPage(tr("Measure the dish face across its short and its long axis; lay a straightedge "
-                  "along the long axis and measure the deepest point below it."),
+    : ToolPage(tr("Measure the dish face across its short and its long axis (in either order: "
+                  "the larger is taken as the height); lay a straightedge along the long axis "
+                  "and measure the deepest point below it. The near rim is the end of the long "
+                  "axis nearer the feed, usually the edge the feed arm is fixed to."),
                parent),
-      unit_(unit), sketch_(new DishSketch) {
+      unit_(unit), axesNote_(new QLabel), sketch_(new DishSketch) {
   auto *form = new QFormLayout;
   width_ = addNumberField(form, tr("&Width (short axis):"), tr("width"));
   height_ = addNumberField(form, tr("&Height (long axis):"), tr("height"));
@@ -29,10 +35,11 @@ OffsetPage::OffsetPage(LengthUnit unit, QWidget *parent)
                        "feed goes"));
   results()->addRow(tr("Offset angle"),
                     tr("how far the beam points away from square to the dish face"));
-  results()->addRow(tr("f/D"), tr("what a feed for a round dish needs to light this one"));
+  results()->addRow(tr("Equivalent f/D (for choosing the feed)"),
+                    tr("what a feed for a round dish needs to light this one"));
   results()->addRow(tr("Focus to near rim"),
-                    tr("a tape from the end of the long axis nearer the feed to the feed's "
-                       "phase centre"));
+                    tr("a tape from the end of the long axis nearer the feed (usually the edge "
+                       "the feed arm is fixed to) to the feed's phase centre"));
   results()->addRow(tr("Focus to far rim"),
                     tr("a second tape from the other end; the feed goes where both meet"));
   results()->addRow(tr("Feed half-angle"),
@@ -42,6 +49,9 @@ OffsetPage::OffsetPage(LengthUnit unit, QWidget *parent)
   auto *layout = new QVBoxLayout(this);
   layout->addWidget(instructions());
   layout->addLayout(form);
+  axesNote_->setWordWrap(true);
+  axesNote_->setAccessibleName(tr("Note on the sizes"));
+  layout->addWidget(axesNote_);
   layout->addWidget(message());
   layout->addWidget(results());
   layout->addWidget(sketch_, 1);
@@ -55,8 +65,18 @@ void OffsetPage::setUnit(LengthUnit unit) {
   refresh();
 }
 
-std::optional<double> OffsetPage::fd() const {
-  return dish_ ? std::optional<double>(dish_->fd) : std::nullopt;
+std::optional<MeasuredDish> OffsetPage::measured() const {
+  if (!dish_)
+    return std::nullopt;
+  return MeasuredDish{
+      dish_->fd, dish_->width, unit_,
+      tr("measured offset dish, %1 x %2 %3 (width as diameter)")
+          .arg(plainFigure(dish_->width), plainFigure(dish_->height), unitSymbol(unit_))};
+}
+
+void OffsetPage::forget() {
+  dish_.reset();
+  axesNote_->clear();
 }
 
 void OffsetPage::compute() {
@@ -66,6 +86,11 @@ void OffsetPage::compute() {
   if (!width || !height || !depth)
     return;
   const OffsetDish dish = measureOffset(*width, *height, *depth);
+  if (dish.axesSwapped)
+    axesNote_->setText(
+        tr("Taken the other way round: the larger size, %1 %3, as the height "
+           "(long axis), %2 %3 as the width.")
+            .arg(plainFigure(dish.height), plainFigure(dish.width), unitSymbol(unit_)));
   results()->setValue(FocalLength, figure(dish.focalLength, unitSymbol(unit_)));
   results()->setValue(OffsetAngle, figure(dish.offsetAngleDeg, tr("degrees")));
   results()->setValue(Fd, figure(dish.fd));

@@ -4,10 +4,12 @@
 
 #include "calc/common/length_unit.h"
 #include "calc/physics/dish_measure.h"
+#include "tools/measured_dish.h"
 #include "tools/tool_page.h"
 
 #include <optional>
 
+class QLabel;
 class QLineEdit;
 
 namespace dishwright {
@@ -20,15 +22,18 @@ public:
   explicit OffsetPage(LengthUnit unit, QWidget *parent = nullptr);
 
   void setUnit(LengthUnit unit);
-  // The equivalent f/D of the sizes typed, when they make a dish.
-  std::optional<double> fd() const;
+  // The dish the sizes typed make, when they make one: its equivalent f/D and
+  // its width, the diameter of the round aperture it is cut to.
+  std::optional<MeasuredDish> measured() const;
   QLineEdit *widthField() const { return width_; }
   QLineEdit *heightField() const { return height_; }
   QLineEdit *depthField() const { return depth_; }
+  // Says when the two axes were typed the other way round and taken so.
+  QLabel *axesNote() const { return axesNote_; }
 
 protected:
   void compute() override;
-  void forget() override { dish_.reset(); }
+  void forget() override;
   void draw() override;
 
 private:
@@ -36,6 +41,7 @@ private:
   QLineEdit *width_;
   QLineEdit *height_;
   QLineEdit *depth_;
+  QLabel *axesNote_;
   DishSketch *sketch_;
   std::optional<OffsetDish> dish_;
 };

@@ -1,5 +1,6 @@
 #include "tools/prime_focus_page.h"
 
+#include "calc/common/figure_text.h"
 #include "tools/dish_sketch.h"
 #include "tools/result_grid.h"
 #include "tools/tool_form.h"
@@ -43,8 +44,13 @@ void PrimeFocusPage::setUnit(LengthUnit unit) {
   refresh();
 }
 
-std::optional<double> PrimeFocusPage::fd() const {
-  return dish_ ? std::optional<double>(dish_->fd) : std::nullopt;
+std::optional<MeasuredDish> PrimeFocusPage::measured() const {
+  if (!dish_)
+    return std::nullopt;
+  const auto plain = [](double size) { return QString::fromStdString(plainFigureText(size)); };
+  return MeasuredDish{dish_->fd, diameterTyped_, unit_,
+                      tr("measured prime-focus dish, %1 %3 across, %2 %3 deep")
+                          .arg(plain(diameterTyped_), plain(depthTyped_), unitSymbol(unit_))};
 }
 
 void PrimeFocusPage::forget() {

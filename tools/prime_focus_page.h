@@ -4,6 +4,7 @@
 
 #include "calc/common/length_unit.h"
 #include "calc/physics/dish_measure.h"
+#include "tools/measured_dish.h"
 #include "tools/tool_page.h"
 
 #include <optional>
@@ -20,8 +21,8 @@ public:
   explicit PrimeFocusPage(LengthUnit unit, QWidget *parent = nullptr);
 
   void setUnit(LengthUnit unit);
-  // The f/D of the sizes typed, when they make a dish.
-  std::optional<double> fd() const;
+  // The dish the sizes typed make, when they make one.
+  std::optional<MeasuredDish> measured() const;
   QLineEdit *diameterField() const { return diameter_; }
   QLineEdit *depthField() const { return depth_; }
 

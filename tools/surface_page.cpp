@@ -1,5 +1,6 @@
 #include "tools/surface_page.h"
 
+#include "calc/common/figure_text.h"
 #include "calc/common/input_error.h"
 #include "calc/physics/surface_fit.h"
 #include "tools/point_table_edits.h"
@@ -197,8 +198,13 @@ void SurfacePage::clearAll() {
 
 std::size_t SurfacePage::enteredPointCount() const { return model_->filledRowCount(); }
 
-std::optional<double> SurfacePage::fd() const {
-  return fit_ ? std::optional<double>(fit_->fd) : std::nullopt;
+std::optional<MeasuredDish> SurfacePage::measured() const {
+  if (!fit_)
+    return std::nullopt;
+  return MeasuredDish{
+      fit_->fd, fit_->diameter, unit_,
+      tr("measured surface, %1 %2 across (twice the farthest radius measured)")
+          .arg(QString::fromStdString(plainFigureText(fit_->diameter)), unitSymbol(unit_))};
 }
 
 void SurfacePage::forget() {

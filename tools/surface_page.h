@@ -4,6 +4,7 @@
 
 #include "calc/common/length_unit.h"
 #include "calc/physics/surface_fit.h"
+#include "tools/measured_dish.h"
 #include "tools/tool_page.h"
 
 #include <optional>
@@ -28,8 +29,8 @@ public:
   // and the table grows as needed. On a malformed line the table stays as it was
   // and the message says which line. Undoable.
   void pastePoints(const QString &text);
-  // The f/D of the fitted parabola (the diameter twice the farthest radius measured).
-  std::optional<double> fd() const;
+  // The fitted dish: its diameter twice the farthest radius measured.
+  std::optional<MeasuredDish> measured() const;
   // Rows of the table holding anything typed or pasted.
   std::size_t enteredPointCount() const;
   QTableView *table() const { return table_; }

@@ -58,6 +58,26 @@ TEST(Lengths, ConvertThroughMillimetres) {
   EXPECT_EQ(convertLength(odd, LengthUnit::Cm, LengthUnit::Cm), odd);
 }
 
+// What a builder types in cm or mm arrives in metres as if typed there; inches
+// go to feet by the exact 12.
+TEST(Lengths, MeasuredSizeInTheUnitOfAWholeDish) {
+  EXPECT_EQ(dishUnitLength(73, LengthUnit::Cm), 0.73);
+  EXPECT_EQ(dishUnitLength(1200, LengthUnit::Mm), 1.2);
+  EXPECT_EQ(dishUnitLength(30, LengthUnit::Inch), 2.5);
+  EXPECT_EQ(dishUnitLength(29, LengthUnit::Inch), 29.0 / 12);
+  EXPECT_TRUE(isMetric(LengthUnit::Cm) && isMetric(LengthUnit::Mm));
+  EXPECT_FALSE(isMetric(LengthUnit::Inch));
+}
+
+// The text reads back as the very same double, and is no longer than it must be.
+TEST(ExactFigures, ReadBackAsTheSameDouble) {
+  EXPECT_EQ(exactFigureText(0.73), "0.73");
+  EXPECT_EQ(exactFigureText(1200), "1200");
+  EXPECT_EQ(exactFigureText(29.0 / 12), "2.4166666666666665");
+  for (const double value : {29.0 / 12, 0.1 + 0.2, 1e-7, 6.02214076e23})
+    EXPECT_EQ(decimalValue(exactFigureText(value)), value) << exactFigureText(value);
+}
+
 struct StateCase {
   const char *name;
   const char *text;

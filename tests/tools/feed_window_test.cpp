@@ -5,7 +5,9 @@
 #include "tools/feed_window.h"
 #include "tools/measure_window.h"
 #include "tools/offset_page.h"
+#include "tools/prime_focus_page.h"
 #include "tools/result_grid.h"
+#include "tools/surface_page.h"
 #include "tools/tool_colours.h"
 
 #include <QComboBox>
@@ -69,7 +71,8 @@ private slots:
   void bestFdBeyondThePlot();
   void commonCansAreSingleMode();
   void seedKeysAndNames();
-  void measuredFdOpensAFeedWindow();
+  void measuredDishOpensAFeedWindow_data();
+  void measuredDishOpensAFeedWindow();
 };
 
 void FeedWindowTest::figuresFollowTheFeed_data() {
@@ -297,19 +300,82 @@ void FeedWindowTest::seedKeysAndNames() {
   }
 }
 
-void FeedWindowTest::measuredFdOpensAFeedWindow() {
+void FeedWindowTest::measuredDishOpensAFeedWindow_data() {
+  QTest::addColumn<int>("page");
+  QTest::addColumn<QString>("unit");
+  QTest::addColumn<QStringList>("sizes"); // typed, or "r z" lines for the surface
+  QTest::addColumn<QString>("fd");
+  QTest::addColumn<QString>("diameter");
+  QTest::addColumn<QString>("dishUnit");
+  QTest::addColumn<double>("diameterMm"); // for the gain, worked apart below
+  QTest::addColumn<QString>("line");
+  // A 73 x 80 cm offset dish: the feed lights its round aperture, 73 cm across.
+  const QString offset = "Dish: measured offset dish, 73 x 80 cm (width as diameter)";
+  QTest::newRow("offset 73 x 80 cm") << 1 << "cm" << QStringList{"73", "80", "6"} << "0.8195"
+                                     << "0.73"
+                                     << "metres" << 730.0 << offset;
+  QTest::newRow("offset, height first") << 1 << "cm" << QStringList{"80", "73", "6"} << "0.8195"
+                                        << "0.73"
+                                        << "metres" << 730.0 << offset;
+  // 29 / (16 x 3) = 0.60417; 29 in is 29 / 12 ft, every digit of the double.
+  QTest::newRow("prime focus in inches")
+      << 0 << "inch" << QStringList{"29", "3"} << "0.6042"
+      << "2.4166666666666665"
+      << "feet" << 29 * 25.4 << "Dish: measured prime-focus dish, 29 in across, 3 in deep";
+  // z = r^2 / 2000: focus 500 mm, 900 mm across the farthest points.
+  QTest::newRow("surface in mm") << 2 << "mm" << QStringList{"0 0", "150 11.25", "450 101.25"}
+                                 << "0.5556"
+                                 << "0.9"
+                                 << "metres" << 900.0
+                                 << "Dish: measured surface, 900 mm across (twice the farthest "
+                                    "radius measured)";
+}
+
+// The dish in hand goes over, not the design's 1.2 m: a 73 cm offset dish at
+// 10368 MHz gives about 37 dBi, not 41.4. The gain is worked apart from the
+// aperture efficiency shown: 10 log10(eff (pi D / lambda)^2).
+void FeedWindowTest::measuredDishOpensAFeedWindow() {
+  QFETCH(int, page);
+  QFETCH(QString, unit);
+  QFETCH(QStringList, sizes);
+  QFETCH(QString, fd);
+  QFETCH(QString, diameter);
+  QFETCH(QString, dishUnit);
+  QFETCH(double, diameterMm);
+  QFETCH(QString, line);
   MeasureWindow measure(DesignSeed{0.4, 1.2, true, 10368});
   QSignalSpy opened(&measure, &MeasureWindow::feedWindowOpened);
   QVERIFY(!measure.feedButton()->isEnabled());
-  measure.tabs()->setCurrentWidget(measure.offsetPage());
-  type(measure.offsetPage()->widthField(), "730");
-  type(measure.offsetPage()->heightField(), "800");
-  type(measure.offsetPage()->depthField(), "60");
+  measure.unitChooser()->setCurrentIndex(measure.unitChooser()->findText(unit));
+  measure.tabs()->setCurrentIndex(page);
+  const QList<QLineEdit *> fields =
+      page == 0 ? QList<QLineEdit *>{measure.primeFocusPage()->diameterField(),
+                                     measure.primeFocusPage()->depthField()}
+                : QList<QLineEdit *>{measure.offsetPage()->widthField(),
+                                     measure.offsetPage()->heightField(),
+                                     measure.offsetPage()->depthField()};
+  if (page == 2)
+    measure.surfacePage()->pastePoints(sizes.join('\n'));
+  else
+    for (int i = 0; i < sizes.size(); ++i)
+      type(fields[i], sizes[i]);
   QTest::mouseClick(measure.feedButton(), Qt::LeftButton);
   QCOMPARE(opened.count(), 1);
   auto *window = opened[0][0].value<FeedWindow *>();
-  QCOMPARE(window->fdField()->text(), QString("0.8195")); // f/D 0.81952 of the offset dish
-  QCOMPARE(window->frequencyField()->text(), QString("10368"));
+  QCOMPARE(window->fdField()->text(), fd);
+  QCOMPARE(window->diameterField()->text(), diameter);
+  QCOMPARE(window->dishUnitChooser()->currentText(), dishUnit);
+  QCOMPARE(window->frequencyField()->text(), QString("10368")); // the design's
+  QCOMPARE(window->dishLine()->text(), line);
+  QVERIFY(!window->dishLine()->isHidden());
+  type(window->exponentField(), "12"); // near the best for f/D 0.82: 37.1 dBi, not 41.4
+  const double aperture = value(*window, Aperture).section(' ', 0, 0).toDouble() / 100;
+  const double lambdaMm = 299792.458 / 10368;
+  const double gain = 10 * std::log10(aperture * std::pow(M_PI * diameterMm / lambdaMm, 2));
+  QVERIFY2(qAbs(value(*window, Gain).section(' ', 0, 0).toDouble() - gain) < 1e-3,
+           qPrintable(value(*window, Gain)));
+  QTest::keyClicks(window->diameterField(), "5"); // another dish than the one measured
+  QVERIFY(window->dishLine()->isHidden());
   window->close(); // deletes itself
 }
 

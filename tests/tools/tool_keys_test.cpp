@@ -56,10 +56,14 @@ int windowsTitled(const QString &title) {
   return count;
 }
 
+// Closes them all, discarding points typed into a measure window without asking.
 void closeToolWindows() {
   for (const ToolRow &row : toolTable())
-    while (QWidget *w = windowTitled(row.title))
+    while (QWidget *w = windowTitled(row.title)) {
+      if (auto *measure = qobject_cast<MeasureWindow *>(w))
+        measure->setCloseQuestion([](QWidget *, const QString &) { return true; });
       w->close();
+    }
 }
 
 // What a field, spin box or chooser shows.

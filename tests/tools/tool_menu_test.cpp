@@ -197,6 +197,11 @@ private slots:
     QTest::keySequence(screen, toolTable().at(1).shortcut);
     QTRY_VERIFY(findTop<MeasureWindow>());
     std::unique_ptr<MeasureWindow> measure(findTop<MeasureWindow>());
+    int closeAsked = 0;
+    measure->setCloseQuestion([&closeAsked](QWidget *, const QString &) {
+      ++closeAsked;
+      return false;
+    });
     if (!pasted.isEmpty())
       measure->surfacePage()->pastePoints(pasted);
     QAbstractItemModel *table = measure->surfacePage()->table()->model();
@@ -222,6 +227,9 @@ private slots:
     QCOMPARE(p.loaded(ScreenId::Input), goesOn && byExit);
     QCOMPARE(screen && screen->isVisible(), goesOn);
     QCOMPARE(measure->enteredPointCount(), std::size_t(asking ? (typed ? 1 : 12) : 0));
+    // The windows the program closes as it ends do not ask again; kept, they do.
+    QCOMPARE(measure->close(), !goesOn);
+    QCOMPARE(closeAsked, goesOn ? 1 : 0);
   }
 
   // A tool has one window: asked for again it comes to the front; asked from
@@ -278,7 +286,9 @@ private slots:
         QSKIP("no spin box in this window");
       QTest::keyClick(spin, Qt::Key_Up);
     } else if (edit == "paste") {
-      qobject_cast<MeasureWindow *>(first.data())->surfacePage()->pastePoints("100 5\n");
+      auto *measure = qobject_cast<MeasureWindow *>(first.data());
+      measure->surfacePage()->pastePoints("100 5\n");
+      measure->setCloseQuestion([](QWidget *, const QString &) { return true; }); // at the end
     } else if (edit == "type") {
       QTest::keyClicks(first->findChild<QLineEdit *>(), "3");
     } else if (edit == "choose") {
