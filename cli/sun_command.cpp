@@ -4,6 +4,7 @@
 #include "calc/common/figure_text.h"
 #include "calc/common/units.h"
 #include "calc/physics/sun_noise.h"
+#include "calc/physics/sun_noise_verdict.h"
 
 #include <optional>
 #include <ostream>
@@ -53,9 +54,11 @@ std::string sunNote() {
          "diameter), else none, and a note says so; predict without --beamwidth takes the\n"
          "beamwidth of a " +
          plainFigureText(kAssumedApertureEfficiency * kPercentPerRatio) +
-         " % dish of the gain. --tsys K, the system temperature, gives the\n"
-         "gain; with --dish too, the aperture efficiency. Given both --beamwidth and --dish,\n"
-         "the beamwidth sets the correction and the dish serves only for the efficiency.\n";
+         " % dish of the gain. --tsys K, the system\n"
+         "temperature (the whole system on cold sky, not the LNA alone), gives the gain;\n"
+         "with --dish too, the aperture efficiency and a verdict on it. Given both\n"
+         "--beamwidth and --dish, the beamwidth sets the correction and the dish serves only\n"
+         "for the efficiency.\n";
 }
 
 void runSunPredict(const Invocation &call, std::ostream &out) {
@@ -86,6 +89,10 @@ void runSunMeasure(const Invocation &call, std::ostream &out) {
     out << "gain: " << fig(*m.gainDbi) << " DBI\n";
   if (m.apertureEfficiency)
     out << "aperture efficiency: " << fig(*m.apertureEfficiency) << '\n';
+  if (m.judgement) {
+    const bool impossible = m.judgement->verdict == EfficiencyVerdict::Impossible;
+    out << (impossible ? "warning: " : "verdict: ") << m.judgement->words << '\n';
+  }
 }
 
 void runSunFlux(const Invocation &call, std::ostream &out) {

@@ -185,8 +185,10 @@ SunMeasurement measureSunNoise(double yFactorDb, double frequencyMHz, double flu
       eightPiKOverSfu(), joined(sun, {{1 / (wavelength * wavelength), "frequency", true}})));
   if (systemTemperatureK) {
     measurement.gainDbi = measurement.gOverTDbPerK + decibels(*systemTemperatureK);
-    if (dishMetres > 0)
+    if (dishMetres > 0) {
       measurement.apertureEfficiency = apertureEfficiency(sun, *systemTemperatureK, dishMetres);
+      measurement.judgement = judgeApertureEfficiency(*measurement.apertureEfficiency);
+    }
   }
   measurement.beamCorrection = beam.correction;
   if (beam.source != BeamwidthSource::None)
@@ -210,17 +212,6 @@ double interpolateFlux(double frequencyMHz, double f1MHz, double s1Sfu, double f
     throw InputError("the frequency is too far from the observatory frequencies to compute "
                      "the flux at it");
   return fluxSfu;
-}
-
-EfficiencyVerdict judgeApertureEfficiency(double efficiency) {
-  requirePositive(efficiency, "aperture efficiency");
-  if (efficiency < kTypicalEfficiencyLowest)
-    return EfficiencyVerdict::Low;
-  if (efficiency <= kTypicalEfficiencyHighest)
-    return EfficiencyVerdict::Typical;
-  if (efficiency <= kPossibleEfficiencyHighest)
-    return EfficiencyVerdict::High;
-  return EfficiencyVerdict::Impossible;
 }
 
 } // namespace dishwright

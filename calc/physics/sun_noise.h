@@ -1,10 +1,12 @@
 // Checking a built dish with the sun: how far the noise should rise when the dish
 // is turned from cold sky onto the sun, and what a measured rise says about the
 // dish's G/T, gain and aperture efficiency. The sun's radio flux comes from the
-// daily observatory reports, in solar flux units.
+// daily observatory reports, in solar flux units; what an efficiency says, in
+// sun_noise_verdict.h.
 #pragma once
 
 #include "calc/common/units.h"
+#include "calc/physics/sun_noise_verdict.h"
 
 #include <array>
 #include <optional>
@@ -75,6 +77,7 @@ struct SunMeasurement {
   std::optional<double> gainDbi; // with a system temperature: the gain, dBi
   std::optional<double> apertureEfficiency;       // with both a system temperature and a
                                                   // dish: gain / (pi D / lambda)^2, ratio
+  std::optional<EfficiencyJudgement> judgement;   // with the efficiency: what it says
   std::optional<double> beamwidthDeg;             // beamwidth the correction used, degrees
   BeamwidthSource source = BeamwidthSource::None; // Given, FromDish or None
 };
@@ -94,22 +97,5 @@ SunMeasurement measureSunNoise(double yFactorDb, double frequencyMHz, double flu
 // straight line between them in log flux over log frequency. Throws InputError
 // unless every input is greater than 0 and the two frequencies differ.
 double interpolateFlux(double frequencyMHz, double f1MHz, double s1Sfu, double f2MHz, double s2Sfu);
-
-// The aperture efficiencies, ratio, between which amateur dishes usually land,
-// and the most any dish can reach.
-inline constexpr double kTypicalEfficiencyLowest = 0.45;
-inline constexpr double kTypicalEfficiencyHighest = 0.70;
-inline constexpr double kPossibleEfficiencyHighest = 1.0;
-
-enum class EfficiencyVerdict {
-  Low,       // below kTypicalEfficiencyLowest: feed, surface or measurement to look at
-  Typical,   // kTypicalEfficiencyLowest to kTypicalEfficiencyHighest
-  High,      // above typical, up to kPossibleEfficiencyHighest: a fine dish, or a flux too low
-  Impossible // above kPossibleEfficiencyHighest: the measurement or its inputs are wrong
-};
-
-// How a measured aperture efficiency `efficiency` (ratio, not percent) compares
-// with what amateur dishes reach. Throws InputError unless it is greater than 0.
-EfficiencyVerdict judgeApertureEfficiency(double efficiency);
 
 } // namespace dishwright

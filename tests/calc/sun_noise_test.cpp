@@ -1,5 +1,6 @@
 #include "calc/common/input_error.h"
 #include "calc/physics/sun_noise.h"
+#include "calc/physics/sun_noise_verdict.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace dishwright {
 namespace {
@@ -118,26 +120,66 @@ INSTANTIATE_TEST_SUITE_P(Reports, FluxBetween,
                                            FluxCase{"FallingHighFirst", 410, 25, 245, 40}),
                          caseName<FluxCase>);
 
+// Which side of the usual range an efficiency lies on, and where the words send
+// the builder: the efficiency rises with the system temperature typed, so a
+// figure too high names a temperature typed too high, never one too low.
 struct VerdictCase {
   const char *name;
   double efficiency;
   EfficiencyVerdict verdict;
+  const char *opening;             // how the words begin
+  std::vector<const char *> named; // what they must name
+  const char *never = "too low";   // what they must not say
 };
 
 class Verdicts : public ::testing::TestWithParam<VerdictCase> {};
 
-TEST_P(Verdicts, AgainstAmateurDishes) {
-  EXPECT_EQ(judgeApertureEfficiency(GetParam().efficiency), GetParam().verdict);
+TEST_P(Verdicts, PointTheRightWay) {
+  const VerdictCase &c = GetParam();
+  const EfficiencyJudgement judgement = judgeApertureEfficiency(c.efficiency);
+  EXPECT_EQ(judgement.verdict, c.verdict);
+  EXPECT_EQ(judgement.words.rfind(c.opening, 0), 0u) << judgement.words;
+  for (const char *words : c.named)
+    EXPECT_NE(judgement.words.find(words), std::string::npos) << words;
+  EXPECT_EQ(judgement.words.find(c.never), std::string::npos) << judgement.words;
 }
+
+const std::vector<const char *> kTooHighNames = {
+    "system temperature typed too high (it is the whole system on cold sky, not the LNA alone)",
+    "flux typed wrong", "the sun's flux of another day"};
 
 INSTANTIATE_TEST_SUITE_P(
     Efficiencies, Verdicts,
-    ::testing::Values(VerdictCase{"Low", 0.449, EfficiencyVerdict::Low},
-                      VerdictCase{"Typical", 0.45, EfficiencyVerdict::Typical},
-                      VerdictCase{"StillTypical", 0.7, EfficiencyVerdict::Typical},
-                      VerdictCase{"High", 1, EfficiencyVerdict::High},
-                      VerdictCase{"Impossible", 1.01, EfficiencyVerdict::Impossible}),
+    ::testing::Values(
+        VerdictCase{"Low",
+                    0.449,
+                    EfficiencyVerdict::Low,
+                    "45 %: below the 45 to 70 % amateur dishes usually reach.",
+                    {"pointing", "the flux", "loss and mismatch"},
+                    "too high"},
+        VerdictCase{"Typical",
+                    0.45,
+                    EfficiencyVerdict::Typical,
+                    "45 %: typical of a well-made amateur dish (45 to 70 %)",
+                    {},
+                    "."},
+        VerdictCase{"StillTypical", 0.7, EfficiencyVerdict::Typical, "70 %: typical", {}},
+        VerdictCase{"High", 1, EfficiencyVerdict::High,
+                    "100 %: above the 45 to 70 % amateur dishes usually reach: a fine dish, or",
+                    kTooHighNames},
+        VerdictCase{"Impossible", 1.01, EfficiencyVerdict::Impossible,
+                    "101 %: more than any dish can reach.", kTooHighNames}),
     caseName<VerdictCase>);
+
+// The measurement carries the verdict on its efficiency, so that every front end
+// says the same: a 1 m dish giving the sun noise of a 3 m one cannot be.
+TEST(SunNoise, MeasurementCarriesItsVerdict) {
+  const SunMeasurement small = measureSunNoise(14.49, 1296, 106, {}, DishSize{1}, 60.0);
+  ASSERT_TRUE(small.judgement);
+  EXPECT_EQ(small.judgement->verdict, EfficiencyVerdict::Impossible);
+  EXPECT_EQ(small.judgement->words.rfind("540 %: more than any dish", 0), 0u);
+  EXPECT_FALSE(measureSunNoise(14.49, 1296, 106, {}, {}, 60.0).judgement);
+}
 
 struct Refusal {
   const char *name;

@@ -102,6 +102,13 @@ void SunWindowTest::judgesTheMeasurement_data() {
                        << "metres"
                        << "60" << QStringList{"1.0362", "12.353 dB/K", "30.135 dBi", "5.5924 %"}
                        << "5.6 %: below the 45 to 70 % amateur dishes usually reach.";
+  // Too high: the system temperature typed too high is named, not one too low.
+  QTest::newRow("high") << "2.6"
+                        << "metres"
+                        << "60" << QStringList{"1.0024", "12.209 dB/K", "29.991 dBi", "80.031 %"}
+                        << "80 %: above the 45 to 70 % amateur dishes usually reach: a fine dish, "
+                           "or a system temperature typed too high (it is the whole system on cold "
+                           "sky, not the LNA alone)";
   QTest::newRow("impossible") << "1"
                               << "metres"
                               << "60"
