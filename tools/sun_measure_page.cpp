@@ -90,6 +90,8 @@ SunMeasurePage::SunMeasurePage(const DesignSeed &seed, QWidget *parent)
 
 void SunMeasurePage::setFlux(const QString &text) { flux_->setText(text); }
 
+void SunMeasurePage::setFrequency(const QString &text) { frequency_->setText(text); }
+
 void SunMeasurePage::forget() {
   results()->setMeaning(Beamwidth, beamwidthMeaning(BeamwidthSource::None));
   showHint(verdict_, tr("With the system temperature and the dish's diameter, the efficiency "

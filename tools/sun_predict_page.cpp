@@ -76,6 +76,8 @@ void SunPredictPage::setGain(const QString &text, const QString &source) {
 
 void SunPredictPage::setFlux(const QString &text) { flux_->setText(text); }
 
+void SunPredictPage::setFrequency(const QString &text) { frequency_->setText(text); }
+
 void SunPredictPage::forget() {
   results()->setMeaning(Beamwidth, beamwidthMeaning(BeamwidthSource::FromGain));
 }

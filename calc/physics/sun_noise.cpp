@@ -197,21 +197,4 @@ SunMeasurement measureSunNoise(double yFactorDb, double frequencyMHz, double flu
   return measurement;
 }
 
-double interpolateFlux(double frequencyMHz, double f1MHz, double s1Sfu, double f2MHz,
-                       double s2Sfu) {
-  requirePositive(frequencyMHz, "frequency");
-  requirePositive(f1MHz, "first observatory frequency");
-  requirePositive(s1Sfu, "first observatory flux");
-  requirePositive(f2MHz, "second observatory frequency");
-  requirePositive(s2Sfu, "second observatory flux");
-  if (f1MHz == f2MHz)
-    throw InputError("the two observatory frequencies must differ");
-  const double powerLawExponent = std::log(s2Sfu / s1Sfu) / std::log(f2MHz / f1MHz);
-  const double fluxSfu = s1Sfu * std::pow(frequencyMHz / f1MHz, powerLawExponent);
-  if (!std::isnormal(fluxSfu))
-    throw InputError("the frequency is too far from the observatory frequencies to compute "
-                     "the flux at it");
-  return fluxSfu;
-}
-
 } // namespace dishwright
