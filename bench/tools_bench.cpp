@@ -331,6 +331,7 @@ int show(const std::string &which) {
     window->measurePage()->yFactorField()->setText(QStringLiteral("14.5"));
     window->measurePage()->systemField()->setText(QStringLiteral("60"));
     window->resize(window->sizeHint().expandedTo(QSize(1000, 600)));
+    window->show();
   } else if (which == "feed") {
     FeedWindow *window = typedFeedWindow();
     window->resize(window->sizeHint().expandedTo(QSize(1180, 860)));

@@ -3,6 +3,7 @@
 #include "calc/common/figure_text.h"
 #include "calc/common/units.h"
 #include "calc/physics/sun_noise.h"
+#include "calc/physics/sun_noise_verdict.h"
 #include "tools/result_grid.h"
 #include "tools/sun_text.h"
 #include "tools/tool_colours.h"
@@ -20,37 +21,6 @@
 namespace dishwright {
 namespace {
 enum Row { Beamwidth, BeamCorrection, GOverT, Gain, Efficiency };
-
-QString percent(double ratio, int digits) {
-  return QString::fromStdString(plainFigureText(ratio * kPercentPerRatio, digits));
-}
-
-// "62 %: typical of a well-made amateur dish (45 to 70 %)."
-QString verdictText(double efficiency, EfficiencyVerdict verdict) {
-  const int kVerdictDigits = 2; // a verdict in whole percent, as builders quote it
-  const QString shown = percent(efficiency, kVerdictDigits);
-  const QString range = QObject::tr("%1 to %2 %")
-                            .arg(percent(kTypicalEfficiencyLowest, kVerdictDigits),
-                                 percent(kTypicalEfficiencyHighest, kVerdictDigits));
-  switch (verdict) {
-  case EfficiencyVerdict::Low:
-    return QObject::tr("%1 %: below the %2 amateur dishes usually reach. Look at the feed (its "
-                       "place at the focus, its aim, its pattern), the surface, and the "
-                       "measurement itself.")
-        .arg(shown, range);
-  case EfficiencyVerdict::Typical:
-    return QObject::tr("%1 %: typical of a well-made amateur dish (%2).").arg(shown, range);
-  case EfficiencyVerdict::High:
-    return QObject::tr("%1 %: above the %2 amateur dishes usually reach: a fine dish, or a flux "
-                       "figure or system temperature too low.")
-        .arg(shown, range);
-  case EfficiencyVerdict::Impossible:
-    break;
-  }
-  return QObject::tr("%1 %: more than any dish can reach. The measurement or a figure typed is "
-                     "wrong: check the flux, the system temperature and the diameter.")
-      .arg(shown);
-}
 } // namespace
 
 SunMeasurePage::SunMeasurePage(const DesignSeed &seed, QWidget *parent)
@@ -87,10 +57,10 @@ SunMeasurePage::SunMeasurePage(const DesignSeed &seed, QWidget *parent)
   auto *diameterLabel = new QLabel(tr("&Dish diameter (optional):"));
   diameterLabel->setBuddy(diameter_);
   form->addRow(diameterLabel, sizeRow);
-  system_ =
-      addNumberField(form, tr("Sys&tem temperature, K (optional):"), tr("system temperature"));
-  system_->setAccessibleDescription(
-      tr("noise temperature of the receiving system on cold sky, kelvin; for the gain"));
+  system_ = addNumberField(form, tr("Sys&tem temperature on cold sky, K (optional):"),
+                           tr("system temperature"));
+  system_->setToolTip(systemTemperatureMeaning());
+  system_->setAccessibleDescription(systemTemperatureMeaning() + tr("; for the gain"));
 
   results()->addRow(tr("Beamwidth"), beamwidthMeaning(BeamwidthSource::None));
   results()->addRow(tr("Beam correction"),
@@ -120,6 +90,8 @@ SunMeasurePage::SunMeasurePage(const DesignSeed &seed, QWidget *parent)
 
 void SunMeasurePage::setFlux(const QString &text) { flux_->setText(text); }
 
+void SunMeasurePage::setFrequency(const QString &text) { frequency_->setText(text); }
+
 void SunMeasurePage::forget() {
   results()->setMeaning(Beamwidth, beamwidthMeaning(BeamwidthSource::None));
   showHint(verdict_, tr("With the system temperature and the dish's diameter, the efficiency "
@@ -146,11 +118,11 @@ void SunMeasurePage::compute() {
   results()->setValue(GOverT, figure(m.gOverTDbPerK, tr("dB/K")));
   if (m.gainDbi)
     results()->setValue(Gain, figure(*m.gainDbi, tr("dBi")));
-  if (m.apertureEfficiency) {
+  if (m.apertureEfficiency)
     results()->setValue(Efficiency, figure(*m.apertureEfficiency * kPercentPerRatio, tr("%")));
-    const EfficiencyVerdict verdict = judgeApertureEfficiency(*m.apertureEfficiency);
-    showHint(verdict_, verdictText(*m.apertureEfficiency, verdict));
-    if (verdict == EfficiencyVerdict::Impossible) { // no dish does this: a mistake to find
+  if (m.judgement) {
+    showHint(verdict_, QString::fromStdString(m.judgement->words) + QLatin1Char('.'));
+    if (m.judgement->verdict == EfficiencyVerdict::Impossible) { // a mistake to find
       QPalette palette = verdict_->palette();
       palette.setColor(QPalette::WindowText, errorColour(palette));
       verdict_->setPalette(palette);

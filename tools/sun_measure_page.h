@@ -19,6 +19,7 @@ public:
   explicit SunMeasurePage(const DesignSeed &seed, QWidget *parent = nullptr);
 
   void setFlux(const QString &text);
+  void setFrequency(const QString &text);
 
   QLineEdit *yFactorField() const { return yFactor_; }
   QLineEdit *frequencyField() const { return frequency_; }

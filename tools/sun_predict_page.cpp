@@ -30,9 +30,10 @@ SunPredictPage::SunPredictPage(double frequencyMHz, QWidget *parent)
   gainSource_->setPalette(quiet);
   gainSource_->setText(tr("Type the gain the dish should have."));
   form->addRow(gainSource_); // across the form: a wrapped line beside no label grows tall
-  system_ = addNumberField(form, tr("S&ystem temperature, K:"), tr("system temperature"));
-  system_->setAccessibleDescription(
-      tr("noise temperature of the receiving system on cold sky, kelvin"));
+  system_ =
+      addNumberField(form, tr("S&ystem temperature on cold sky, K:"), tr("system temperature"));
+  system_->setToolTip(systemTemperatureMeaning());
+  system_->setAccessibleDescription(systemTemperatureMeaning());
   frequency_ = addNumberField(form, tr("&Frequency, MHz:"), tr("frequency"));
   frequency_->setAccessibleDescription(tr("megahertz"));
   if (frequencyMHz > 0)
@@ -74,6 +75,8 @@ void SunPredictPage::setGain(const QString &text, const QString &source) {
 }
 
 void SunPredictPage::setFlux(const QString &text) { flux_->setText(text); }
+
+void SunPredictPage::setFrequency(const QString &text) { frequency_->setText(text); }
 
 void SunPredictPage::forget() {
   results()->setMeaning(Beamwidth, beamwidthMeaning(BeamwidthSource::FromGain));

@@ -19,6 +19,7 @@ public:
   // `source` (words that follow "from": "the design's rule of thumb").
   void setGain(const QString &text, const QString &source);
   void setFlux(const QString &text);
+  void setFrequency(const QString &text);
 
   QLineEdit *gainField() const { return gain_; }
   QLabel *gainSource() const { return gainSource_; }

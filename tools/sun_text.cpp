@@ -16,6 +16,11 @@ QString fieldText(double value) {
   return QString::fromStdString(plainFigureText(value, kFieldDigits));
 }
 
+QString systemTemperatureMeaning() {
+  return QObject::tr("kelvin: the noise temperature of the whole receiving system (sky, dish, "
+                     "feed, line and receiver) pointed at cold sky, not the LNA's own");
+}
+
 QString beamwidthMeaning(BeamwidthSource source) {
   switch (source) {
   case BeamwidthSource::Given:

@@ -11,6 +11,10 @@ namespace dishwright {
 // a single-precision design value or a handed-over figure carries.
 QString fieldText(double value);
 
+// What the system temperature fields take: the whole system on cold sky, in
+// kelvin, not the LNA's own noise temperature.
+QString systemTemperatureMeaning();
+
 // What the beamwidth row means, by where the beamwidth came from.
 QString beamwidthMeaning(BeamwidthSource source);
 

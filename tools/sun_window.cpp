@@ -78,10 +78,13 @@ SunWindow::SunWindow(const DesignSeed &seed, QWidget *parent)
   layout->addWidget(tabs_, 3);
   layout->addWidget(fluxBox, 2);
 
-  connect(flux_, &SunFluxPage::fluxChosen, this, [this](double fluxSfu) {
-    const QString text = QString::fromStdString(plainFigureText(fluxSfu, kMeasuredDigits));
-    predict_->setFlux(text);
-    measure_->setFlux(text);
+  connect(flux_, &SunFluxPage::fluxChosen, this, [this](double fluxSfu, double frequencyMHz) {
+    const QString flux = QString::fromStdString(plainFigureText(fluxSfu, kMeasuredDigits));
+    const QString frequency = fieldText(frequencyMHz); // the flux belongs to it
+    predict_->setFlux(flux);
+    predict_->setFrequency(frequency);
+    measure_->setFlux(flux);
+    measure_->setFrequency(frequency);
   });
   connect(new QShortcut(QKeySequence::Close, this), &QShortcut::activated, this, &QWidget::close);
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
