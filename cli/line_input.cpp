@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <istream>
 #include <system_error>
 
@@ -77,6 +78,20 @@ bool LineInput::next(std::string &line) {
 }
 
 std::ifstream openForLines(const std::string &path) {
+  namespace fs = std::filesystem;
+  std::error_code code;
+  const fs::file_type type = fs::status(path, code).type();
+  const auto refuse = [&path](const std::string &why) {
+    throw InputError("cannot read " + path + ": " + why);
+  };
+  if (code && type != fs::file_type::not_found) // not found: the opening says so
+    refuse(reason(code));
+  if (type == fs::file_type::directory)
+    refuse(reason(std::make_error_code(std::errc::is_a_directory)));
+  if (type == fs::file_type::fifo)
+    refuse("it is a pipe, not a regular file; give it on standard input, with - as the file name");
+  if (type != fs::file_type::regular && type != fs::file_type::not_found)
+    refuse("it is not a regular file");
   errno = 0;
   std::ifstream file(path, std::ios::binary);
   if (!file)

@@ -11,7 +11,7 @@
 #include "tools/efficiency_plot.h"
 #include "tools/feed_table.h"
 #include "tools/file_dialogs.h"
-#include "tools/pattern_file.h"
+#include "tools/pattern_file_loader.h"
 #include "tools/pattern_plot.h"
 #include "tools/result_grid.h"
 #include "tools/tool_colours.h"
@@ -101,7 +101,8 @@ FeedWindow::FeedWindow(const DesignSeed &seed, QWidget *parent)
     : ToolPage(tr("Choose the feed and type its figures, then the dish's f/D; its diameter and "
                   "frequency give the gain."),
                parent, Qt::Window),
-      patternPlot_(new PatternPlot), efficiencyPlot_(new EfficiencyPlot) {
+      patternPlot_(new PatternPlot), efficiencyPlot_(new EfficiencyPlot),
+      patternLoader_(new PatternFileLoader(this)) {
   setWindowTitle(tr("Feed and efficiency"));
   model_ = new QComboBox;
   model_->addItems({tr("cos^N pattern"), tr("-10 dB beamwidth"), tr("Open can (TE11)"),
@@ -158,6 +159,8 @@ FeedWindow::FeedWindow(const DesignSeed &seed, QWidget *parent)
     refresh();
   });
   connect(openPattern_, &QPushButton::clicked, this, &FeedWindow::openPatternDialog);
+  connect(patternLoader_, &PatternFileLoader::patternRead, this, &FeedWindow::usePatternFile);
+  connect(patternLoader_, &PatternFileLoader::readFailed, this, &FeedWindow::refusePatternFile);
   connect(this, &ToolPage::resultChanged, this, &FeedWindow::sendGain);
   connect(new QShortcut(QKeySequence::Close, this), &QShortcut::activated, this, &QWidget::close);
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
@@ -291,18 +294,25 @@ void FeedWindow::openPatternDialog() {
     loadPatternFile(path);
 }
 
-void FeedWindow::loadPatternFile(const QString &path) {
-  filePattern_.reset();
+void FeedWindow::loadPatternFile(const QString &path) { patternLoader_->load(path); }
+
+void FeedWindow::usePatternFile(const QString &path, const FeedPattern &pattern) {
+  filePattern_ = pattern;
+  filePatternName_ = shownFileName(QFileInfo(path).fileName());
   fileError_.clear();
-  try {
-    filePattern_ = readPatternFile(path);
-    patternName_->setText(
-        tr("%1, 0 to %2 degrees")
-            .arg(shownFileName(QFileInfo(path).fileName()), figure(filePattern_->extentDeg())));
-  } catch (const InputError &e) {
-    fileError_ = QString::fromUtf8(e.what());
+  patternName_->setText(
+      tr("%1, 0 to %2 degrees").arg(filePatternName_, figure(filePattern_->extentDeg())));
+  showPatternModel();
+}
+
+void FeedWindow::refusePatternFile(const QString &path, const QString &why) {
+  fileError_ = why;
+  if (!filePattern_)
     patternName_->setText(tr("%1 not read").arg(shownFileName(QFileInfo(path).fileName())));
-  }
+  showPatternModel();
+}
+
+void FeedWindow::showPatternModel() {
   if (model_->currentIndex() == PatternFile)
     refresh();
   else
@@ -341,13 +351,22 @@ std::optional<FeedPattern> FeedWindow::typedPattern() {
     return can;
   }
   default:
-    if (!fileError_.isEmpty())
+    if (!filePattern_ && !fileError_.isEmpty())
       throw InputError(fileError_.toStdString());
     return filePattern_;
   }
 }
 
 void FeedWindow::compute() {
+  computeFigures();
+  // A file that could not be read is said beside the figures of the one before.
+  if (model_->currentIndex() == PatternFile && filePattern_ && !fileError_.isEmpty())
+    throw InputError(tr("%1; the figures are still those of %2")
+                         .arg(fileError_, filePatternName_)
+                         .toStdString());
+}
+
+void FeedWindow::computeFigures() {
   showRuleOfThumbGain();
   const auto fd = typedValue(fd_, "f/D");
   if (fd)

@@ -24,6 +24,7 @@ class QTableWidget;
 namespace dishwright {
 
 class EfficiencyPlot;
+class PatternFileLoader;
 class PatternPlot;
 
 class FeedWindow : public ToolPage {
@@ -41,9 +42,13 @@ public:
   // or unit.
   void showDish(double diameter, bool metric, const QString &which);
 
-  // Reads the listed pattern at `path`, as "Open pattern..." does with the file
-  // chosen, and shows it (or why it cannot be read) with the pattern model.
+  // Starts reading the listed pattern at `path`, as "Open pattern..." does with
+  // the file chosen, on a thread of its own; once read, shows it (or why it
+  // cannot be read) with the pattern model. Until then, and when the reading fails
+  // or is cancelled, the pattern read before stays in use.
   void loadPatternFile(const QString &path);
+  // Reads the pattern files, with the progress and Cancel of a long reading.
+  PatternFileLoader *patternLoader() const { return patternLoader_; }
 
   QComboBox *modelChooser() const { return model_; }
   QLineEdit *exponentField() const { return exponent_; }
@@ -86,7 +91,11 @@ private:
   void orderTabs();
   void showSmallSizeUnit();
   void openPatternDialog();
+  void usePatternFile(const QString &path, const FeedPattern &pattern);
+  void refusePatternFile(const QString &path, const QString &why);
+  void showPatternModel();
   void sendGain();
+  void computeFigures();
   // The chosen feed's pattern, nothing while a field it needs is blank.
   std::optional<FeedPattern> typedPattern();
   void showBest(const BestFd &best);
@@ -118,8 +127,11 @@ private:
   QLabel *warnings_;
   QLabel *notes_;
 
-  // The pattern file read last, or why it could not be read.
+  PatternFileLoader *patternLoader_;
+  // The pattern file read last and its name; why the file chosen after it could
+  // not be read.
   std::optional<FeedPattern> filePattern_;
+  QString filePatternName_;
   QString fileError_;
   // What compute() worked out, for the plots and the gain signal.
   std::optional<FeedEfficiencies> feed_;

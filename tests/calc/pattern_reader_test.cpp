@@ -134,5 +134,42 @@ INSTANTIATE_TEST_SUITE_P(
         BadText{"OneLevel", "0 -1\n", "a pattern needs two lines of angle and level at least"}),
     [](const auto &info) { return info.param.name; });
 
+// 100000 lines (18001 in a pattern every 0.01 degree) and 16 MB (about 170
+// bytes a line at the most lines) read; a line or a byte more ends the reading.
+struct SizeCase {
+  const char *name;
+  std::string text;
+  std::string error; // "" when the text reads
+};
+
+class PatternSizes : public ::testing::TestWithParam<SizeCase> {};
+
+TEST_P(PatternSizes, EndAtTheMostAPatternHas) {
+  std::string error;
+  try {
+    readPattern(GetParam().text);
+  } catch (const InputError &e) {
+    error = e.what();
+  }
+  EXPECT_EQ(error, GetParam().error);
+}
+
+const std::string kTwoLevels = "0 0\n90 -20\n"; // 11 bytes, lines 1 and 2
+const std::string kTooManyLines = "the pattern has more than 100000 lines; a measured pattern has "
+                                  "far fewer (one every 0.01 degree from 0 to 180 has 18001)";
+const std::string kTooLarge = "the pattern is larger than 16 MB; a measured pattern is far "
+                              "smaller (one every 0.01 degree from 0 to 180 is about 0.4 MB)";
+const std::size_t kMiB = 1 << 20;
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, PatternSizes,
+    ::testing::Values(
+        SizeCase{"MostLines", kTwoLevels + std::string(100000 - 2, '\n'), ""},
+        SizeCase{"OneLineMore", kTwoLevels + std::string(100000 - 1, '\n'), kTooManyLines},
+        // "#" and its filling counted with a line break: 16 MB in all
+        SizeCase{"MostBytes", kTwoLevels + "#" + std::string(16 * kMiB - 13, 'x'), ""},
+        SizeCase{"OneByteMore", kTwoLevels + "#" + std::string(16 * kMiB - 12, 'x'), kTooLarge}),
+    [](const auto &info) { return std::string(info.param.name); });
+
 } // namespace
 } // namespace dishwright

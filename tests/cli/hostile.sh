@@ -53,6 +53,8 @@ full standard output@"$calc" print meters 0.4 100 >/dev/full@1@error: cannot wri
 closed standard input@"$calc" measure fit mm <&-@1@error: cannot read standard input: it is closed
 folder as standard input@"$calc" measure fit mm <folder@1@error: cannot read standard input: it is a folder
 endless zeros@"$calc" measure fit mm </dev/zero@1@error: line 1: holds a NUL byte
+endless valid levels@awk 'BEGIN { for (i = 0; ; i++) printf "%.6f -1\n", i * 1e-6 }' | "$calc" feed 0.4 pattern -@1@error: the pattern has more than 100000 lines
+pattern from a FIFO@"$calc" feed 0.4 pattern fifo@1@error: cannot read fifo: it is a pipe, not a regular file
 byte-order mark@printf '\xEF\xBB\xBF0 1\n150 12.5\n' | "$calc" measure fit mm@1@error: a fit needs at least 3 points
 decimal commas@printf '150,5 12,3\n' | "$calc" measure fit mm@1@error: line 1: expected two numbers, radius and depth, not "150,5 12,3"; a point is the decimal mark
 error after figures@printf '0 1\n150 12.5\n300 47.8\n' | "$calc" measure fit mm 0@1@error: the frequency must be greater than 0

@@ -2,18 +2,22 @@
 // figures were checked apart from the program: Silver's aperture integral by
 // mpmath quadrature, the gain from (pi D / lambda)^2, the calculation screens'
 // rule from 20 log10(feet) + 20 log10(GHz) + 7.5.
+#include "calc/physics/pattern_reader.h"
 #include "tools/feed_window.h"
 #include "tools/measure_window.h"
 #include "tools/offset_page.h"
+#include "tools/pattern_file_loader.h"
 #include "tools/prime_focus_page.h"
 #include "tools/result_grid.h"
 #include "tools/surface_page.h"
 #include "tools/tool_colours.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -21,8 +25,13 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
+#include <atomic>
 #include <cmath>
+#include <memory>
+
+#include <sys/stat.h>
 
 using namespace dishwright;
 
@@ -47,6 +56,21 @@ void type(QLineEdit *field, const QString &text) {
   QTest::keyClicks(field, text);
 }
 
+// Reads `path` as "Open pattern..." does, and waits for the reading's end.
+void readFile(FeedWindow &window, const QString &path) {
+  window.loadPatternFile(path);
+  QTRY_VERIFY(!window.patternLoader()->busy());
+}
+
+QString writeFile(const QTemporaryDir &dir, const char *name, const QByteArray &text) {
+  QFile file(dir.filePath(name));
+  if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+    qFatal("cannot write %s", qPrintable(file.fileName()));
+  return file.fileName();
+}
+
+const char kHorn[] = "# angle, E, H\n0 0 0\n30 -3 -4\n60 -10 -12\n90 -20 -25\n";
+
 QWidget *nextTabStop(QWidget *from) {
   QWidget *w = from->nextInFocusChain();
   while (w != from &&
@@ -65,6 +89,9 @@ private slots:
   void gainBesideTheRuleOfThumb();
   void blockageAsWideAsTheDishKeepsTheFeed();
   void patternFileReadOrRefusedByLine();
+  void refusedFileKeepsThePatternBefore_data();
+  void refusedFileKeepsThePatternBefore();
+  void longReadingShowsProgressAndCancels();
   void canModesWarnedInTheWarningColour_data();
   void canModesWarnedInTheWarningColour();
   void patternsAsBuildersWriteThem();
@@ -154,19 +181,80 @@ void FeedWindowTest::patternFileReadOrRefusedByLine() {
     return file.fileName();
   };
   FeedWindow window(DesignSeed{0.45, 0, false, 0});
-  window.loadPatternFile(write("bad.txt", "0 0\n30 -3\n30 -4\n60 -10\n"));
+  readFile(window, write("bad.txt", "0 0\n30 -3\n30 -4\n60 -10\n"));
   QCOMPARE(window.modelChooser()->currentIndex(), int(FeedWindow::PatternFile));
   QCOMPARE(window.message()->text(),
            QString("In bad.txt, line 3: the angle 30 does not rise above the 30 before it."));
   QVERIFY(value(window, Aperture).isEmpty());
-  window.loadPatternFile(
-      write("horn.txt", "# angle, E, H\n0 0 0\n30 -3 -4\n60 -10 -12\n90 -20 -25\n"));
+  readFile(window, write("horn.txt", kHorn));
   QVERIFY(window.message()->text().isEmpty());
   QCOMPARE(value(window, Spillover), QString("89.990 %"));
   QCOMPARE(value(window, BestFdRow), QString("0.44825"));
-  window.loadPatternFile(dir.path());
-  QVERIFY2(window.message()->text().endsWith(": it is a folder."),
-           qPrintable(window.message()->text()));
+}
+
+// What cannot be a pattern is refused at once, in words, and the figures stay
+// those of the pattern read before: a pipe (which would wait for a writer), a
+// device, a folder, and ten million lines, refused at the 100001st.
+void FeedWindowTest::refusedFileKeepsThePatternBefore_data() {
+  QTest::addColumn<QString>("path"); // made in the test's folder unless it starts with /
+  QTest::addColumn<QString>("message");
+  QTest::newRow("pipe") << "fifo"
+                        << "Cannot read fifo: it is a pipe, not a regular file";
+  QTest::newRow("device") << "/dev/zero"
+                          << "Cannot read zero: it is not a regular file";
+  QTest::newRow("folder") << "folder"
+                          << "Cannot read folder: it is a folder";
+  QTest::newRow("ten million lines")
+      << "big.txt"
+      << "In big.txt, the pattern has more than 100000 lines; a measured pattern has far fewer "
+         "(one every 0.01 degree from 0 to 180 has 18001)";
+}
+
+void FeedWindowTest::refusedFileKeepsThePatternBefore() {
+  QFETCH(QString, path);
+  QFETCH(QString, message);
+  QTemporaryDir dir;
+  if (path == "fifo")
+    QCOMPARE(mkfifo(QFile::encodeName(dir.filePath(path)).constData(), 0600), 0);
+  else if (path == "folder")
+    QVERIFY(QDir(dir.path()).mkdir(path));
+  else if (path == "big.txt")
+    writeFile(dir, "big.txt", "0 0\n" + QByteArray(10000000 - 1, '\n'));
+  FeedWindow window(DesignSeed{0.45, 0, false, 0});
+  readFile(window, writeFile(dir, "horn.txt", kHorn));
+  readFile(window, path.startsWith('/') ? path : dir.filePath(path));
+  QCOMPARE(window.message()->text(), message + "; the figures are still those of horn.txt.");
+  QCOMPARE(value(window, Spillover), QString("89.990 %"));
+}
+
+// A reading that takes long shows its progress and stops at Cancel, and the
+// window keeps the pattern it had. A slow disk is stood in for by a reading
+// that goes on until it is stopped (ten seconds at the most).
+void FeedWindowTest::longReadingShowsProgressAndCancels() {
+  QTemporaryDir dir;
+  FeedWindow window(DesignSeed{0.45, 0, false, 0});
+  readFile(window, writeFile(dir, "horn.txt", kHorn));
+  auto ended = std::make_shared<std::atomic<bool>>(false);
+  window.patternLoader()->setReading(
+      [ended](const QString &, PatternFileProgress &progress) -> std::optional<FeedPattern> {
+        progress.bytesToRead = 4000;
+        progress.bytesRead = 1000;
+        for (int tick = 0; tick < 1000 && !progress.stop; ++tick)
+          QThread::msleep(10);
+        *ended = true;
+        return progress.stop ? std::nullopt : std::optional(readPattern("0 0\n10 -30\n"));
+      });
+  window.loadPatternFile(dir.filePath("slow.txt"));
+  QTRY_VERIFY(window.patternLoader()->progressDialog());
+  QProgressDialog *progress = window.patternLoader()->progressDialog();
+  QCOMPARE(progress->labelText(), QString("Reading slow.txt..."));
+  QTRY_COMPARE(progress->value(), progress->maximum() / 4);
+  QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
+  QVERIFY(!window.patternLoader()->busy());
+  QTRY_VERIFY(*ended);
+  QVERIFY(!window.patternLoader()->progressDialog());
+  QVERIFY(window.message()->text().isEmpty());
+  QCOMPARE(value(window, Spillover), QString("89.990 %"));
 }
 
 void FeedWindowTest::canModesWarnedInTheWarningColour_data() {
@@ -217,18 +305,18 @@ void FeedWindowTest::patternsAsBuildersWriteThem() {
     return file.fileName();
   };
   FeedWindow window(DesignSeed{0.45, 0, false, 0});
-  window.loadPatternFile(write("down.txt", "0 0\n30 3\n60 10\n90 20\n180 30\n"));
+  readFile(window, write("down.txt", "0 0\n30 3\n60 10\n90 20\n180 30\n"));
   QCOMPARE(window.notes()->text(), QString("Note: the levels rise away from the axis, all 0 dB "
                                            "or more: they are read as dB down (10 as -10 dB)."));
   QVERIFY(window.warnings()->text().isEmpty());
   // -9.559 dB at the rim (58.109 degrees, between -3 at 30 and -10 at 60), -2.336 of path
   QCOMPARE(value(window, EdgeTaper), QString("-11.895 dB"));
-  window.loadPatternFile(write("short.txt", "0 0\n20 -1\n40 -3\n"));
+  readFile(window, write("short.txt", "0 0\n20 -1\n40 -3\n"));
   QCOMPARE(window.message()->text(),
            QString("The pattern stops at 40 degrees; the dish's rim is at 58.109 degrees."));
   QVERIFY(value(window, Aperture).isEmpty());
   QVERIFY(window.notes()->text().isEmpty());
-  window.loadPatternFile(write("strong.txt", "0 0\n45 -4\n90 -13\n"));
+  readFile(window, write("strong.txt", "0 0\n45 -4\n90 -13\n"));
   QVERIFY(window.message()->text().isEmpty());
   QVERIFY2(window.warnings()->text().startsWith(
                "Warning: the pattern stops at 90 degrees, still at -13 dB: what the feed sends "
