@@ -61,7 +61,8 @@ void PatternFileLoader::load(const QString &path) {
     } catch (const InputError &e) {
       job->error = QString::fromUtf8(e.what());
     } catch (const std::exception &e) { // out of memory: said, not the program's end
-      job->error = tr("cannot read %1: %2").arg(shownFileName(QFileInfo(job->path).fileName()), e.what());
+      job->error =
+          tr("cannot read %1: %2").arg(shownFileName(QFileInfo(job->path).fileName()), e.what());
     }
   });
   // Delivered on the window's thread, after the reading's last write.
@@ -101,8 +102,9 @@ QProgressDialog *PatternFileLoader::progressDialog() const {
 // shows none; it keeps the feed window from input while it shows, the other
 // windows not.
 void PatternFileLoader::startProgress(const QString &path) {
-  progress_ = std::make_unique<QProgressDialog>(tr("Reading %1...").arg(shownFileName(QFileInfo(path).fileName())),
-                                                tr("Cancel"), 0, kProgressSteps, window_);
+  progress_ = std::make_unique<QProgressDialog>(
+      tr("Reading %1...").arg(shownFileName(QFileInfo(path).fileName())), tr("Cancel"), 0,
+      kProgressSteps, window_);
   progress_->setAccessibleName(tr("reading the pattern file"));
   progress_->setWindowModality(Qt::WindowModal);
   progress_->setAutoReset(false);
