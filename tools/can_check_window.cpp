@@ -5,9 +5,9 @@
 #include "calc/screen_rules/calc_error.h"
 #include "calc/screen_rules/coffee_can.h"
 #include "tools/can_drawing.h"
-#include "tools/result_grid.h"
-#include "tools/tool_colours.h"
-#include "tools/tool_form.h"
+#include "tools/kit/result_grid.h"
+#include "tools/kit/tool_colours.h"
+#include "tools/kit/tool_form.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "calc/physics/can_check.h"
-#include "tools/design_seed.h"
-#include "tools/tool_page.h"
+#include "tools/kit/design_seed.h"
+#include "tools/kit/tool_page.h"
 
 #include <optional>
 

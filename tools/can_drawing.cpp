@@ -1,7 +1,7 @@
 #include "tools/can_drawing.h"
 
 #include "calc/common/figure_text.h"
-#include "tools/tool_colours.h"
+#include "tools/kit/tool_colours.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 #include "tools/dish_sketch.h"
 
 #include "calc/common/figure_text.h"
-#include "tools/tool_colours.h"
+#include "tools/kit/tool_colours.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -10,12 +10,12 @@
 #include "paper/file_name.h"
 #include "tools/efficiency_plot.h"
 #include "tools/feed_table.h"
-#include "tools/file_dialogs.h"
+#include "tools/kit/file_dialogs.h"
+#include "tools/kit/result_grid.h"
+#include "tools/kit/tool_colours.h"
+#include "tools/kit/tool_form.h"
 #include "tools/pattern_file_loader.h"
 #include "tools/pattern_plot.h"
-#include "tools/result_grid.h"
-#include "tools/tool_colours.h"
-#include "tools/tool_form.h"
 
 #include <QComboBox>
 #include <QFileInfo>

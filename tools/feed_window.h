@@ -8,8 +8,8 @@
 #include "calc/physics/feed_efficiency.h"
 #include "calc/physics/feed_pattern.h"
 #include "calc/physics/feed_remarks.h"
-#include "tools/design_seed.h"
-#include "tools/tool_page.h"
+#include "tools/kit/design_seed.h"
+#include "tools/kit/tool_page.h"
 
 #include <optional>
 #include <vector>

@@ -2,7 +2,7 @@
 // prime-focus dish, an offset dish, or from points measured across its surface.
 #pragma once
 
-#include "tools/design_seed.h"
+#include "tools/kit/design_seed.h"
 #include "tools/measured_dish.h"
 
 #include <QWidget>

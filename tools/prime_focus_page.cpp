@@ -2,8 +2,8 @@
 
 #include "calc/common/figure_text.h"
 #include "tools/dish_sketch.h"
-#include "tools/result_grid.h"
-#include "tools/tool_form.h"
+#include "tools/kit/result_grid.h"
+#include "tools/kit/tool_form.h"
 
 #include <QFormLayout>
 #include <QLabel>

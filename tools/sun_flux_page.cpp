@@ -2,10 +2,10 @@
 
 #include "calc/common/input_error.h"
 #include "calc/physics/sun_noise_flux.h"
-#include "tools/result_grid.h"
+#include "tools/kit/result_grid.h"
+#include "tools/kit/tool_colours.h"
+#include "tools/kit/tool_form.h"
 #include "tools/sun_text.h"
-#include "tools/tool_colours.h"
-#include "tools/tool_form.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -3,7 +3,7 @@
 // two reported either side, and hands it to the predicted and measured pages.
 #pragma once
 
-#include "tools/tool_page.h"
+#include "tools/kit/tool_page.h"
 
 #include <QString>
 

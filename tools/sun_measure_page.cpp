@@ -4,10 +4,10 @@
 #include "calc/common/units.h"
 #include "calc/physics/sun_noise.h"
 #include "calc/physics/sun_noise_verdict.h"
-#include "tools/result_grid.h"
+#include "tools/kit/result_grid.h"
+#include "tools/kit/tool_colours.h"
+#include "tools/kit/tool_form.h"
 #include "tools/sun_text.h"
-#include "tools/tool_colours.h"
-#include "tools/tool_form.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -3,8 +3,8 @@
 // efficiency, and a plain verdict on that efficiency.
 #pragma once
 
-#include "tools/design_seed.h"
-#include "tools/tool_page.h"
+#include "tools/kit/design_seed.h"
+#include "tools/kit/tool_page.h"
 
 class QComboBox;
 class QLabel;

@@ -2,7 +2,7 @@
 // gain should show on a receiver, so that a measurement has something to meet.
 #pragma once
 
-#include "tools/tool_page.h"
+#include "tools/kit/tool_page.h"
 
 class QLabel;
 class QLineEdit;

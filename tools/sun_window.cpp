@@ -1,6 +1,6 @@
 #include "tools/sun_window.h"
 
-#include "tools/named_combo_box.h"
+#include "tools/kit/named_combo_box.h"
 
 #include "calc/common/figure_text.h"
 #include "calc/screen_rules/calc_error.h"

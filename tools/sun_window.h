@@ -4,7 +4,7 @@
 // day's flux is worked out for the builder's frequency.
 #pragma once
 
-#include "tools/design_seed.h"
+#include "tools/kit/design_seed.h"
 
 #include <QString>
 #include <QWidget>

@@ -3,12 +3,12 @@
 #include "calc/common/figure_text.h"
 #include "calc/common/input_error.h"
 #include "calc/physics/surface_fit.h"
+#include "tools/kit/result_grid.h"
+#include "tools/kit/tool_form.h"
 #include "tools/point_table_edits.h"
 #include "tools/point_table_model.h"
-#include "tools/result_grid.h"
 #include "tools/step_button.h"
 #include "tools/surface_plot.h"
-#include "tools/tool_form.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,8 +4,8 @@
 
 #include "calc/common/length_unit.h"
 #include "calc/physics/surface_fit.h"
+#include "tools/kit/tool_page.h"
 #include "tools/measured_dish.h"
-#include "tools/tool_page.h"
 
 #include <optional>
 

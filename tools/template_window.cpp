@@ -1,14 +1,14 @@
 #include "tools/template_window.h"
 
-#include "tools/named_combo_box.h"
+#include "tools/kit/named_combo_box.h"
 
 #include "calc/common/figure_text.h"
 #include "calc/common/input_error.h"
 #include "paper/file_name.h"
 #include "paper/template_dxf.h"
 #include "paper/template_writer.h"
-#include "tools/decimal_validator.h"
-#include "tools/file_dialogs.h"
+#include "tools/kit/decimal_validator.h"
+#include "tools/kit/file_dialogs.h"
 #include "tools/page_preview.h"
 
 #include <QComboBox>

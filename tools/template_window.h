@@ -6,7 +6,7 @@
 
 #include "calc/page_layout/page_tiling.h"
 #include "paper/template_writer.h"
-#include "tools/design_seed.h"
+#include "tools/kit/design_seed.h"
 
 #include <QString>
 #include <QWidget>

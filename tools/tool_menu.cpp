@@ -4,7 +4,7 @@
 #include "calc/screen_rules/input_step.h"
 #include "paper/whole_file.h"
 #include "screens/screen.h"
-#include "tools/file_dialogs.h"
+#include "tools/kit/file_dialogs.h"
 #include "tools/profile_export.h"
 #include "tools/user_edits.h"
 

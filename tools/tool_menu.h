@@ -5,7 +5,7 @@
 
 #include "calc/screen_rules/profile.h"
 #include "screens/screen_set.h"
-#include "tools/design_seed.h"
+#include "tools/kit/design_seed.h"
 #include "tools/tool_table.h"
 
 #include <QKeySequence>

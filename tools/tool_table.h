@@ -4,7 +4,7 @@
 // table, so a new tool is one row here and a window class.
 #pragma once
 
-#include "tools/design_seed.h"
+#include "tools/kit/design_seed.h"
 
 #include <QKeySequence>
 #include <QString>

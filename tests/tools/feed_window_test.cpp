@@ -4,13 +4,13 @@
 // rule from 20 log10(feet) + 20 log10(GHz) + 7.5.
 #include "calc/physics/pattern_reader.h"
 #include "tools/feed_window.h"
+#include "tools/kit/result_grid.h"
+#include "tools/kit/tool_colours.h"
 #include "tools/measure_window.h"
 #include "tools/offset_page.h"
 #include "tools/pattern_file_loader.h"
 #include "tools/prime_focus_page.h"
-#include "tools/result_grid.h"
 #include "tools/surface_page.h"
-#include "tools/tool_colours.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,7 +1,7 @@
 // "Check with the sun" driven as a user drives it, on the offscreen platform. The
 // expected figures were worked out by hand from T = S G lambda^2 / (8 pi k K),
 // K = 1 + 0.38 (0.5 / beamwidth)^2 and G/T = 8 pi k K (Y - 1) / (S lambda^2).
-#include "tools/result_grid.h"
+#include "tools/kit/result_grid.h"
 #include "tools/sun_flux_page.h"
 #include "tools/sun_measure_page.h"
 #include "tools/sun_predict_page.h"

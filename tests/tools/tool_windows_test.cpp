@@ -1,10 +1,10 @@
 // The builder's tool windows driven as a user drives them, on the offscreen platform.
 #include "tools/can_check_window.h"
+#include "tools/kit/result_grid.h"
 #include "tools/measure_window.h"
 #include "tools/offset_page.h"
 #include "tools/point_table_model.h"
 #include "tools/prime_focus_page.h"
-#include "tools/result_grid.h"
 #include "tools/surface_page.h"
 
 #include <QAbstractItemView>

@@ -1,4 +1,4 @@
-#include "tools/file_dialogs.h"
+#include "tools/kit/file_dialogs.h"
 
 #include <QFileDialog>
 #include <QFileIconProvider>

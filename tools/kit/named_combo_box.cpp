@@ -1,4 +1,4 @@
-#include "tools/named_combo_box.h"
+#include "tools/kit/named_combo_box.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>

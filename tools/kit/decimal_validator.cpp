@@ -1,4 +1,4 @@
-#include "tools/decimal_validator.h"
+#include "tools/kit/decimal_validator.h"
 
 #include "calc/common/decimal_text.h"
 

@@ -1,8 +1,8 @@
-#include "tools/tool_form.h"
+#include "tools/kit/tool_form.h"
 
 #include "calc/common/decimal_text.h"
 #include "calc/common/figure_text.h"
-#include "tools/tool_colours.h"
+#include "tools/kit/tool_colours.h"
 
 #include <QComboBox>
 #include <QFormLayout>

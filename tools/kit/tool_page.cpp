@@ -1,10 +1,10 @@
-#include "tools/tool_page.h"
+#include "tools/kit/tool_page.h"
 
-#include "tools/named_combo_box.h"
+#include "tools/kit/named_combo_box.h"
 
 #include "calc/common/input_error.h"
-#include "tools/result_grid.h"
-#include "tools/tool_form.h"
+#include "tools/kit/result_grid.h"
+#include "tools/kit/tool_form.h"
 
 #include <QLabel>
 

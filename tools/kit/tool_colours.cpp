@@ -1,4 +1,4 @@
-#include "tools/tool_colours.h"
+#include "tools/kit/tool_colours.h"
 
 namespace dishwright {
 

@@ -1,6 +1,6 @@
-#include "tools/result_grid.h"
+#include "tools/kit/result_grid.h"
 
-#include "tools/tool_colours.h"
+#include "tools/kit/tool_colours.h"
 
 #include <QGridLayout>
 #include <QLabel>
