@@ -13,6 +13,7 @@
 #include "tools/efficiency_plot.h"
 #include "tools/feed_window.h"
 #include "tools/measure_window.h"
+#include "tools/menu/tool_table.h"
 #include "tools/offset_page.h"
 #include "tools/pattern_plot.h"
 #include "tools/prime_focus_page.h"
@@ -20,7 +21,6 @@
 #include "tools/sun_measure_page.h"
 #include "tools/sun_window.h"
 #include "tools/surface_page.h"
-#include "tools/tool_table.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 // mnemonics of one window clash. The seven screens and every tool window.
 #include "screens/screen_style.h"
 #include "tests/screens/screen_fixture.h"
-#include "tools/tool_table.h"
+#include "tools/menu/tool_table.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -3,13 +3,13 @@
 // and Ctrl+K move and cut), which the offscreen platform lacks.
 #include "../screens/screen_fixture.h"
 #include "screens/screen_style.h"
-#include "tools/builder_tools.h"
 #include "tools/feed_window.h"
 #include "tools/measure_window.h"
+#include "tools/menu/builder_tools.h"
+#include "tools/menu/tool_menu.h"
+#include "tools/menu/tool_table.h"
 #include "tools/surface_page.h"
 #include "tools/template_window.h"
-#include "tools/tool_menu.h"
-#include "tools/tool_table.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>

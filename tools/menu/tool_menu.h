@@ -6,7 +6,7 @@
 #include "calc/screen_rules/profile.h"
 #include "screens/screen_set.h"
 #include "tools/kit/design_seed.h"
-#include "tools/tool_table.h"
+#include "tools/menu/tool_table.h"
 
 #include <QKeySequence>
 #include <QList>

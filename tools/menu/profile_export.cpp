@@ -1,4 +1,4 @@
-#include "tools/profile_export.h"
+#include "tools/menu/profile_export.h"
 
 #include "calc/screen_rules/number_text.h"
 

@@ -1,4 +1,4 @@
-#include "tools/tool_table.h"
+#include "tools/menu/tool_table.h"
 
 #include "tools/can_check_window.h"
 #include "tools/feed_window.h"

@@ -1,4 +1,4 @@
-#include "tools/user_edits.h"
+#include "tools/menu/user_edits.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemModel>

@@ -1,13 +1,13 @@
-#include "tools/builder_tools.h"
+#include "tools/menu/builder_tools.h"
 
 #include "calc/common/figure_text.h"
 #include "screens/screen_set.h"
 #include "tools/feed_window.h"
 #include "tools/measure_window.h"
+#include "tools/menu/tool_menu.h"
+#include "tools/menu/tool_table.h"
 #include "tools/sun_predict_page.h"
 #include "tools/sun_window.h"
-#include "tools/tool_menu.h"
-#include "tools/tool_table.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,12 +1,12 @@
-#include "tools/tool_menu.h"
+#include "tools/menu/tool_menu.h"
 
 #include "calc/screen_rules/calc_error.h"
 #include "calc/screen_rules/input_step.h"
 #include "paper/whole_file.h"
 #include "screens/screen.h"
 #include "tools/kit/file_dialogs.h"
-#include "tools/profile_export.h"
-#include "tools/user_edits.h"
+#include "tools/menu/profile_export.h"
+#include "tools/menu/user_edits.h"
 
 #include <QAction>
 #include <QApplication>
