@@ -12,15 +12,15 @@
 #include "tools/can_check_window.h"
 #include "tools/efficiency_plot.h"
 #include "tools/feed_window.h"
-#include "tools/measure_window.h"
+#include "tools/measure/measure_window.h"
+#include "tools/measure/offset_page.h"
+#include "tools/measure/prime_focus_page.h"
+#include "tools/measure/surface_page.h"
 #include "tools/menu/tool_table.h"
-#include "tools/offset_page.h"
 #include "tools/pattern_plot.h"
-#include "tools/prime_focus_page.h"
 #include "tools/sun_flux_page.h"
 #include "tools/sun_measure_page.h"
 #include "tools/sun_window.h"
-#include "tools/surface_page.h"
 
 #include <QApplication>
 #include <QComboBox>

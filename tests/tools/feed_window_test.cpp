@@ -6,11 +6,11 @@
 #include "tools/feed_window.h"
 #include "tools/kit/result_grid.h"
 #include "tools/kit/tool_colours.h"
-#include "tools/measure_window.h"
-#include "tools/offset_page.h"
+#include "tools/measure/measure_window.h"
+#include "tools/measure/offset_page.h"
+#include "tools/measure/prime_focus_page.h"
+#include "tools/measure/surface_page.h"
 #include "tools/pattern_file_loader.h"
-#include "tools/prime_focus_page.h"
-#include "tools/surface_page.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -4,11 +4,11 @@
 #include "../screens/screen_fixture.h"
 #include "screens/screen_style.h"
 #include "tools/feed_window.h"
-#include "tools/measure_window.h"
+#include "tools/measure/measure_window.h"
+#include "tools/measure/surface_page.h"
 #include "tools/menu/builder_tools.h"
 #include "tools/menu/tool_menu.h"
 #include "tools/menu/tool_table.h"
-#include "tools/surface_page.h"
 #include "tools/template_window.h"
 
 #include <QAbstractSpinBox>

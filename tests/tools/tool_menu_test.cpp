@@ -2,14 +2,14 @@
 #include "screens/screen_style.h"
 #include "tools/can_check_window.h"
 #include "tools/feed_window.h"
-#include "tools/measure_window.h"
+#include "tools/measure/measure_window.h"
+#include "tools/measure/prime_focus_page.h"
+#include "tools/measure/surface_page.h"
 #include "tools/menu/builder_tools.h"
 #include "tools/menu/tool_menu.h"
 #include "tools/menu/tool_table.h"
-#include "tools/prime_focus_page.h"
 #include "tools/sun_predict_page.h"
 #include "tools/sun_window.h"
-#include "tools/surface_page.h"
 #include "tools/template_window.h"
 
 #include <QAbstractSpinBox>

@@ -1,11 +1,11 @@
 // The builder's tool windows driven as a user drives them, on the offscreen platform.
 #include "tools/can_check_window.h"
 #include "tools/kit/result_grid.h"
-#include "tools/measure_window.h"
-#include "tools/offset_page.h"
-#include "tools/point_table_model.h"
-#include "tools/prime_focus_page.h"
-#include "tools/surface_page.h"
+#include "tools/measure/measure_window.h"
+#include "tools/measure/offset_page.h"
+#include "tools/measure/point_table_model.h"
+#include "tools/measure/prime_focus_page.h"
+#include "tools/measure/surface_page.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "tools/can_check_window.h"
 #include "tools/feed_window.h"
-#include "tools/measure_window.h"
+#include "tools/measure/measure_window.h"
 #include "tools/sun_window.h"
 #include "tools/template_window.h"
 

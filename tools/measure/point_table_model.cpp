@@ -1,4 +1,4 @@
-#include "tools/point_table_model.h"
+#include "tools/measure/point_table_model.h"
 
 #include "calc/common/decimal_text.h"
 #include "calc/common/input_error.h"

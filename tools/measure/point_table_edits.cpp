@@ -1,4 +1,4 @@
-#include "tools/point_table_edits.h"
+#include "tools/measure/point_table_edits.h"
 
 #include <QAbstractItemView>
 #include <QCoreApplication>

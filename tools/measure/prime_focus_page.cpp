@@ -1,9 +1,9 @@
-#include "tools/prime_focus_page.h"
+#include "tools/measure/prime_focus_page.h"
 
 #include "calc/common/figure_text.h"
-#include "tools/dish_sketch.h"
 #include "tools/kit/result_grid.h"
 #include "tools/kit/tool_form.h"
+#include "tools/measure/dish_sketch.h"
 
 #include <QFormLayout>
 #include <QLabel>

@@ -1,13 +1,13 @@
-#include "tools/measure_window.h"
+#include "tools/measure/measure_window.h"
 
 #include "tools/kit/named_combo_box.h"
 
 #include "calc/common/units.h"
 #include "tools/feed_window.h"
 #include "tools/kit/tool_form.h"
-#include "tools/offset_page.h"
-#include "tools/prime_focus_page.h"
-#include "tools/surface_page.h"
+#include "tools/measure/offset_page.h"
+#include "tools/measure/prime_focus_page.h"
+#include "tools/measure/surface_page.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "tools/step_button.h"
+#include "tools/measure/step_button.h"
 
 #include <QFocusEvent>
 #include <QUndoStack>

@@ -1,4 +1,4 @@
-#include "tools/surface_plot.h"
+#include "tools/measure/surface_plot.h"
 
 #include "calc/common/figure_text.h"
 #include "tools/kit/tool_colours.h"

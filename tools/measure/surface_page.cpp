@@ -1,14 +1,14 @@
-#include "tools/surface_page.h"
+#include "tools/measure/surface_page.h"
 
 #include "calc/common/figure_text.h"
 #include "calc/common/input_error.h"
 #include "calc/physics/surface_fit.h"
 #include "tools/kit/result_grid.h"
 #include "tools/kit/tool_form.h"
-#include "tools/point_table_edits.h"
-#include "tools/point_table_model.h"
-#include "tools/step_button.h"
-#include "tools/surface_plot.h"
+#include "tools/measure/point_table_edits.h"
+#include "tools/measure/point_table_model.h"
+#include "tools/measure/step_button.h"
+#include "tools/measure/surface_plot.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "tools/dish_sketch.h"
+#include "tools/measure/dish_sketch.h"
 
 #include "calc/common/figure_text.h"
 #include "tools/kit/tool_colours.h"

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "tools/kit/design_seed.h"
-#include "tools/measured_dish.h"
+#include "tools/measure/measured_dish.h"
 
 #include <QWidget>
 

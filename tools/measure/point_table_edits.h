@@ -3,7 +3,7 @@
 // take back, and a cell editor gives Tab back to the window.
 #pragma once
 
-#include "tools/point_table_model.h"
+#include "tools/measure/point_table_model.h"
 
 #include <QStyledItemDelegate>
 #include <QUndoCommand>

@@ -5,7 +5,7 @@
 #include "calc/common/length_unit.h"
 #include "calc/physics/dish_measure.h"
 #include "tools/kit/tool_page.h"
-#include "tools/measured_dish.h"
+#include "tools/measure/measured_dish.h"
 
 #include <optional>
 
