@@ -3,14 +3,14 @@
 // mpmath quadrature, the gain from (pi D / lambda)^2, the calculation screens'
 // rule from 20 log10(feet) + 20 log10(GHz) + 7.5.
 #include "calc/physics/pattern_reader.h"
-#include "tools/feed_window.h"
+#include "tools/feed/feed_window.h"
+#include "tools/feed/pattern_file_loader.h"
 #include "tools/kit/result_grid.h"
 #include "tools/kit/tool_colours.h"
 #include "tools/measure/measure_window.h"
 #include "tools/measure/offset_page.h"
 #include "tools/measure/prime_focus_page.h"
 #include "tools/measure/surface_page.h"
-#include "tools/pattern_file_loader.h"
 
 #include <QComboBox>
 #include <QDir>

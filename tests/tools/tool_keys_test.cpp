@@ -3,7 +3,7 @@
 // and Ctrl+K move and cut), which the offscreen platform lacks.
 #include "../screens/screen_fixture.h"
 #include "screens/screen_style.h"
-#include "tools/feed_window.h"
+#include "tools/feed/feed_window.h"
 #include "tools/measure/measure_window.h"
 #include "tools/measure/surface_page.h"
 #include "tools/menu/builder_tools.h"

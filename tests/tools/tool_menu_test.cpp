@@ -1,7 +1,7 @@
 #include "../screens/screen_fixture.h"
 #include "screens/screen_style.h"
 #include "tools/can_check_window.h"
-#include "tools/feed_window.h"
+#include "tools/feed/feed_window.h"
 #include "tools/measure/measure_window.h"
 #include "tools/measure/prime_focus_page.h"
 #include "tools/measure/surface_page.h"

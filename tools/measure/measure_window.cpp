@@ -3,7 +3,7 @@
 #include "tools/kit/named_combo_box.h"
 
 #include "calc/common/units.h"
-#include "tools/feed_window.h"
+#include "tools/feed/feed_window.h"
 #include "tools/kit/tool_form.h"
 #include "tools/measure/offset_page.h"
 #include "tools/measure/prime_focus_page.h"

@@ -2,7 +2,7 @@
 
 #include "calc/common/figure_text.h"
 #include "screens/screen_set.h"
-#include "tools/feed_window.h"
+#include "tools/feed/feed_window.h"
 #include "tools/measure/measure_window.h"
 #include "tools/menu/tool_menu.h"
 #include "tools/menu/tool_table.h"

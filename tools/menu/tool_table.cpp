@@ -1,7 +1,7 @@
 #include "tools/menu/tool_table.h"
 
 #include "tools/can_check_window.h"
-#include "tools/feed_window.h"
+#include "tools/feed/feed_window.h"
 #include "tools/measure/measure_window.h"
 #include "tools/sun_window.h"
 #include "tools/template_window.h"

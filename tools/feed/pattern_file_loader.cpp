@@ -1,4 +1,4 @@
-#include "tools/pattern_file_loader.h"
+#include "tools/feed/pattern_file_loader.h"
 
 #include "calc/common/input_error.h"
 #include "paper/file_name.h"

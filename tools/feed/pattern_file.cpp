@@ -1,4 +1,4 @@
-#include "tools/pattern_file.h"
+#include "tools/feed/pattern_file.h"
 
 #include "calc/common/input_error.h"
 #include "calc/physics/pattern_reader.h"

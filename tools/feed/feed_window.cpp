@@ -1,4 +1,4 @@
-#include "tools/feed_window.h"
+#include "tools/feed/feed_window.h"
 
 #include "calc/common/figure_text.h"
 #include "calc/common/input_checks.h"
@@ -8,14 +8,14 @@
 #include "calc/screen_rules/calc_error.h"
 #include "calc/screen_rules/dish_figures.h"
 #include "paper/file_name.h"
-#include "tools/efficiency_plot.h"
-#include "tools/feed_table.h"
+#include "tools/feed/efficiency_plot.h"
+#include "tools/feed/feed_table.h"
+#include "tools/feed/pattern_file_loader.h"
+#include "tools/feed/pattern_plot.h"
 #include "tools/kit/file_dialogs.h"
 #include "tools/kit/result_grid.h"
 #include "tools/kit/tool_colours.h"
 #include "tools/kit/tool_form.h"
-#include "tools/pattern_file_loader.h"
-#include "tools/pattern_plot.h"
 
 #include <QComboBox>
 #include <QFileInfo>

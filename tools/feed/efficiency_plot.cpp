@@ -1,8 +1,8 @@
-#include "tools/efficiency_plot.h"
+#include "tools/feed/efficiency_plot.h"
 
 #include "calc/common/figure_text.h"
+#include "tools/feed/plot_frame.h"
 #include "tools/kit/tool_colours.h"
-#include "tools/plot_frame.h"
 
 #include <QPainter>
 #include <QPainterPath>

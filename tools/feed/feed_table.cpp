@@ -1,4 +1,4 @@
-#include "tools/feed_table.h"
+#include "tools/feed/feed_table.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "tools/plot_frame.h"
+#include "tools/feed/plot_frame.h"
 
 #include "calc/common/figure_text.h"
 #include "tools/kit/tool_colours.h"

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "calc/physics/feed_pattern.h"
-#include "tools/pattern_file.h"
+#include "tools/feed/pattern_file.h"
 
 #include <QObject>
 #include <QString>
