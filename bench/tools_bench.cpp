@@ -18,9 +18,9 @@
 #include "tools/measure/prime_focus_page.h"
 #include "tools/measure/surface_page.h"
 #include "tools/menu/tool_table.h"
-#include "tools/sun_flux_page.h"
-#include "tools/sun_measure_page.h"
-#include "tools/sun_window.h"
+#include "tools/sun/sun_flux_page.h"
+#include "tools/sun/sun_measure_page.h"
+#include "tools/sun/sun_window.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,10 +2,10 @@
 // expected figures were worked out by hand from T = S G lambda^2 / (8 pi k K),
 // K = 1 + 0.38 (0.5 / beamwidth)^2 and G/T = 8 pi k K (Y - 1) / (S lambda^2).
 #include "tools/kit/result_grid.h"
-#include "tools/sun_flux_page.h"
-#include "tools/sun_measure_page.h"
-#include "tools/sun_predict_page.h"
-#include "tools/sun_window.h"
+#include "tools/sun/sun_flux_page.h"
+#include "tools/sun/sun_measure_page.h"
+#include "tools/sun/sun_predict_page.h"
+#include "tools/sun/sun_window.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -8,8 +8,8 @@
 #include "tools/menu/builder_tools.h"
 #include "tools/menu/tool_menu.h"
 #include "tools/menu/tool_table.h"
-#include "tools/sun_predict_page.h"
-#include "tools/sun_window.h"
+#include "tools/sun/sun_predict_page.h"
+#include "tools/sun/sun_window.h"
 #include "tools/template_window.h"
 
 #include <QAbstractSpinBox>

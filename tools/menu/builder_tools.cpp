@@ -6,8 +6,8 @@
 #include "tools/measure/measure_window.h"
 #include "tools/menu/tool_menu.h"
 #include "tools/menu/tool_table.h"
-#include "tools/sun_predict_page.h"
-#include "tools/sun_window.h"
+#include "tools/sun/sun_predict_page.h"
+#include "tools/sun/sun_window.h"
 
 #include <QApplication>
 #include <QMessageBox>

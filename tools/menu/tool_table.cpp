@@ -3,7 +3,7 @@
 #include "tools/can_check_window.h"
 #include "tools/feed/feed_window.h"
 #include "tools/measure/measure_window.h"
-#include "tools/sun_window.h"
+#include "tools/sun/sun_window.h"
 #include "tools/template_window.h"
 
 #include <QObject>

@@ -1,10 +1,10 @@
-#include "tools/sun_predict_page.h"
+#include "tools/sun/sun_predict_page.h"
 
 #include "calc/physics/sun_noise.h"
 #include "tools/kit/result_grid.h"
 #include "tools/kit/tool_colours.h"
 #include "tools/kit/tool_form.h"
-#include "tools/sun_text.h"
+#include "tools/sun/sun_text.h"
 
 #include <QFormLayout>
 #include <QLabel>

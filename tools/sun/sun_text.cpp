@@ -1,4 +1,4 @@
-#include "tools/sun_text.h"
+#include "tools/sun/sun_text.h"
 
 #include "calc/common/figure_text.h"
 #include "calc/common/units.h"

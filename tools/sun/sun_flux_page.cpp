@@ -1,11 +1,11 @@
-#include "tools/sun_flux_page.h"
+#include "tools/sun/sun_flux_page.h"
 
 #include "calc/common/input_error.h"
 #include "calc/physics/sun_noise_flux.h"
 #include "tools/kit/result_grid.h"
 #include "tools/kit/tool_colours.h"
 #include "tools/kit/tool_form.h"
-#include "tools/sun_text.h"
+#include "tools/sun/sun_text.h"
 
 #include <QComboBox>
 #include <QFormLayout>

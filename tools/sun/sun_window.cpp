@@ -1,14 +1,14 @@
-#include "tools/sun_window.h"
+#include "tools/sun/sun_window.h"
 
 #include "tools/kit/named_combo_box.h"
 
 #include "calc/common/figure_text.h"
 #include "calc/screen_rules/calc_error.h"
 #include "calc/screen_rules/dish_figures.h"
-#include "tools/sun_flux_page.h"
-#include "tools/sun_measure_page.h"
-#include "tools/sun_predict_page.h"
-#include "tools/sun_text.h"
+#include "tools/sun/sun_flux_page.h"
+#include "tools/sun/sun_measure_page.h"
+#include "tools/sun/sun_predict_page.h"
+#include "tools/sun/sun_text.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "tools/sun_measure_page.h"
+#include "tools/sun/sun_measure_page.h"
 
 #include "calc/common/figure_text.h"
 #include "calc/common/units.h"
@@ -7,7 +7,7 @@
 #include "tools/kit/result_grid.h"
 #include "tools/kit/tool_colours.h"
 #include "tools/kit/tool_form.h"
-#include "tools/sun_text.h"
+#include "tools/sun/sun_text.h"
 
 #include <QComboBox>
 #include <QFormLayout>
