@@ -1,5 +1,5 @@
 // The templates window driven as a user would: through its named inputs.
-#include "tools/template_window.h"
+#include "tools/templates/template_window.h"
 
 #include "calc/page_layout/template_sheet.h"
 

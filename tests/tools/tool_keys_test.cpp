@@ -9,7 +9,7 @@
 #include "tools/menu/builder_tools.h"
 #include "tools/menu/tool_menu.h"
 #include "tools/menu/tool_table.h"
-#include "tools/template_window.h"
+#include "tools/templates/template_window.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>

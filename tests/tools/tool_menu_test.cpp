@@ -10,7 +10,7 @@
 #include "tools/menu/tool_table.h"
 #include "tools/sun/sun_predict_page.h"
 #include "tools/sun/sun_window.h"
-#include "tools/template_window.h"
+#include "tools/templates/template_window.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>

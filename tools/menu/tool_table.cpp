@@ -4,7 +4,7 @@
 #include "tools/feed/feed_window.h"
 #include "tools/measure/measure_window.h"
 #include "tools/sun/sun_window.h"
-#include "tools/template_window.h"
+#include "tools/templates/template_window.h"
 
 #include <QObject>
 

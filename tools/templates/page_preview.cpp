@@ -1,4 +1,4 @@
-#include "tools/page_preview.h"
+#include "tools/templates/page_preview.h"
 
 #include "paper/template_painter.h"
 

@@ -1,4 +1,4 @@
-#include "tools/template_window.h"
+#include "tools/templates/template_window.h"
 
 #include "tools/kit/named_combo_box.h"
 
@@ -9,7 +9,7 @@
 #include "paper/template_writer.h"
 #include "tools/kit/decimal_validator.h"
 #include "tools/kit/file_dialogs.h"
-#include "tools/page_preview.h"
+#include "tools/templates/page_preview.h"
 
 #include <QComboBox>
 #include <QFormLayout>
