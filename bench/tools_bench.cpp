@@ -9,7 +9,7 @@
 //   dishwright-tools-bench --show feed
 #include "calc/physics/surface_fit.h"
 #include "screens/screen_style.h"
-#include "tools/can_check_window.h"
+#include "tools/can_check/can_check_window.h"
 #include "tools/feed/efficiency_plot.h"
 #include "tools/feed/feed_window.h"
 #include "tools/feed/pattern_plot.h"

@@ -1,6 +1,6 @@
 #include "../screens/screen_fixture.h"
 #include "screens/screen_style.h"
-#include "tools/can_check_window.h"
+#include "tools/can_check/can_check_window.h"
 #include "tools/feed/feed_window.h"
 #include "tools/measure/measure_window.h"
 #include "tools/measure/prime_focus_page.h"

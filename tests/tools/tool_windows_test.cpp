@@ -1,5 +1,5 @@
 // The builder's tool windows driven as a user drives them, on the offscreen platform.
-#include "tools/can_check_window.h"
+#include "tools/can_check/can_check_window.h"
 #include "tools/kit/result_grid.h"
 #include "tools/measure/measure_window.h"
 #include "tools/measure/offset_page.h"

@@ -1,6 +1,6 @@
 #include "tools/menu/tool_table.h"
 
-#include "tools/can_check_window.h"
+#include "tools/can_check/can_check_window.h"
 #include "tools/feed/feed_window.h"
 #include "tools/measure/measure_window.h"
 #include "tools/sun/sun_window.h"

@@ -1,4 +1,4 @@
-#include "tools/can_drawing.h"
+#include "tools/can_check/can_drawing.h"
 
 #include "calc/common/figure_text.h"
 #include "tools/kit/tool_colours.h"

@@ -1,10 +1,10 @@
-#include "tools/can_check_window.h"
+#include "tools/can_check/can_check_window.h"
 
 #include "calc/common/input_error.h"
 #include "calc/physics/can_check.h"
 #include "calc/screen_rules/calc_error.h"
 #include "calc/screen_rules/coffee_can.h"
-#include "tools/can_drawing.h"
+#include "tools/can_check/can_drawing.h"
 #include "tools/kit/result_grid.h"
 #include "tools/kit/tool_colours.h"
 #include "tools/kit/tool_form.h"
