@@ -15,7 +15,13 @@ namespace dishwright {
 namespace {
 
 constexpr const char *kProgram = "dishwright-calc";
-constexpr const char *kDishOptions = "[--dish feet|meters DIAMETER FREQ] [--blockage B] [--rms E]";
+constexpr const char *kDishOptions =
+    "[--dish feet|meters DIAMETER FREQ] [--blockage B] [--rms E] [--struts N WIDTH] [--vswr V] "
+    "[--return-loss DB] [--mesh SIZE WIRE]";
+// An offset dish has no FD: its sizes give it, and its width the diameter.
+constexpr const char *kOffsetFeedOptions =
+    "--offset in|cm|mm WIDTH HEIGHT DEPTH [--aim DEG] [--freq FREQ] [--blockage B] [--rms E] "
+    "[--struts N WIDTH] [--vswr V] [--return-loss DB] [--mesh SIZE WIRE]";
 
 // clang-format off
 const CommandTable &commands() {
@@ -44,6 +50,14 @@ const CommandTable &commands() {
     {"feed FD pattern FILE|-",                     kDishOptions,
                                                    "a listed pattern, \"angle E [H]\" lines",
                                                    runFeedPattern},
+    {"feed cos N",                                 kOffsetFeedOptions, "a cos^N feed on an offset dish",
+                                                   runFeedCos},
+    {"feed beamwidth DEGREES",                     kOffsetFeedOptions, "a feed by its beamwidth, offset dish",
+                                                   runFeedBeamwidth},
+    {"feed can in|cm|mm DIAMETER FREQ",            kOffsetFeedOptions, "an open can on an offset dish",
+                                                   runFeedCan},
+    {"feed pattern FILE|-",                        kOffsetFeedOptions, "a listed pattern on an offset dish",
+                                                   runFeedPattern},
     {"sun predict GAIN_DBI TSYS_K FREQ FLUX",      "[--beamwidth DEG]",
                                                    "the sun noise a dish should show", runSunPredict},
     {"sun measure Y_DB FREQ FLUX",                 "[--beamwidth DEG] [--dish feet|meters DIAMETER] [--tsys K]",
@@ -63,8 +77,12 @@ const CommandTable &commands() {
              "DIAMETER the can's inside diameter in the unit named; FILE (- for standard input)\n"
              "lists \"angle E H\" lines: degrees off the axis from 0, E- and H-plane levels in dB.\n"
              "--dish gives the dish's DIAMETER in feet or metres and FREQ in MHz for its gain;\n"
-             "B, the feed's blocking diameter, and E, the RMS error of its surface, are in\n"
-             "inches for a dish in feet, in mm for a dish in metres.\n"},
+             "B, the feed's blocking diameter, E, the RMS error of its surface, WIDTH of each of\n"
+             "N struts from the rim to the feed, and SIZE (centre to centre) and WIRE of a mesh\n"
+             "surface are in inches for a dish in feet or inches, in mm otherwise. V is the\n"
+             "feed's VSWR, DB its return loss. --offset gives an offset dish as measure offset\n"
+             "takes it (no FD); DEG aims the feed that far toward the far rim from the aim\n"
+             "point; --freq gives the frequency in MHz for the gain of its width.\n"},
     {"sun", sunNoteText.c_str()},
   },
     "       dishwright-calc COMMAND --help\n"

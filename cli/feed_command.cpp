@@ -5,11 +5,14 @@
 #include "calc/common/input_checks.h"
 #include "calc/common/input_error.h"
 #include "calc/common/length_unit.h"
+#include "calc/common/units.h"
 #include "calc/physics/feed_efficiency.h"
 #include "calc/physics/feed_pattern.h"
 #include "calc/physics/feed_remarks.h"
 #include "calc/physics/guide_modes.h"
 #include "calc/physics/pattern_reader.h"
+#include "cli/feed_budget.h"
+#include "cli/feed_offset.h"
 #include "cli/line_input.h"
 
 #include <iostream>
@@ -26,7 +29,7 @@ struct FeedFigures {
   FeedOnDish onDish;
   BestFd best;
   std::optional<double> equivalentN; // for a feed given by its beamwidth
-  std::optional<DishGain> gain;      // for a feed on a dish given with --dish
+  std::optional<LossBudget> gain;    // for a feed on a dish given with --dish
   std::vector<FeedRemark> remarks;   // the feed's warnings and notes, after the figures
 };
 
@@ -36,33 +39,28 @@ double readFd(const Invocation &call) {
   return fd;
 }
 
-// The dish of --dish, with --blockage and --rms, when one was given.
-std::optional<DishForGain> readDish(const Invocation &call) {
-  if (!call.has("--dish")) {
-    for (const char *option : {"--blockage", "--rms"})
-      if (call.has(option))
-        throw InputError(std::string(option) +
-                         " needs --dish: it is measured against the dish's size");
+// The losses of --dish and the budget options, when a dish was given.
+std::optional<DishLosses> readDish(const Invocation &call) {
+  requireBudgetAnchor(call, "--dish");
+  if (!call.has("--dish"))
     return std::nullopt;
-  }
   const std::vector<std::string> &dish = call.values("--dish");
-  DishForGain out;
-  out.unit = dish[0] == "feet" ? DishSizeUnit::Feet : DishSizeUnit::Metres;
-  out.diameter = readDecimal(dish[1], "diameter");
-  out.frequencyMHz = readDecimal(dish[2], "frequency");
-  if (call.has("--blockage"))
-    out.blockageDiameter = readDecimal(call.values("--blockage")[0], "blockage diameter");
-  if (call.has("--rms"))
-    out.surfaceErrorRms = readDecimal(call.values("--rms")[0], "surface error");
-  return out;
+  const bool feet = dish[0] == "feet";
+  const double diameter = readDecimal(dish[1], "diameter");
+  const double frequency = readDecimal(dish[2], "frequency");
+  requirePositive(diameter, "diameter");
+  requirePositive(frequency, "frequency");
+  const double diameterMm = diameter * (feet ? kMmPerInch * kInchesPerFoot : kMmPerMetre);
+  return readLosses(call, diameterMm, frequency, feet);
 }
 
-FeedFigures workOut(double fd, FeedPattern pattern, const std::optional<DishForGain> &dish) {
-  const FeedEfficiencies feed(std::move(pattern));
+FeedFigures workOut(double fd, FeedPattern pattern, const std::optional<DishLosses> &dish) {
+  const FeedEfficiencies feed(pattern);
   FeedFigures figures{feed.at(fd), feed.best(), std::nullopt, std::nullopt,
                       patternRemarks(feed.pattern())};
   if (dish)
-    figures.gain = dishGain(*dish, figures.onDish.aperture);
+    figures.gain = budgetFor(pattern, primeAperture(fd, dish->apertureDiameterMm), 0, *dish,
+                             figures.onDish.aperture);
   return figures;
 }
 
@@ -76,13 +74,14 @@ void printRemarks(const std::vector<FeedRemark> &remarks, std::ostream &out) {
     out << (remark.kind == FeedRemark::Kind::Note ? "note: " : "warning: ") << remark.text << '\n';
 }
 
-void print(const FeedFigures &figures, std::ostream &out) {
+void print(FeedFigures figures, std::ostream &out) {
   out << "rim angle: " << fig(figures.onDish.rimAngleDeg) << " DEGREES\n";
   if (figures.equivalentN)
     out << "equivalent cos n: " << fig(*figures.equivalentN) << '\n';
   out << "edge taper: " << fig(figures.onDish.edgeTaperDb) << " DB\n";
   out << "spillover efficiency: " << fig(figures.onDish.spillover) << '\n';
   out << "illumination efficiency: " << fig(figures.onDish.illumination) << '\n';
+  out << "cross-polar efficiency: " << fig(figures.onDish.crossPolar) << '\n';
   out << "aperture efficiency: " << fig(figures.onDish.aperture) << '\n';
   if (figures.best.edge == BestFdEdge::Inside) {
     out << "best f/D: " << fig(figures.best.fd) << '\n';
@@ -92,10 +91,9 @@ void print(const FeedFigures &figures, std::ostream &out) {
     out << "best aperture efficiency: " << fig(figures.best.aperture) << " or above\n";
   }
   if (figures.gain) {
-    out << "blockage efficiency: " << fig(figures.gain->blockage) << '\n';
-    out << "surface efficiency: " << fig(figures.gain->surface) << '\n';
-    out << "total efficiency: " << fig(figures.gain->total) << '\n';
-    out << "gain: " << fig(figures.gain->gainDbi) << " DBI\n";
+    printBudget(*figures.gain, out);
+    for (const std::string &warning : figures.gain->warnings)
+      figures.remarks.push_back({FeedRemark::Kind::Warning, warning});
   }
   printRemarks(figures.remarks, out);
 }
@@ -118,6 +116,9 @@ FeedPattern readPatternFrom(const std::string &name, std::istream &standardInput
 } // namespace
 
 void runFeedCos(const Invocation &call, std::ostream &out) {
+  if (const auto offset = readOffsetFeed(call))
+    return runOffsetFeed(*offset, cosNPattern(readDecimal(call.arg(0), "cos n exponent")),
+                         {}, out);
   const double fd = readFd(call);
   const auto dish = readDish(call);
   const double n = readDecimal(call.arg(1), "cos n exponent");
@@ -125,6 +126,10 @@ void runFeedCos(const Invocation &call, std::ostream &out) {
 }
 
 void runFeedBeamwidth(const Invocation &call, std::ostream &out) {
+  if (const auto offset = readOffsetFeed(call)) {
+    const double n = cosNForBeamwidth(readDecimal(call.arg(0), "beamwidth"));
+    return runOffsetFeed(*offset, cosNPattern(n), {{}, n}, out);
+  }
   const double fd = readFd(call);
   const auto dish = readDish(call);
   const double n = cosNForBeamwidth(readDecimal(call.arg(1), "beamwidth"));
@@ -134,6 +139,14 @@ void runFeedBeamwidth(const Invocation &call, std::ostream &out) {
 }
 
 void runFeedCan(const Invocation &call, std::ostream &out) {
+  if (const auto offset = readOffsetFeed(call)) {
+    const LengthUnit unit = *lengthUnitFromText(call.arg(0));
+    const double diameter = readDecimal(call.arg(1), "can diameter");
+    const double frequency = readDecimal(call.arg(2), "frequency");
+    const FeedPattern can = canPattern(diameter, unit, frequency);
+    return runOffsetFeed(*offset, can, {canFeedRemarks(canModes(diameter, unit, frequency)), std::nullopt},
+                         out);
+  }
   const double fd = readFd(call);
   const auto dish = readDish(call);
   const LengthUnit unit = *lengthUnitFromText(call.arg(1));
@@ -145,6 +158,10 @@ void runFeedCan(const Invocation &call, std::ostream &out) {
 }
 
 void runFeedPattern(const Invocation &call, std::ostream &out) {
+  if (const auto offset = readOffsetFeed(call)) {
+    FeedPattern pattern = readPatternFrom(call.arg(0), *call.in);
+    return runOffsetFeed(*offset, pattern, {patternRemarks(pattern), std::nullopt}, out);
+  }
   const double fd = readFd(call);
   const auto dish = readDish(call);
   print(workOut(fd, readPatternFrom(call.arg(1), *call.in), dish), out);

@@ -29,6 +29,13 @@ double powerAt(double angleRad, double e, double h) { return (e * e + h * h) * s
 // The field at angle t (radians) as the dish sums it at its focus, per unit angle.
 double focusedAt(double angleRad, double e, double h) { return (e + h) * std::tan(angleRad / 2.0); }
 
+// The cross-polar power at angle t (radians) per unit angle, four times over:
+// Ludwig's cross-polar field (E - H) sin p cos p averages to (E - H)^2 / 8 in
+// power around the axis, against (E^2 + H^2) / 2 for the whole.
+double crossAt(double angleRad, double e, double h) {
+  return (e - h) * (e - h) * std::sin(angleRad);
+}
+
 using Integrand = double (*)(double, double, double);
 
 std::vector<double> runningIntegral(const FeedPattern &pattern, Integrand integrand) {
@@ -101,7 +108,7 @@ ScanPeak scanPeak(const ApertureOf &aperture, double low, double high) {
 
 FeedEfficiencies::FeedEfficiencies(FeedPattern pattern)
     : pattern_(std::move(pattern)), power_(runningIntegral(pattern_, powerAt)),
-      focused_(runningIntegral(pattern_, focusedAt)) {
+      focused_(runningIntegral(pattern_, focusedAt)), cross_(runningIntegral(pattern_, crossAt)) {
   if (!(power_.back() > 0))
     throw InputError("the feed's pattern sends no power off its axis");
 }
@@ -112,6 +119,10 @@ double FeedEfficiencies::powerWithin(double angleRad) const {
 
 double FeedEfficiencies::focusedWithin(double angleRad) const {
   return integralTo(pattern_, focused_, focusedAt, angleRad);
+}
+
+double FeedEfficiencies::crossWithin(double angleRad) const {
+  return integralTo(pattern_, cross_, crossAt, angleRad);
 }
 
 FeedOnDish FeedEfficiencies::at(double fd) const {
@@ -136,7 +147,11 @@ FeedOnDish FeedEfficiencies::evaluate(double fd) const {
   // cot(rim / 2) = 4 f/D; squared after the product so a huge f/D does not overflow.
   const double focused = 4.0 * fd * focusedWithin(rimRad);
   out.aperture = focused * focused / total;
-  out.illumination = out.spillover > 0 ? out.aperture / out.spillover : 0;
+  const double caught = powerWithin(rimRad);
+  constexpr double kCrossShare = 0.25; // of (E - H)^2 against (E^2 + H^2), see crossAt
+  out.crossPolar = caught > 0 ? 1.0 - kCrossShare * crossWithin(rimRad) / caught : 1.0;
+  const double coPolar = out.spillover * out.crossPolar;
+  out.illumination = coPolar > 0 ? out.aperture / coPolar : 0;
   const double e = pattern_.eAmplitudeAt(rimRad), h = pattern_.hAmplitudeAt(rimRad);
   const double e0 = pattern_.eAmplitude(0), h0 = pattern_.hAmplitude(0);
   // The rim is farther from the focus than the centre: (1 + cos t) / 2 in field.

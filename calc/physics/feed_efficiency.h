@@ -25,8 +25,11 @@ struct FeedOnDish {
   double edgeTaperDb = 0;  // rim level against the centre with the longer path, dB
                            // (negative, never below kPatternFloorDb)
   double spillover = 0;    // share of the feed's power that hits the dish, 0 to 1
-  double illumination = 0; // evenness of the lighting (taper efficiency), 0 to 1
-  double aperture = 0;     // spillover x illumination, 0 to 1
+  double illumination = 0; // evenness of the co-polar lighting (taper efficiency), 0 to 1
+  // Share of the power caught that is in the feed's own polarisation (Ludwig's
+  // third definition), 0 to 1: an E plane unlike the H plane sends the rest across.
+  double crossPolar = 1;
+  double aperture = 0; // spillover x illumination x cross-polar, 0 to 1
 };
 
 // Where the best f/D lies in the range searched.
@@ -70,13 +73,16 @@ private:
 
   double powerWithin(double angleRad) const;
   double focusedWithin(double angleRad) const;
+  double crossWithin(double angleRad) const;
 
   FeedPattern pattern_;
   // Running integrals from 0 to each sample, radians: of (E^2 + H^2) sin t, the
-  // power the feed sends within t, and of (E + H) tan(t/2), the field the dish
-  // sums in phase at its focus.
+  // power the feed sends within t, of (E + H) tan(t/2), the field the dish
+  // sums in phase at its focus, and of (E - H)^2 sin t, four times the
+  // cross-polar power within t.
   std::vector<double> power_;
   std::vector<double> focused_;
+  std::vector<double> cross_;
 };
 
 // The units of a dish's size; its small sizes (feed, surface error) go in inches

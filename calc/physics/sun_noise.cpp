@@ -64,6 +64,19 @@ double wavelengthMetres(double frequencyMHz) { return kSpeedOfLightMetresMHz / f
 
 double decibels(double ratio) { return 10.0 * std::log10(ratio); }
 
+// The correction for a uniform disc in a Gaussian beam, from x^2 = ln 2 (sun
+// diameter / half-power beamwidth)^2. The beam's power pattern is
+// exp(-4 ln 2 t^2 / B^2) at t off its axis (B the half-power beamwidth); its
+// solid angle is pi B^2 / (4 ln 2). A disc of brightness T and diameter S
+// raises the antenna temperature by T times the pattern integrated over the
+// disc over the beam's solid angle, T (1 - exp(-x^2)); a point source of the
+// same flux, T pi S^2 / 4 over that solid angle, T x^2. K is their ratio,
+// x^2 / (1 - exp(-x^2)), 1 + x^2 / 2 for a wide beam and x^2 for one far
+// narrower than the sun (J. W. M. Baars, "The measurement of large antennas
+// with cosmic radio sources", IEEE Trans. Antennas Propag. AP-21, 1973, the
+// correction for a disc-shaped source). expm1 keeps the wide beam's digits.
+double discInBeamCorrection(double xSquared) { return xSquared / -std::expm1(-xSquared); }
+
 // The beamwidth, degrees, as `constantDeg` times the shares' factors, and the
 // beam correction it gives.
 struct Beam {
@@ -81,7 +94,8 @@ Beam beamFrom(double constantDeg, const Shares &shares, BeamwidthSource source) 
   // than the sun is named by the input that made it so.
   const double sunOverBeam = kSunDiameterDeg / constantDeg;
   const Shares squared = raised(shares, -2);
-  beam.correction = 1 + productOf(kBeamCorrectionFactor * sunOverBeam * sunOverBeam, squared);
+  beam.correction = discInBeamCorrection(
+      productOf(kGaussianBeamLn2 * sunOverBeam * sunOverBeam, squared));
   const Share &driver =
       *std::max_element(squared.begin(), squared.end(),
                         [](const Share &a, const Share &b) { return a.factor < b.factor; });

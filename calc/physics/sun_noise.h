@@ -24,9 +24,11 @@ inline constexpr double kMetresPerFoot = kInchesPerFoot * kMmPerInch / kMmPerMet
 
 // The sun's disc as a dish sees it at radio wavelengths, degrees across.
 inline constexpr double kSunDiameterDeg = 0.5;
-// A beam not much wider than the sun takes in less than all of it: the correction is
-// 1 + 0.38 (sun diameter / half-power beamwidth)^2, this factor dimensionless.
-inline constexpr double kBeamCorrectionFactor = 0.38;
+// A beam not much wider than the sun takes in less than all of it. For a uniform
+// disc of the sun's diameter in a Gaussian beam the correction is
+// K = x^2 / (1 - exp(-x^2)) with x^2 = ln 2 (sun diameter / half-power beamwidth)^2
+// (sun_noise.cpp derives it); this is that ln 2, dimensionless.
+inline constexpr double kGaussianBeamLn2 = 0.69314718055994530942;
 // Half-power beamwidth of a dish, degrees, times its diameter in wavelengths:
 // 70 lambda / D.
 inline constexpr double kBeamwidthDegWavelengths = 70;
