@@ -70,6 +70,9 @@ TEST_P(AgainstIntegration, SpilloverAndApertureTo1e4) {
     return (std::pow(feed.e(t), 2) + std::pow(feed.h(t), 2)) * std::sin(t);
   };
   const auto focused = [&](double t) { return (feed.e(t) + feed.h(t)) * std::tan(t / 2); };
+  // Ludwig's third definition: across, (E - H) sin p cos p, a quarter of
+  // (E - H)^2 against (E^2 + H^2) once averaged round the axis.
+  const auto across = [&](double t) { return std::pow(feed.e(t) - feed.h(t), 2) * std::sin(t); };
   const double total = integrate(power, 0, M_PI / 2) + integrate(power, M_PI / 2, M_PI);
   for (const double fd : {0.22, 0.3, 0.45, 0.7, 1.1, 1.5}) {
     const double rim = 2 * std::atan(1 / (4 * fd));
@@ -77,7 +80,9 @@ TEST_P(AgainstIntegration, SpilloverAndApertureTo1e4) {
     EXPECT_NEAR(got.spillover, integrate(power, 0, rim) / total, 1e-4) << fd;
     const double aperture = std::pow(integrate(focused, 0, rim) / std::tan(rim / 2), 2) / total;
     EXPECT_NEAR(got.aperture, aperture, 1e-4) << fd;
-    EXPECT_NEAR(got.illumination, aperture / got.spillover, 1e-4) << fd;
+    const double crossPolar = 1 - integrate(across, 0, rim) / integrate(power, 0, rim) / 4;
+    EXPECT_NEAR(got.crossPolar, crossPolar, 1e-6) << fd;
+    EXPECT_NEAR(got.illumination * got.crossPolar, aperture / got.spillover, 1e-4) << fd;
   }
 }
 

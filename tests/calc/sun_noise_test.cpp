@@ -19,7 +19,12 @@ namespace {
 // the beam correction for a half-power beamwidth in degrees (none for an
 // infinitely wide beam).
 double wavelengthM(double frequencyMHz) { return 299.792458 / frequencyMHz; }
-double correctionFor(double beamwidthDeg) { return 1 + 0.38 * std::pow(0.5 / beamwidthDeg, 2); }
+// The correction for the sun's 0.5 degree disc in a Gaussian beam (Baars 1973):
+// x^2 / (1 - exp(-x^2)), x^2 = ln 2 (0.5 / beamwidth)^2.
+double correctionFor(double beamwidthDeg) {
+  const double x2 = std::log(2.0) * std::pow(0.5 / beamwidthDeg, 2);
+  return x2 > 0 ? x2 / (1 - std::exp(-x2)) : 1;
+}
 
 template <class Case> std::string caseName(const ::testing::TestParamInfo<Case> &info) {
   return info.param.name;
@@ -27,14 +32,44 @@ template <class Case> std::string caseName(const ::testing::TestParamInfo<Case> 
 
 TEST(SunNoise, WorkedFigures) {
   const SunPrediction p = predictSunNoise(30, 60, 1296, 106, std::nullopt);
-  EXPECT_NEAR(p.sunTemperatureK, 1628.8, 0.05);
-  EXPECT_NEAR(p.beamCorrection, 1.00357, 5e-6);
-  EXPECT_NEAR(p.sunNoiseDb, 14.494, 5e-4);
+  // A 55 % dish of 30 dBi has a 5.1574 degree beam: x^2 = 0.0065148 and K =
+  // 1 + x^2 / 2 + x^4 / 12 = 1.003261.
+  EXPECT_NEAR(p.sunTemperatureK, 1629.3, 0.05);
+  EXPECT_NEAR(p.beamCorrection, 1.003261, 5e-6);
+  EXPECT_NEAR(p.sunNoiseDb, 14.496, 5e-4);
   EXPECT_EQ(p.source, BeamwidthSource::FromGain);
   const SunMeasurement m = measureSunNoise(14.49, 1296, 106, std::nullopt, std::nullopt, {});
   EXPECT_NEAR(m.gOverTDbPerK, 12.199, 5e-4);
   EXPECT_FALSE(m.gainDbi);
 }
+
+struct NarrowBeam {
+  const char *name;
+  double beamwidthDeg, correction, aboveOldRuleDb;
+};
+
+class DiscInBeam : public ::testing::TestWithParam<NarrowBeam> {};
+
+// Down to 0.1 degree: K = x^2 / (1 - exp(-x^2)) worked by hand, and how far the
+// rule 1 + 0.38 (0.5 / beamwidth)^2 fell short (0.4 dB at 0.3 degree, 1.1 dB at 0.2).
+TEST_P(DiscInBeam, ExactForNarrowBeams) {
+  const NarrowBeam &c = GetParam();
+  const double k = predictSunNoise(50, 100, 24048, 700, c.beamwidthDeg).beamCorrection;
+  EXPECT_NEAR(k, c.correction, 5e-4);
+  const double oldRule = 1 + 0.38 * std::pow(0.5 / c.beamwidthDeg, 2);
+  EXPECT_NEAR(10 * std::log10(k / oldRule), c.aboveOldRuleDb, 0.005);
+}
+
+// 0.3 degree: x^2 = ln 2 x 2.7778 = 1.92540, K = 1.92540 / (1 - 0.145800) = 2.25400;
+// 0.2: x^2 = 4.33217, K = 4.33217 / (1 - 0.013139) = 4.38985; 0.1: x^2 = 17.3287,
+// exp(-x^2) = 3e-8, K = 17.3287; 2 degrees: x^2 = 0.043322, K = 0.043322 /
+// (1 - 0.957603) = 1.021817, a little under the old rule.
+INSTANTIATE_TEST_SUITE_P(Beams, DiscInBeam,
+                         ::testing::Values(NarrowBeam{"Deg2", 2, 1.021817, -0.0082},
+                                           NarrowBeam{"Deg0_3", 0.3, 2.25400, 0.4007},
+                                           NarrowBeam{"Deg0_2", 0.2, 4.38985, 1.1416},
+                                           NarrowBeam{"Deg0_1", 0.1, 17.3287, 2.1758}),
+                         caseName<NarrowBeam>);
 
 struct RoundTrip {
   const char *name;

@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "the beamwidth must lie between 0 and 180 degrees"},
         Refusal{"RmsWithoutDish",
                 {"feed", "0.4", "pattern", "-", "--rms", "0.5"},
-                "--rms needs --dish: it is measured against the dish's size"},
+                "--rms needs --dish: the losses are worked out for the dish at its frequency"},
         Refusal{"BlockageAsWideAsTheDish",
                 {"feed", "0.4", "cos", "2", "--dish", "feet", "4", "2304", "--blockage", "48"},
                 "the blockage diameter must be smaller than the dish"},
