@@ -105,4 +105,20 @@ LossBudget lossBudget(const DishLosses &dish, double apertureEfficiency,
   return budget;
 }
 
+std::vector<BudgetStep> budgetSteps(double spillover, double illumination, double crossPolar,
+                                    const LossBudget &budget) {
+  const double shares[kBudgetLossCount] = {spillover,       illumination,  crossPolar,
+                                           budget.blockage, budget.struts, budget.mismatch,
+                                           budget.mesh,     budget.surface};
+  // The whole aperture evenly lit: the gain with every loss taken back out.
+  double gainDbi = budget.gainDbi - 10.0 * std::log10(budget.total);
+  std::vector<BudgetStep> steps;
+  for (int i = 0; i < kBudgetLossCount; ++i) {
+    const double lossDb = 10.0 * std::log10(1.0 / shares[i]); // +0 for no loss
+    gainDbi -= lossDb;
+    steps.push_back({static_cast<BudgetLoss>(i), shares[i], lossDb, gainDbi});
+  }
+  return steps;
+}
+
 } // namespace dishwright

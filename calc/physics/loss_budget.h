@@ -61,4 +61,21 @@ double meshEfficiency(double pitchMm, double wireMm, double frequencyMHz,
 // than 0, every size is not negative, and something of the dish is left.
 LossBudget lossBudget(const DishLosses &dish, double apertureEfficiency, const BlockedField &blocked);
 
+// The steps of a budget, in the order it multiplies out.
+enum class BudgetLoss { Spillover, Illumination, CrossPolar, Blockage, Struts, Mismatch, Mesh, Surface };
+inline constexpr int kBudgetLossCount = 8;
+
+struct BudgetStep {
+  BudgetLoss loss = BudgetLoss::Spillover;
+  double efficiency = 1;   // 0 to 1
+  double lossDb = 0;       // -10 log10(efficiency), dB (0 or more)
+  double gainAfterDbi = 0; // the gain with this loss and those before it, dBi
+};
+
+// The feed's `spillover`, `illumination` and `crossPolar` (0 to 1, their product
+// the budget's aperture efficiency) and the budget's losses, as steps down from
+// the gain of the whole aperture evenly lit, (pi D / lambda)^2.
+std::vector<BudgetStep> budgetSteps(double spillover, double illumination, double crossPolar,
+                                    const LossBudget &budget);
+
 } // namespace dishwright

@@ -9,6 +9,10 @@
 #include "calc/screen_rules/dish_figures.h"
 #include "paper/file_name.h"
 #include "tools/feed/efficiency_plot.h"
+#include "tools/feed/budget_chart.h"
+#include "tools/feed/budget_fields.h"
+#include "tools/feed/budget_table.h"
+#include "tools/feed/feed_rows.h"
 #include "tools/feed/feed_table.h"
 #include "tools/feed/pattern_file_loader.h"
 #include "tools/feed/pattern_plot.h"
@@ -32,23 +36,8 @@
 #include <string>
 
 namespace dishwright {
+using namespace feed_rows;
 namespace {
-
-enum Row {
-  RimAngle,
-  EquivalentN,
-  EdgeTaper,
-  Spillover,
-  Illumination,
-  Aperture,
-  BestFdRow,
-  BestAperture,
-  Blockage,
-  Surface,
-  Total,
-  Gain,
-  RuleOfThumbGain
-};
 
 // Points of the efficiency plot from f/D 0.2 to 1.5: one every 0.005.
 constexpr int kCurvePoints = 261;
@@ -70,8 +59,6 @@ public:
 QString seedText(double value, int digits) {
   return value > 0 ? QString::fromStdString(plainFigureText(value, digits)) : QString();
 }
-
-QString percent(double share) { return figure(kPercentPerRatio * share, QStringLiteral("%")); }
 
 // A field with its unit after it, for a form row.
 QHBoxLayout *withUnit(QWidget *field, QWidget *unit) {
@@ -102,6 +89,7 @@ FeedWindow::FeedWindow(const DesignSeed &seed, QWidget *parent)
                   "frequency give the gain."),
                parent, Qt::Window),
       patternPlot_(new PatternPlot), efficiencyPlot_(new EfficiencyPlot),
+      budgetTable_(new BudgetTable), budgetChart_(new BudgetChart),
       patternLoader_(new PatternFileLoader(this)) {
   setWindowTitle(tr("Feed and efficiency"));
   model_ = new QComboBox;
@@ -130,6 +118,9 @@ FeedWindow::FeedWindow(const DesignSeed &seed, QWidget *parent)
   left->addWidget(warnings_);
   left->addWidget(notes_);
   left->addWidget(results());
+  left->addWidget(buddyLabel(tr("L&oss budget:"), budgetTable_));
+  left->addWidget(budgetTable_);
+  left->addWidget(budgetChart_);
   left->addStretch(1);
   auto *right = new QVBoxLayout;
   right->addWidget(patternPlot_, 1);
@@ -151,6 +142,8 @@ FeedWindow::FeedWindow(const DesignSeed &seed, QWidget *parent)
 
   for (QLineEdit *field :
        {exponent_, beamwidth_, canDiameter_, fd_, diameter_, frequency_, blockage_, surfaceError_})
+    connect(field, &QLineEdit::textChanged, this, &FeedWindow::refresh);
+  for (QLineEdit *field : budgetFields_->fields())
     connect(field, &QLineEdit::textChanged, this, &FeedWindow::refresh);
   connect(model_, &QComboBox::currentIndexChanged, this, &FeedWindow::chooseModel);
   connect(canUnit_, &QComboBox::currentIndexChanged, this, &FeedWindow::refresh);
@@ -234,9 +227,10 @@ QLayout *FeedWindow::makeDishForm() {
   surfaceErrorUnit_ = new QLabel;
   form->addRow(buddyLabel(tr("RMS surface &error:"), surfaceError_),
                withUnit(surfaceError_, surfaceErrorUnit_));
+  budgetFields_ = std::make_unique<BudgetFields>(form);
   for (QLineEdit *field : {fd_, diameter_})
-    connect(field, &QLineEdit::textEdited, dishLine_, &QWidget::hide);
-  connect(dishUnit_, &QComboBox::activated, dishLine_, &QWidget::hide);
+    connect(field, &QLineEdit::textEdited, this, &FeedWindow::forgetMeasuredDish);
+  connect(dishUnit_, &QComboBox::activated, this, &FeedWindow::forgetMeasuredDish);
   return form;
 }
 
@@ -258,12 +252,22 @@ void FeedWindow::addResultRows() {
   grid->addRow(tr("Aperture efficiency"), tr("spillover times illumination"));
   grid->addRow(tr("Best f/D"), tr("the dish this feed lights best"));
   grid->addRow(tr("Best aperture efficiency"), tr("the aperture efficiency on that dish"));
-  grid->addRow(tr("Blockage efficiency"), tr("what the feed's shadow on the dish leaves"));
+  grid->addRow(tr("Blockage efficiency"),
+               tr("what the shadows of the feed and its struts leave, weighted by how "
+                  "brightly the feed lights where they fall"));
   grid->addRow(tr("Surface efficiency"), tr("what the surface error leaves (Ruze)"));
-  grid->addRow(tr("Total efficiency"), tr("aperture times blockage times surface"));
+  grid->addRow(tr("Total efficiency"), tr("every loss of the budget below multiplied"));
   grid->addRow(tr("Gain with this feed"), tr("worked out here from the total efficiency"));
   grid->addRow(tr("Rule-of-thumb gain"),
                tr("the calculation screen's, which takes about 55 % efficiency"));
+  grid->addRow(tr("Cross-polar efficiency"),
+               tr("the share of the power caught that stays in the feed's polarisation"));
+  grid->addRow(tr("Near rim level"), tr("the rim nearer the feed against the feed's axis, path "
+                                        "included"));
+  grid->addRow(tr("Far rim level"), tr("the far rim against the feed's axis: weaker, its path "
+                                       "is longer"));
+  grid->addRow(tr("Best aim"), tr("degrees toward the far rim from the aim point"));
+  showOffsetRows(false);
 }
 
 void FeedWindow::chooseModel(int model) {
@@ -275,9 +279,12 @@ void FeedWindow::chooseModel(int model) {
 // In reading order: the chooser, the page's fields (those of hidden pages are
 // passed over), the dish; each unit chooser after its field.
 void FeedWindow::orderTabs() {
-  QWidget *order[] = {model_, exponent_, beamwidth_, canDiameter_, canUnit_,  openPattern_,
-                      fd_,    diameter_, dishUnit_,  frequency_,   blockage_, surfaceError_};
-  for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+  std::vector<QWidget *> order = {model_,    exponent_, beamwidth_, canDiameter_,
+                                  canUnit_,  openPattern_, fd_,     diameter_,
+                                  dishUnit_, frequency_, blockage_, surfaceError_};
+  for (QLineEdit *field : budgetFields_->fields())
+    order.push_back(field);
+  for (std::size_t i = 0; i + 1 < order.size(); ++i)
     setTabOrder(order[i], order[i + 1]);
 }
 
@@ -285,6 +292,7 @@ void FeedWindow::showSmallSizeUnit() {
   const QString unit = dishUnit_->currentIndex() == 1 ? tr("mm") : tr("in");
   blockageUnit_->setText(unit);
   surfaceErrorUnit_->setText(unit);
+  budgetFields_->showSmallUnit(unit);
 }
 
 void FeedWindow::openPatternDialog() {
@@ -326,6 +334,7 @@ void FeedWindow::forget() {
   onDish_.reset();
   gain_.reset();
   remarks_.clear();
+  steps_.clear();
 }
 
 std::optional<FeedPattern> FeedWindow::typedPattern() {
@@ -384,7 +393,9 @@ void FeedWindow::computeFigures() {
     return;
   onDish_ = feed_->at(*fd);
   showFeedOnDish(*onDish_);
-  computeGain(onDish_->aperture);
+  computeBudget(offset_ ? showOffsetFigures() : FeedShares{onDish_->spillover,
+                                                            onDish_->illumination,
+                                                            onDish_->crossPolar});
 }
 
 // A best f/D at an end of the range searched is said to lie there or beyond.
@@ -422,28 +433,8 @@ void FeedWindow::showFeedOnDish(const FeedOnDish &onDish) {
   results()->setValue(EdgeTaper, figure(onDish.edgeTaperDb, tr("dB")));
   results()->setValue(Spillover, percent(onDish.spillover));
   results()->setValue(Illumination, percent(onDish.illumination));
+  results()->setValue(CrossPolarRow, percent(onDish.crossPolar));
   results()->setValue(Aperture, percent(onDish.aperture));
-}
-
-void FeedWindow::computeGain(double apertureEfficiency) {
-  const auto diameter = typedValue(diameter_, "diameter");
-  const auto frequency = typedValue(frequency_, "frequency");
-  const auto blockage = typedValue(blockage_, "blockage diameter");
-  const auto surfaceError = typedValue(surfaceError_, "surface error");
-  if (!diameter || !frequency)
-    return;
-  DishForGain dish;
-  dish.diameter = *diameter;
-  dish.unit = dishUnit_->currentIndex() == 1 ? DishSizeUnit::Metres : DishSizeUnit::Feet;
-  dish.frequencyMHz = *frequency;
-  dish.blockageDiameter = blockage.value_or(0);
-  dish.surfaceErrorRms = surfaceError.value_or(0);
-  const DishGain gain = dishGain(dish, apertureEfficiency);
-  results()->setValue(Blockage, percent(gain.blockage));
-  results()->setValue(Surface, percent(gain.surface));
-  results()->setValue(Total, percent(gain.total));
-  results()->setValue(Gain, figure(gain.gainDbi, tr("dBi")));
-  gain_ = gain.gainDbi;
 }
 
 // The calculation screens' own steps, in their single precision: the figure a
@@ -472,6 +463,8 @@ void FeedWindow::draw() {
                            onDish_ ? std::optional<double>(onDish_->rimAngleDeg) : std::nullopt);
   efficiencyPlot_->setCurve(curve_, onDish_ ? std::optional<double>(onDish_->fd) : std::nullopt,
                             best_);
+  budgetTable_->showSteps(steps_, steps_.empty() ? 0 : budgetTotal_);
+  budgetChart_->setSteps(steps_);
 }
 
 void FeedWindow::sendGain() {

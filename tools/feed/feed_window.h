@@ -5,12 +5,16 @@
 // beside the calculation screen's rule of thumb.
 #pragma once
 
+#include "calc/common/length_unit.h"
+#include "calc/physics/dish_measure.h"
 #include "calc/physics/feed_efficiency.h"
+#include "calc/physics/loss_budget.h"
 #include "calc/physics/feed_pattern.h"
 #include "calc/physics/feed_remarks.h"
 #include "tools/kit/design_seed.h"
 #include "tools/kit/tool_page.h"
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -23,6 +27,9 @@ class QTableWidget;
 
 namespace dishwright {
 
+class BudgetChart;
+class BudgetFields;
+class BudgetTable;
 class EfficiencyPlot;
 class PatternFileLoader;
 class PatternPlot;
@@ -35,12 +42,18 @@ public:
 
   // Starts from the design's f/D, diameter (feet or metres) and frequency.
   explicit FeedWindow(const DesignSeed &seed, QWidget *parent = nullptr);
+  ~FeedWindow() override;
 
   // Shows a measured dish in place of the design's: its `diameter` in metres
   // when `metric`, else in feet, every digit kept, and on a line over the dish's
   // fields which dish it is (`which`), until the user changes its f/D, diameter
   // or unit.
   void showDish(double diameter, bool metric, const QString &which);
+  // Shows a measured offset dish (sizes in `unit`): its equivalent f/D and its
+  // width as above, and the feed summed over its true aperture, aimed at the aim
+  // point, with the rims' levels and the best aim, until the user changes its
+  // f/D, diameter or unit.
+  void showOffsetDish(const OffsetDish &dish, LengthUnit unit, const QString &which);
 
   // Starts reading the listed pattern at `path`, as "Open pattern..." does with
   // the file chosen, on a thread of its own; once read, shows it (or why it
@@ -66,6 +79,9 @@ public:
   PatternPlot *patternPlot() const { return patternPlot_; }
   EfficiencyPlot *efficiencyPlot() const { return efficiencyPlot_; }
   QTableWidget *feedTable() const { return feedTable_; }
+  const BudgetFields &budgetFields() const { return *budgetFields_; }
+  BudgetTable *budgetTable() const { return budgetTable_; }
+  BudgetChart *budgetChart() const { return budgetChart_; }
   // The feed's warnings, one "Warning: ..." line each, in the warning colour.
   QLabel *warnings() const { return warnings_; }
   // How an input was read, one "Note: ..." line each.
@@ -101,7 +117,15 @@ private:
   void showBest(const BestFd &best);
   void showRemarks();
   void showFeedOnDish(const FeedOnDish &onDish);
-  void computeGain(double apertureEfficiency);
+  // What the feed itself loses on the dish, each 0 to 1.
+  struct FeedShares {
+    double spillover, illumination, crossPolar;
+  };
+  // The offset dish's figures over its true aperture, and the feed's shares there.
+  FeedShares showOffsetFigures();
+  void showOffsetRows(bool shown);
+  void forgetMeasuredDish();
+  void computeBudget(const FeedShares &feed);
   void showRuleOfThumbGain();
 
   QComboBox *model_;
@@ -124,6 +148,9 @@ private:
   PatternPlot *patternPlot_;
   EfficiencyPlot *efficiencyPlot_;
   QTableWidget *feedTable_;
+  BudgetTable *budgetTable_;
+  BudgetChart *budgetChart_;
+  std::unique_ptr<BudgetFields> budgetFields_;
   QLabel *warnings_;
   QLabel *notes_;
 
@@ -140,6 +167,11 @@ private:
   std::optional<FeedOnDish> onDish_;
   std::vector<FeedRemark> remarks_;
   std::optional<double> gain_;
+  std::vector<BudgetStep> steps_; // the loss budget, when the dish's size is typed
+  double budgetTotal_ = 0;        // its total efficiency, 0 to 1
+  // The measured offset dish shown, in `offsetUnit_`, until the dish is changed.
+  std::optional<OffsetDish> offset_;
+  LengthUnit offsetUnit_ = LengthUnit::Cm;
   std::optional<double> sentGain_; // the last gain signalled, while there is one
 };
 

@@ -133,7 +133,10 @@ void MeasureWindow::openFeedWindow() {
   seed.diameter = dishUnitLength(dish->diameter, dish->unit);
   seed.metric = isMetric(dish->unit);
   auto *window = new FeedWindow(seed);
-  window->showDish(seed.diameter, seed.metric, dish->which);
+  if (tabs_->currentWidget() == offset_ && offset_->offsetDish())
+    window->showOffsetDish(*offset_->offsetDish(), dish->unit, dish->which);
+  else
+    window->showDish(seed.diameter, seed.metric, dish->which);
   window->setAttribute(Qt::WA_DeleteOnClose);
   emit feedWindowOpened(window);
   window->show();

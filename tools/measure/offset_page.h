@@ -25,6 +25,8 @@ public:
   // The dish the sizes typed make, when they make one: its equivalent f/D and
   // its width, the diameter of the round aperture it is cut to.
   std::optional<MeasuredDish> measured() const;
+  // The offset dish itself, in the page's unit, for the feed's true aperture.
+  const std::optional<OffsetDish> &offsetDish() const { return dish_; }
   QLineEdit *widthField() const { return width_; }
   QLineEdit *heightField() const { return height_; }
   QLineEdit *depthField() const { return depth_; }
