@@ -11,6 +11,7 @@
 #include "screens/screen_style.h"
 #include "tools/can_check/can_check_window.h"
 #include "tools/feed/efficiency_plot.h"
+#include "tools/feed/budget_fields.h"
 #include "tools/feed/feed_window.h"
 #include "tools/feed/pattern_plot.h"
 #include "tools/measure/measure_window.h"
@@ -89,6 +90,9 @@ FeedWindow *typedFeedWindow() {
   window->canDiameterField()->setText(QStringLiteral("9.5"));
   window->blockageField()->setText(QStringLiteral("150"));
   window->surfaceErrorField()->setText(QStringLiteral("1.5"));
+  window->budgetFields().strutCountField()->setText(QStringLiteral("3"));
+  window->budgetFields().strutWidthField()->setText(QStringLiteral("12"));
+  window->budgetFields().vswrField()->setText(QStringLiteral("1.3"));
   return window;
 }
 
@@ -334,7 +338,7 @@ int show(const std::string &which) {
     window->show();
   } else if (which == "feed") {
     FeedWindow *window = typedFeedWindow();
-    window->resize(window->sizeHint().expandedTo(QSize(1180, 860)));
+    window->resize(window->sizeHint().expandedTo(QSize(1180, 900)));
     window->show();
   } else {
     auto *window = new CanCheckWindow(DesignSeed{0.4, 4, false, 2400});

@@ -478,7 +478,7 @@ void FeedWindowTest::measuredDishOpensAFeedWindow() {
 // From the offset page the feed is summed over the dish's own aperture: its far rim
 // 20 log10(83.772 / 51.046) = 4.30 dB below the near one (the paths of "measure
 // offset"), the aim a few degrees toward the far rim best; the budget's mismatch
-// at VSWR 1.5 is 1 - 0.2^2 = 96 %, 0.17729 dB.
+// at VSWR 1.5 is 1 - 0.2^2 = 96 %, 0.177 dB.
 void FeedWindowTest::offsetDishOverItsTrueAperture() {
   MeasureWindow measure(DesignSeed{0.4, 1.2, true, 10368});
   QSignalSpy opened(&measure, &MeasureWindow::feedWindowOpened);
@@ -499,9 +499,9 @@ void FeedWindowTest::offsetDishOverItsTrueAperture() {
   QVERIFY(window->results()->valueField(NearRimLevel)->isVisibleTo(window));
   type(window->budgetFields().vswrField(), "1.5");
   QCOMPARE(window->budgetTable()->item(5, 0)->text(), QString("96.000 %"));
-  QCOMPARE(window->budgetTable()->item(5, 1)->text(), QString("-0.17729 dB"));
+  QCOMPARE(window->budgetTable()->item(5, 1)->text(), QString("-0.177 dB"));
   QCOMPARE(window->budgetChart()->steps().size(), std::size_t(8));
-  QVERIFY(window->budgetChart()->accessibleDescription().contains("Mismatch -0.17729 dB"));
+  QVERIFY(window->budgetChart()->accessibleDescription().contains("Mismatch -0.177 dB"));
   QTest::keyClicks(window->fdField(), "5"); // another dish: the prime-focus figures again
   QVERIFY(!window->results()->valueField(NearRimLevel)->isVisibleTo(window));
   window->close();

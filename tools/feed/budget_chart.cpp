@@ -18,21 +18,21 @@ constexpr double kLeastScaleDb = 1;
 } // namespace
 
 BudgetChart::BudgetChart(QWidget *parent) : QWidget(parent) {
-  setMinimumSize(200, 120);
+  setMinimumSize(160, 120);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
   setAccessibleName(tr("bars of the losses in dB"));
 }
 
 QSize BudgetChart::sizeHint() const {
   const int em = fontMetrics().height();
-  return {30 * em, (kBudgetLossCount + 1) * em + em / 2};
+  return {16 * em, (kBudgetLossCount + 1) * em + em / 2};
 }
 
 void BudgetChart::setSteps(std::vector<BudgetStep> steps) {
   steps_ = std::move(steps);
   QStringList said;
   for (const BudgetStep &step : steps_)
-    said << tr("%1 %2").arg(BudgetTable::lossName(step.loss), figure(0.0 - step.lossDb, tr("dB")));
+    said << tr("%1 %2").arg(BudgetTable::lossName(step.loss), BudgetTable::lossText(step.lossDb));
   setAccessibleDescription(said.join(QStringLiteral(", ")));
   update();
 }
@@ -48,7 +48,7 @@ void BudgetChart::paintEvent(QPaintEvent *) {
     return;
   }
   double scaleDb = kLeastScaleDb;
-  int nameWidth = 0, figureWidth = metrics.horizontalAdvance(QStringLiteral("-00.000 dB"));
+  int nameWidth = 0, figureWidth = metrics.horizontalAdvance(QStringLiteral("-00.000 dB "));
   for (const BudgetStep &step : steps_) {
     scaleDb = std::max(scaleDb, step.lossDb);
     nameWidth = std::max(nameWidth, metrics.horizontalAdvance(BudgetTable::lossName(step.loss)));
@@ -68,7 +68,7 @@ void BudgetChart::paintEvent(QPaintEvent *) {
     const double length = barSpan * step.lossDb / scaleDb;
     painter.fillRect(QRectF(barLeft, top + rowHeight * 0.2, length, rowHeight * 0.6), bar);
     painter.drawText(QRectF(barLeft + length + gap, top, figureWidth, rowHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter, figure(0.0 - step.lossDb, tr("dB")));
+                     Qt::AlignLeft | Qt::AlignVCenter, BudgetTable::lossText(step.lossDb));
   }
 }
 

@@ -38,6 +38,12 @@ BudgetTable::BudgetTable(QWidget *parent) : QTableWidget(kBudgetLossCount + 1, C
   setMinimumHeight(height);
 }
 
+// To a thousandth of a dB, as a builder reads a loss.
+QString BudgetTable::lossText(double lossDb) {
+  constexpr int kLossDecimals = 3;
+  return tr("%1 dB").arg(0.0 - lossDb, 0, 'f', kLossDecimals);
+}
+
 QString BudgetTable::lossName(BudgetLoss loss) {
   switch (loss) {
   case BudgetLoss::Spillover:
@@ -67,7 +73,7 @@ void BudgetTable::showSteps(const std::vector<BudgetStep> &steps, double total) 
   for (int row = 0; row < static_cast<int>(steps.size()); ++row) {
     const BudgetStep &step = steps[static_cast<std::size_t>(row)];
     setItem(row, Efficiency, cell(figure(kPercentPerRatio * step.efficiency, tr("%"))));
-    setItem(row, Decibels, cell(figure(0.0 - step.lossDb, tr("dB"))));
+    setItem(row, Decibels, cell(lossText(step.lossDb)));
     setItem(row, GainAfter, cell(figure(step.gainAfterDbi, tr("dBi"))));
   }
   const BudgetStep &last = steps.back();
@@ -75,7 +81,7 @@ void BudgetTable::showSteps(const std::vector<BudgetStep> &steps, double total) 
   double lossDb = 0;
   for (const BudgetStep &step : steps)
     lossDb += step.lossDb;
-  setItem(kBudgetLossCount, Decibels, cell(figure(0.0 - lossDb, tr("dB"))));
+  setItem(kBudgetLossCount, Decibels, cell(lossText(lossDb)));
   setItem(kBudgetLossCount, GainAfter, cell(figure(last.gainAfterDbi, tr("dBi"))));
 }
 

@@ -18,6 +18,8 @@ public:
 
   // The name of a loss, as the table and the chart show it: "Spillover".
   static QString lossName(BudgetLoss loss);
+  // A loss of `lossDb` (dB, 0 or more) as the table and the chart show it: "-0.177 dB".
+  static QString lossText(double lossDb);
 
   // Shows `steps` and the `total` efficiency (0 to 1) with the gain; nothing
   // when `steps` is empty.

@@ -118,15 +118,18 @@ FeedWindow::FeedWindow(const DesignSeed &seed, QWidget *parent)
   left->addWidget(warnings_);
   left->addWidget(notes_);
   left->addWidget(results());
-  left->addWidget(buddyLabel(tr("L&oss budget:"), budgetTable_));
-  left->addWidget(budgetTable_);
-  left->addWidget(budgetChart_);
   left->addStretch(1);
   auto *right = new QVBoxLayout;
   right->addWidget(patternPlot_, 1);
   right->addWidget(efficiencyPlot_, 1);
   right->addWidget(buddyLabel(tr("Common feeds and the f/D each &suits:"), feedTable_));
   right->addWidget(feedTable_);
+  // The budget under the feeds: the table and its bars side by side.
+  auto *budget = new QHBoxLayout;
+  budget->addWidget(budgetTable_, 3);
+  budget->addWidget(budgetChart_, 2);
+  right->addWidget(buddyLabel(tr("L&oss budget:"), budgetTable_));
+  right->addLayout(budget);
   auto *layout = new QHBoxLayout(this);
   layout->addLayout(left, 1);
   layout->addLayout(right, 1);
@@ -249,14 +252,14 @@ void FeedWindow::addResultRows() {
                                     "-12 dB"));
   grid->addRow(tr("Spillover efficiency"), tr("the share of the feed's power the dish catches"));
   grid->addRow(tr("Illumination efficiency"), tr("how evenly the dish is lit"));
-  grid->addRow(tr("Aperture efficiency"), tr("spillover times illumination"));
+  grid->addRow(tr("Aperture efficiency"), tr("spillover times illumination times cross-polar"));
   grid->addRow(tr("Best f/D"), tr("the dish this feed lights best"));
   grid->addRow(tr("Best aperture efficiency"), tr("the aperture efficiency on that dish"));
   grid->addRow(tr("Blockage efficiency"),
                tr("what the shadows of the feed and its struts leave, weighted by how "
                   "brightly the feed lights where they fall"));
   grid->addRow(tr("Surface efficiency"), tr("what the surface error leaves (Ruze)"));
-  grid->addRow(tr("Total efficiency"), tr("every loss of the budget below multiplied"));
+  grid->addRow(tr("Total efficiency"), tr("every loss of the loss budget multiplied"));
   grid->addRow(tr("Gain with this feed"), tr("worked out here from the total efficiency"));
   grid->addRow(tr("Rule-of-thumb gain"),
                tr("the calculation screen's, which takes about 55 % efficiency"));
