@@ -67,9 +67,9 @@ DishLosses readLosses(const Invocation &call, double apertureMm, double frequenc
 LossBudget budgetFor(const FeedPattern &pattern, const ApertureCircle &aperture, double aimDeg,
                      const DishLosses &losses, double apertureEfficiency) {
   requireNotNegative(losses.strutWidthMm, "strut width");
-  const BlockedField blocked = OffsetIllumination(pattern, aperture)
-                                   .blocked(aimDeg, losses.blockageDiameterMm, losses.strutCount,
-                                            losses.strutWidthMm);
+  const BlockedField blocked =
+      OffsetIllumination(pattern, aperture)
+          .blocked(aimDeg, losses.blockageDiameterMm, losses.strutCount, losses.strutWidthMm);
   return lossBudget(losses, apertureEfficiency, blocked);
 }
 

@@ -117,8 +117,7 @@ FeedPattern readPatternFrom(const std::string &name, std::istream &standardInput
 
 void runFeedCos(const Invocation &call, std::ostream &out) {
   if (const auto offset = readOffsetFeed(call))
-    return runOffsetFeed(*offset, cosNPattern(readDecimal(call.arg(0), "cos n exponent")),
-                         {}, out);
+    return runOffsetFeed(*offset, cosNPattern(readDecimal(call.arg(0), "cos n exponent")), {}, out);
   const double fd = readFd(call);
   const auto dish = readDish(call);
   const double n = readDecimal(call.arg(1), "cos n exponent");
@@ -144,8 +143,8 @@ void runFeedCan(const Invocation &call, std::ostream &out) {
     const double diameter = readDecimal(call.arg(1), "can diameter");
     const double frequency = readDecimal(call.arg(2), "frequency");
     const FeedPattern can = canPattern(diameter, unit, frequency);
-    return runOffsetFeed(*offset, can, {canFeedRemarks(canModes(diameter, unit, frequency)), std::nullopt},
-                         out);
+    return runOffsetFeed(*offset, can,
+                         {canFeedRemarks(canModes(diameter, unit, frequency)), std::nullopt}, out);
   }
   const double fd = readFd(call);
   const auto dish = readDish(call);

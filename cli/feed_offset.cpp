@@ -57,10 +57,11 @@ void runOffsetFeed(const OffsetFeedCall &offset, const FeedPattern &pattern,
   }
   if (offset.dish.axesSwapped) {
     const char *word = lengthWord(offset.unit);
-    extras.remarks.push_back({FeedRemark::Kind::Note,
-                              "the larger size, " + plainFigureText(offset.dish.height) + ' ' +
-                                  word + ", is taken as the height (long axis), " +
-                                  plainFigureText(offset.dish.width) + ' ' + word + " as the width"});
+    extras.remarks.push_back(
+        {FeedRemark::Kind::Note, "the larger size, " + plainFigureText(offset.dish.height) + ' ' +
+                                     word + ", is taken as the height (long axis), " +
+                                     plainFigureText(offset.dish.width) + ' ' + word +
+                                     " as the width"});
   }
   out << "feed half-angle: " << fig(offset.dish.feedHalfAngleDeg) << " DEGREES\n";
   if (extras.equivalentN)

@@ -15,11 +15,11 @@ namespace dishwright {
 // What the dish is built of and how its feed is matched, lengths in mm.
 struct DishLosses {
   double frequencyMHz = 0;
-  double apertureDiameterMm = 0; // the circle the dish projects (an offset dish's width), mm
-  double blockageDiameterMm = 0; // the feed or its housing in the beam, mm (0: none)
-  int strutCount = 0;            // struts from the rim to the feed, count
-  double strutWidthMm = 0;       // each strut's width as the wave sees it, mm
-  std::optional<double> vswr;    // the feed's VSWR, ratio (1 or more); or
+  double apertureDiameterMm = 0;      // the circle the dish projects (an offset dish's width), mm
+  double blockageDiameterMm = 0;      // the feed or its housing in the beam, mm (0: none)
+  int strutCount = 0;                 // struts from the rim to the feed, count
+  double strutWidthMm = 0;            // each strut's width as the wave sees it, mm
+  std::optional<double> vswr;         // the feed's VSWR, ratio (1 or more); or
   std::optional<double> returnLossDb; // its return loss, dB (above 0); neither: matched
   double meshPitchMm = 0;             // centre to centre of the wires of a mesh, mm (0: solid)
   double meshWireMm = 0;              // diameter of its wires, mm
@@ -28,14 +28,14 @@ struct DishLosses {
 
 // The budget: the aperture efficiency times every loss, and the gain.
 struct LossBudget {
-  double aperture = 0; // the feed's, spillover x illumination x cross-polar, 0 to 1
-  double blockage = 0; // (1 - share of the field the feed hides)^2, 0 to 1
-  double struts = 0;   // what the struts take on top of the feed's shadow, 0 to 1
-  double mismatch = 0; // 1 - |reflection coefficient|^2 of the feed, 0 to 1
-  double mesh = 0;     // share of the power the mesh reflects, 0 to 1
-  double surface = 0;  // exp(-(4 pi e / lambda)^2), Ruze, 0 to 1
-  double total = 0;    // the product of all the above, 0 to 1
-  double gainDbi = 0;  // 10 log10(total (pi D / lambda)^2), dBi
+  double aperture = 0;               // the feed's, spillover x illumination x cross-polar, 0 to 1
+  double blockage = 0;               // (1 - share of the field the feed hides)^2, 0 to 1
+  double struts = 0;                 // what the struts take on top of the feed's shadow, 0 to 1
+  double mismatch = 0;               // 1 - |reflection coefficient|^2 of the feed, 0 to 1
+  double mesh = 0;                   // share of the power the mesh reflects, 0 to 1
+  double surface = 0;                // exp(-(4 pi e / lambda)^2), Ruze, 0 to 1
+  double total = 0;                  // the product of all the above, 0 to 1
+  double gainDbi = 0;                // 10 log10(total (pi D / lambda)^2), dBi
   std::vector<std::string> warnings; // a model used past its range, one sentence each
 };
 
@@ -59,10 +59,20 @@ double meshEfficiency(double pitchMm, double wireMm, double frequencyMHz,
 // field is hidden by `blocked` (from OffsetIllumination::blocked). Throws
 // InputError naming the input unless the frequency and the aperture are greater
 // than 0, every size is not negative, and something of the dish is left.
-LossBudget lossBudget(const DishLosses &dish, double apertureEfficiency, const BlockedField &blocked);
+LossBudget lossBudget(const DishLosses &dish, double apertureEfficiency,
+                      const BlockedField &blocked);
 
 // The steps of a budget, in the order it multiplies out.
-enum class BudgetLoss { Spillover, Illumination, CrossPolar, Blockage, Struts, Mismatch, Mesh, Surface };
+enum class BudgetLoss {
+  Spillover,
+  Illumination,
+  CrossPolar,
+  Blockage,
+  Struts,
+  Mismatch,
+  Mesh,
+  Surface
+};
 inline constexpr int kBudgetLossCount = 8;
 
 struct BudgetStep {

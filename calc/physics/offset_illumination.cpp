@@ -155,8 +155,8 @@ OffsetIllumination::Field OffsetIllumination::fieldAt(const Aim &aim, double x, 
   const Vec thetaHat =
       cosT * cosP * aim.eDirection + cosT * sinP * aim.hDirection - sinT * aim.axis;
   const Vec phiHat = cosP * aim.hDirection - sinP * aim.eDirection;
-  const Vec incident = (pattern_.eAmplitudeAt(t) * cosP) * thetaHat -
-                       (pattern_.hAmplitudeAt(t) * sinP) * phiHat;
+  const Vec incident =
+      (pattern_.eAmplitudeAt(t) * cosP) * thetaHat - (pattern_.hAmplitudeAt(t) * sinP) * phiHat;
   // Outward normal of z = (x^2 + y^2) / 4F - F, and the field the metal sends back.
   const Vec normalRaw{x / (2.0 * f), y / (2.0 * f), -1.0};
   const Vec n = (1.0 / std::sqrt(dot(normalRaw, normalRaw))) * normalRaw;
@@ -245,7 +245,8 @@ BestAim OffsetIllumination::best() const {
     if (value > best.aperture)
       best = {aim, value};
   }
-  double low = std::max(best.aimDeg - scanStep, -half), high = std::min(best.aimDeg + scanStep, half);
+  double low = std::max(best.aimDeg - scanStep, -half),
+         high = std::min(best.aimDeg + scanStep, half);
   const double ratio = (std::sqrt(5.0) - 1.0) / 2.0;
   double p = high - ratio * (high - low), r = low + ratio * (high - low);
   double fp = aperture(p), fr = aperture(r);
@@ -296,8 +297,8 @@ BlockedField OffsetIllumination::blocked(double aimDeg, double discDiameter, int
     const double from = std::max(enter, 0.0), to = std::min(leave, length - discRadius);
     for (std::size_t i = 0; from < to && i < q.node.size(); ++i) {
       const double d = from + (to - from) * q.node[i];
-      out.struts += q.weight[i] * (to - from) *
-                    fieldAt(aim, footX + d * dx, footY + d * dy).coPolar;
+      out.struts +=
+          q.weight[i] * (to - from) * fieldAt(aim, footX + d * dx, footY + d * dy).coPolar;
     }
   }
   out.struts *= strutWidth / whole;

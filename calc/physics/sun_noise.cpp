@@ -94,8 +94,8 @@ Beam beamFrom(double constantDeg, const Shares &shares, BeamwidthSource source) 
   // than the sun is named by the input that made it so.
   const double sunOverBeam = kSunDiameterDeg / constantDeg;
   const Shares squared = raised(shares, -2);
-  beam.correction = discInBeamCorrection(
-      productOf(kGaussianBeamLn2 * sunOverBeam * sunOverBeam, squared));
+  beam.correction =
+      discInBeamCorrection(productOf(kGaussianBeamLn2 * sunOverBeam * sunOverBeam, squared));
   const Share &driver =
       *std::max_element(squared.begin(), squared.end(),
                         [](const Share &a, const Share &b) { return a.factor < b.factor; });

@@ -43,7 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
     Feeds, PrimeLimit,
     ::testing::Values(PrimeCase{"Cos2Deep", [] { return cosNPattern(2); }, 0.3},
                       PrimeCase{"Cos12Flat", [] { return cosNPattern(12); }, 0.8},
-                      PrimeCase{"Can", [] { return canPattern(22.48, LengthUnit::Mm, 10000); }, 0.4},
+                      PrimeCase{"Can", [] { return canPattern(22.48, LengthUnit::Mm, 10000); },
+                                0.4},
                       PrimeCase{"Listed",
                                 [] {
                                   return listedPattern({{0, 0, 0}, {60, -8, -14}, {120, -30, -40}});
@@ -58,9 +59,8 @@ TEST(OffsetIllumination, ShrinkingOffsetTendsToPrimeFocus) {
   double lastGap = 1;
   for (const double height : {80.0, 76.0, 73.5, 73.0}) {
     const OffsetDish dish = measureOffset(73, height, 6);
-    const double gap =
-        std::abs(OffsetIllumination(cosNPattern(6), offsetAperture(dish)).at(0).aperture -
-                 prime.aperture);
+    const double gap = std::abs(
+        OffsetIllumination(cosNPattern(6), offsetAperture(dish)).at(0).aperture - prime.aperture);
     EXPECT_LT(gap, lastGap) << height;
     lastGap = gap;
   }
@@ -102,14 +102,16 @@ TEST(OffsetIllumination, SeventyThreeByEightyCentimetreDish) {
 TEST(OffsetIllumination, CrossPolarAgainstRaysFromTheFeed) {
   const OffsetDish dish = measureOffset(73, 80, 6);
   const ApertureCircle circle = offsetAperture(dish);
-  const double f = circle.focalLength, psi = (2 * std::atan((circle.centre - circle.radius) / (2 * f)) +
-                                              2 * std::atan((circle.centre + circle.radius) / (2 * f))) /
-                                             2;
+  const double f = circle.focalLength,
+               psi = (2 * std::atan((circle.centre - circle.radius) / (2 * f)) +
+                      2 * std::atan((circle.centre + circle.radius) / (2 * f))) /
+                     2;
   const auto amplitude = [](double t) { return t < M_PI / 2 ? std::pow(std::cos(t), 6) : 0.0; };
   const int nt = 800, np = 360;
   double co = 0, cross = 0, total = 0;
   for (int i = 0; i < nt; ++i) {
-    const double t = (i + 0.5) * (M_PI / 2) / nt, dOmega = std::sin(t) * (M_PI / 2) / nt * 2 * M_PI / np;
+    const double t = (i + 0.5) * (M_PI / 2) / nt,
+                 dOmega = std::sin(t) * (M_PI / 2) / nt * 2 * M_PI / np;
     for (int k = 0; k < np; ++k) {
       const double p = (k + 0.5) * 2 * M_PI / np, a = amplitude(t);
       const double ex = a * std::cos(p), ey = -a * std::sin(p); // along theta, phi
@@ -198,7 +200,9 @@ struct MatchCase {
 
 class Losses : public ::testing::TestWithParam<MatchCase> {};
 
-TEST_P(Losses, WorkedFigures) { EXPECT_NEAR(GetParam().run(), GetParam().efficiency, GetParam().tolerance); }
+TEST_P(Losses, WorkedFigures) {
+  EXPECT_NEAR(GetParam().run(), GetParam().efficiency, GetParam().tolerance);
+}
 
 std::vector<std::string> ignored;
 
@@ -210,16 +214,15 @@ std::vector<std::string> ignored;
 // ln(2.1221) = 0.052057, 0.98927.
 INSTANTIATE_TEST_SUITE_P(
     Budget, Losses,
-    ::testing::Values(MatchCase{"Vswr1_5", [] { return mismatchFromVswr(1.5); }, 0.96, 1e-12},
-                      MatchCase{"Vswr3", [] { return mismatchFromVswr(3); }, 0.75, 1e-12},
-                      MatchCase{"Matched", [] { return mismatchFromVswr(1); }, 1, 0},
-                      MatchCase{"ReturnLoss14", [] { return mismatchFromReturnLoss(14); }, 0.96019,
-                                5e-6},
-                      MatchCase{"QuarterInchMesh",
-                                [] { return meshEfficiency(6.35, 0.5, 10368, ignored); }, 0.72652,
-                                5e-5},
-                      MatchCase{"FineMesh", [] { return meshEfficiency(2, 0.3, 10368, ignored); },
-                                0.98927, 5e-5}),
+    ::testing::Values(
+        MatchCase{"Vswr1_5", [] { return mismatchFromVswr(1.5); }, 0.96, 1e-12},
+        MatchCase{"Vswr3", [] { return mismatchFromVswr(3); }, 0.75, 1e-12},
+        MatchCase{"Matched", [] { return mismatchFromVswr(1); }, 1, 0},
+        MatchCase{"ReturnLoss14", [] { return mismatchFromReturnLoss(14); }, 0.96019, 5e-6},
+        MatchCase{"QuarterInchMesh", [] { return meshEfficiency(6.35, 0.5, 10368, ignored); },
+                  0.72652, 5e-5},
+        MatchCase{"FineMesh", [] { return meshEfficiency(2, 0.3, 10368, ignored); }, 0.98927,
+                  5e-5}),
     [](const auto &info) { return info.param.name; });
 
 // The budget multiplies out: the feed and its struts together hide

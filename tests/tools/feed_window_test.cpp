@@ -493,7 +493,8 @@ void FeedWindowTest::offsetDishOverItsTrueAperture() {
   type(window->exponentField(), "12");
   const double near = value(*window, NearRimLevel).section(' ', 0, 0).toDouble();
   const double far = value(*window, FarRimLevel).section(' ', 0, 0).toDouble();
-  QVERIFY2(qAbs(near - far - 20 * std::log10(83.772 / 51.046)) < 2e-3, qPrintable(QString::number(near - far)));
+  QVERIFY2(qAbs(near - far - 20 * std::log10(83.772 / 51.046)) < 2e-3,
+           qPrintable(QString::number(near - far)));
   QCOMPARE(value(*window, Aperture), QString("79.027 %"));
   QVERIFY(value(*window, BestAimRow).startsWith("2.8834 degrees"));
   QVERIFY(window->results()->valueField(NearRimLevel)->isVisibleTo(window));

@@ -1,6 +1,7 @@
 // "Check with the sun" driven as a user drives it, on the offscreen platform. The
 // expected figures were worked out by hand from T = S G lambda^2 / (8 pi k K),
-// K = x^2 / (1 - exp(-x^2)), x^2 = ln 2 (0.5 / beamwidth)^2, and G/T = 8 pi k K (Y - 1) / (S lambda^2).
+// K = x^2 / (1 - exp(-x^2)), x^2 = ln 2 (0.5 / beamwidth)^2, and G/T = 8 pi k K (Y - 1) / (S
+// lambda^2).
 #include "tools/kit/result_grid.h"
 #include "tools/sun/sun_flux_page.h"
 #include "tools/sun/sun_measure_page.h"

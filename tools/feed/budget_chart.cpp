@@ -63,8 +63,7 @@ void BudgetChart::paintEvent(QPaintEvent *) {
     const double top = gap / 2.0 + static_cast<double>(i) * rowHeight;
     const QRectF nameBox(gap, top, nameWidth, rowHeight);
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(nameBox, Qt::AlignRight | Qt::AlignVCenter,
-                     BudgetTable::lossName(step.loss));
+    painter.drawText(nameBox, Qt::AlignRight | Qt::AlignVCenter, BudgetTable::lossName(step.loss));
     const double length = barSpan * step.lossDb / scaleDb;
     painter.fillRect(QRectF(barLeft, top + rowHeight * 0.2, length, rowHeight * 0.6), bar);
     painter.drawText(QRectF(barLeft + length + gap, top, figureWidth, rowHeight),

@@ -19,7 +19,8 @@ QTableWidgetItem *cell(const QString &text) {
 
 } // namespace
 
-BudgetTable::BudgetTable(QWidget *parent) : QTableWidget(kBudgetLossCount + 1, ColumnCount, parent) {
+BudgetTable::BudgetTable(QWidget *parent)
+    : QTableWidget(kBudgetLossCount + 1, ColumnCount, parent) {
   setHorizontalHeaderLabels({tr("Efficiency"), tr("Loss"), tr("Gain after")});
   QStringList names;
   for (int i = 0; i < kBudgetLossCount; ++i)

@@ -8,10 +8,10 @@
 #include "calc/screen_rules/calc_error.h"
 #include "calc/screen_rules/dish_figures.h"
 #include "paper/file_name.h"
-#include "tools/feed/efficiency_plot.h"
 #include "tools/feed/budget_chart.h"
 #include "tools/feed/budget_fields.h"
 #include "tools/feed/budget_table.h"
+#include "tools/feed/efficiency_plot.h"
 #include "tools/feed/feed_rows.h"
 #include "tools/feed/feed_table.h"
 #include "tools/feed/pattern_file_loader.h"
@@ -282,9 +282,9 @@ void FeedWindow::chooseModel(int model) {
 // In reading order: the chooser, the page's fields (those of hidden pages are
 // passed over), the dish; each unit chooser after its field.
 void FeedWindow::orderTabs() {
-  std::vector<QWidget *> order = {model_,    exponent_, beamwidth_, canDiameter_,
-                                  canUnit_,  openPattern_, fd_,     diameter_,
-                                  dishUnit_, frequency_, blockage_, surfaceError_};
+  std::vector<QWidget *> order = {model_,    exponent_,    beamwidth_, canDiameter_,
+                                  canUnit_,  openPattern_, fd_,        diameter_,
+                                  dishUnit_, frequency_,   blockage_,  surfaceError_};
   for (QLineEdit *field : budgetFields_->fields())
     order.push_back(field);
   for (std::size_t i = 0; i + 1 < order.size(); ++i)
@@ -396,9 +396,9 @@ void FeedWindow::computeFigures() {
     return;
   onDish_ = feed_->at(*fd);
   showFeedOnDish(*onDish_);
-  computeBudget(offset_ ? showOffsetFigures() : FeedShares{onDish_->spillover,
-                                                            onDish_->illumination,
-                                                            onDish_->crossPolar});
+  computeBudget(offset_
+                    ? showOffsetFigures()
+                    : FeedShares{onDish_->spillover, onDish_->illumination, onDish_->crossPolar});
 }
 
 // A best f/D at an end of the range searched is said to lie there or beyond.

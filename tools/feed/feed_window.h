@@ -8,9 +8,9 @@
 #include "calc/common/length_unit.h"
 #include "calc/physics/dish_measure.h"
 #include "calc/physics/feed_efficiency.h"
-#include "calc/physics/loss_budget.h"
 #include "calc/physics/feed_pattern.h"
 #include "calc/physics/feed_remarks.h"
+#include "calc/physics/loss_budget.h"
 #include "tools/kit/design_seed.h"
 #include "tools/kit/tool_page.h"
 

@@ -58,8 +58,8 @@ FeedWindow::FeedShares FeedWindow::showOffsetFigures() {
   results()->setValue(Aperture, percent(onDish.aperture));
   results()->setValue(NearRimLevel, figure(onDish.nearRimLevelDb, tr("dB")));
   results()->setValue(FarRimLevel, figure(onDish.farRimLevelDb, tr("dB")));
-  results()->setValue(BestAimRow, tr("%1, %2").arg(figure(best.aimDeg, tr("degrees")),
-                                                     percent(best.aperture)));
+  results()->setValue(BestAimRow,
+                      tr("%1, %2").arg(figure(best.aimDeg, tr("degrees")), percent(best.aperture)));
   return {onDish.spillover, onDish.illumination, onDish.crossPolar};
 }
 
@@ -88,9 +88,9 @@ void FeedWindow::computeBudget(const FeedShares &feed) {
     aperture = {measured.focalLength * mm, measured.centre * mm, measured.radius * mm};
   }
   const double apertureEfficiency = feed.spillover * feed.illumination * feed.crossPolar;
-  const BlockedField blocked = OffsetIllumination(feed_->pattern(), aperture)
-                                   .blocked(0, losses.blockageDiameterMm, losses.strutCount,
-                                            losses.strutWidthMm);
+  const BlockedField blocked =
+      OffsetIllumination(feed_->pattern(), aperture)
+          .blocked(0, losses.blockageDiameterMm, losses.strutCount, losses.strutWidthMm);
   const LossBudget budget = lossBudget(losses, apertureEfficiency, blocked);
   for (const std::string &warning : budget.warnings)
     remarks_.push_back({FeedRemark::Kind::Warning, warning});
