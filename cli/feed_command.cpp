@@ -54,7 +54,7 @@ std::optional<DishLosses> readDish(const Invocation &call) {
   return readLosses(call, diameterMm, frequency, feet);
 }
 
-FeedFigures workOut(double fd, FeedPattern pattern, const std::optional<DishLosses> &dish) {
+FeedFigures workOut(double fd, const FeedPattern &pattern, const std::optional<DishLosses> &dish) {
   const FeedEfficiencies feed(pattern);
   FeedFigures figures{feed.at(fd), feed.best(), std::nullopt, std::nullopt,
                       patternRemarks(feed.pattern())};

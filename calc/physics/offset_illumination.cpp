@@ -42,11 +42,15 @@ struct Quadrature {
 };
 
 Quadrature gaussLegendre() {
+  // The usual first guess of root i, cos(pi (i + 3/4) / (n + 1/2)), and Newton's
+  // steps from there until a step is below a double's resolution.
+  constexpr double kGuessShift = 0.75, kGuessHalf = 0.5, kSmallestStep = 1e-16;
+  constexpr int kMostSteps = 100;
   Quadrature q;
   constexpr int n = kRadialNodes;
   for (int i = 0; i < n; ++i) {
-    double x = std::cos(kPi * (i + 0.75) / (n + 0.5)), slope = 1;
-    for (int iteration = 0; iteration < 100; ++iteration) {
+    double x = std::cos(kPi * (i + kGuessShift) / (n + kGuessHalf)), slope = 1;
+    for (int iteration = 0; iteration < kMostSteps; ++iteration) {
       double p0 = 1, p1 = x;
       for (int k = 2; k <= n; ++k) {
         const double p2 = ((2.0 * k - 1.0) * x * p1 - (k - 1.0) * p0) / k;
@@ -55,7 +59,7 @@ Quadrature gaussLegendre() {
       slope = n * (x * p1 - p0) / (x * x - 1.0);
       const double step = p1 / slope;
       x -= step;
-      if (std::abs(step) < 1e-16)
+      if (std::abs(step) < kSmallestStep)
         break;
     }
     q.node[static_cast<std::size_t>(i)] = (1.0 - x) / 2.0;
