@@ -83,7 +83,7 @@ std::string longTable(int count) {
 
 // The feed window with a can at 2400 MHz typed in, lighting a 1.2 m dish.
 FeedWindow *typedFeedWindow() {
-  auto *window = new FeedWindow(DesignSeed{0.4, 1.2, true, 2400});
+  auto *window = new FeedWindow(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 2400});
   window->modelChooser()->setCurrentIndex(FeedWindow::Can);
   window->canUnitChooser()->setCurrentIndex(window->canUnitChooser()->findText("cm"));
   window->canDiameterField()->setText(QStringLiteral("9.5"));
@@ -159,7 +159,7 @@ Cost pasteIntoNewWindow(const QString &text) {
   std::vector<double> times;
   Cost cost;
   for (int i = 0; i < 3; ++i) {
-    MeasureWindow window(DesignSeed{0.4, 1.2, true, 10368});
+    MeasureWindow window(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368});
     window.tabs()->setCurrentWidget(window.surfacePage());
     window.show();
     QApplication::processEvents();
@@ -213,7 +213,7 @@ bool openEveryTool(double target) {
     const double ms = medianMs(
         5,
         [&] {
-          window.reset(tool.open(DesignSeed{0.4, 1.2, true, 2304}));
+          window.reset(tool.open(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 2304}));
           window->show();
           QElapsedTimer wait;
           wait.start();
@@ -239,7 +239,7 @@ int rows() {
   const double fit = medianMs(11, [&] { focus = fitSurface(points, LengthUnit::Mm).focalLength; });
   const double parse = medianMs(11, [&] { parseSurfacePoints(text); });
 
-  MeasureWindow measure(DesignSeed{0.4, 1.2, true, 10368});
+  MeasureWindow measure(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368});
   measure.show();
   QApplication::processEvents();
   int step = 0;
@@ -270,7 +270,7 @@ int rows() {
     const double paintOnly = medianMs(5, [&] { measure.repaint(); });
     std::printf("  100,000 points: update %.1f ms, repaint %.1f ms\n", noPaint, paintOnly);
   }
-  CanCheckWindow can(DesignSeed{0.4, 1.2, false, 2400});
+  CanCheckWindow can(DesignSeed{0.4, 1.2, DishSizeUnit::Feet, 2400});
   can.show();
   QApplication::processEvents();
   const double canTyping = medianMs(21, [&] {
@@ -278,7 +278,7 @@ int rows() {
     can.repaint();
   });
 
-  SunWindow sun(DesignSeed{0.4, 3, true, 1296});
+  SunWindow sun(DesignSeed{0.4, 3, DishSizeUnit::Metres, 1296});
   sun.tabs()->setCurrentWidget(sun.measurePage());
   sun.measurePage()->fluxField()->setText(QStringLiteral("106"));
   sun.measurePage()->systemField()->setText(QStringLiteral("60"));
@@ -315,7 +315,7 @@ int rows() {
 
 int show(const std::string &which) {
   if (which == "measure") {
-    auto *window = new MeasureWindow(DesignSeed{0.4, 1.2, true, 10368});
+    auto *window = new MeasureWindow(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368});
     window->tabs()->setCurrentWidget(window->surfacePage());
     window->surfacePage()->pastePoints(kExamplePoints);
     window->primeFocusPage()->depthField()->setText(QStringLiteral("180"));
@@ -323,7 +323,7 @@ int show(const std::string &which) {
     window->show();
   } else if (which == "sun") {
     // A 3 m dish at 1296 MHz on a day of 80 SFU at 610 MHz and 110 at 1415 MHz.
-    auto *window = new SunWindow(DesignSeed{0.4, 3, true, 1296});
+    auto *window = new SunWindow(DesignSeed{0.4, 3, DishSizeUnit::Metres, 1296});
     window->fluxPage()->firstFluxField()->setText(QStringLiteral("80"));
     window->fluxPage()->secondFluxField()->setText(QStringLiteral("110"));
     window->fluxPage()->useButton()->click();
@@ -337,7 +337,7 @@ int show(const std::string &which) {
     window->resize(window->sizeHint().expandedTo(QSize(1180, 860)));
     window->show();
   } else {
-    auto *window = new CanCheckWindow(DesignSeed{0.4, 4, false, 2400});
+    auto *window = new CanCheckWindow(DesignSeed{0.4, 4, DishSizeUnit::Feet, 2400});
     window->diameterField()->setText(QStringLiteral("3.0"));
     window->resize(window->sizeHint().expandedTo(QSize(760, 640)));
     window->show();

@@ -47,7 +47,7 @@ std::optional<DishForGain> readDish(const Invocation &call) {
   }
   const std::vector<std::string> &dish = call.values("--dish");
   DishForGain out;
-  out.unit = dish[0] == "feet" ? DishSizeUnit::Feet : DishSizeUnit::Metres;
+  out.unit = dishSizeUnitFromText(dish[0]).value_or(DishSizeUnit::Metres);
   out.diameter = readDecimal(dish[1], "diameter");
   out.frequencyMHz = readDecimal(dish[2], "frequency");
   if (call.has("--blockage"))

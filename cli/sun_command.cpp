@@ -30,8 +30,8 @@ std::optional<DishSize> dishOption(const Invocation &call) {
   const auto diameter = optionValue(call, "--dish", "dish diameter", 1);
   if (!diameter)
     return std::nullopt;
-  const bool feet = call.values("--dish").at(0) == "feet";
-  return DishSize{*diameter, feet ? DiameterUnit::Feet : DiameterUnit::Metres};
+  const auto unit = dishSizeUnitFromText(call.values("--dish").at(0));
+  return DishSize{*diameter, unit.value_or(DishSizeUnit::Metres)};
 }
 
 } // namespace

@@ -112,7 +112,7 @@ PaperKind paperNamed(const std::string &name) {
 Request parse(const Invocation &call, TemplateKind kind) {
   Request r;
   r.input.kind = kind;
-  r.input.metric = call.arg(0) == "meters";
+  r.input.unit = dishSizeUnitFromText(call.arg(0)).value_or(DishSizeUnit::Feet);
   r.input.fd = number(call.arg(1), "f/D");
   r.input.diameter = number(call.arg(2), "diameter");
   if (kind == TemplateKind::Petal)

@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
     Beams, MeasuredDish,
     ::testing::Values(BeamCase{"FromMetres", std::nullopt, DishSize{3}, BeamwidthSource::FromDish,
                                kThreeMetreBeamDeg},
-                      BeamCase{"FromFeet", std::nullopt, DishSize{3 / 0.3048, DiameterUnit::Feet},
+                      BeamCase{"FromFeet", std::nullopt, DishSize{3 / 0.3048, DishSizeUnit::Feet},
                                BeamwidthSource::FromDish, kThreeMetreBeamDeg},
                       BeamCase{"GivenBeatsDish", 2.0, DishSize{3}, BeamwidthSource::Given, 2.0},
                       BeamCase{"None", std::nullopt, std::nullopt, BeamwidthSource::None,

@@ -26,7 +26,7 @@ double integrate(const std::function<double(double)> &g, double b) {
 }
 
 TemplateInput petal(double fd, double dia, bool metric, int gores) {
-  return {TemplateKind::Petal, fd, dia, metric, gores, 0, 0};
+  return {TemplateKind::Petal, fd, dia, dishSizeUnit(metric), gores, 0, 0};
 }
 
 TEST(TemplateGeometry, WorkedExample1200mm) {
@@ -58,7 +58,7 @@ TEST_P(AgainstNumeric, RibAndGoreFigures) {
   const double toUnit = d.metric ? 1000 : 12;
   const double f = d.fd * d.dia * toUnit, R = d.dia * toUnit / 2;
   const double half = kPi / d.gores;
-  TemplateGeometry rib({TemplateKind::Rib, d.fd, d.dia, d.metric, 0, d.hub, 0});
+  TemplateGeometry rib({TemplateKind::Rib, d.fd, d.dia, dishSizeUnit(d.metric), 0, d.hub, 0});
   TemplateGeometry gore(petal(d.fd, d.dia, d.metric, d.gores));
   const double tol = 1e-7 * R;
   auto ribSlope = [f](double r) { return std::hypot(1.0, r / (2 * f)); };
@@ -116,13 +116,13 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"NanDiameter", petal(0.4, NAN, true, 12), "the diameter must be a finite number"},
         Refusal{"TwoGores", petal(0.4, 1, true, 2), "a petal template needs at least 3 gores"},
         Refusal{"HubAsWideAsTheDish",
-                {TemplateKind::Rib, 0.4, 1, true, 0, 500, 0},
+                {TemplateKind::Rib, 0.4, 1, DishSizeUnit::Metres, 0, 500, 0},
                 "the hub radius must be smaller than the dish radius"},
         Refusal{"NegativeHub",
-                {TemplateKind::Rib, 0.4, 4, false, 0, -1, 0},
+                {TemplateKind::Rib, 0.4, 4, DishSizeUnit::Feet, 0, -1, 0},
                 "the hub radius must be 0 or more"},
         Refusal{"FrequencyBeyondAnyGores",
-                {TemplateKind::Petal, 0.4, 1, true, 12, 0, 1e300},
+                {TemplateKind::Petal, 0.4, 1, DishSizeUnit::Metres, 12, 0, 1e300},
                 "the frequency is too high for this dish: more than 1000000000 gores would be "
                 "needed"},
         // 1000 mm x sin(pi / 720) = 4.36 mm
@@ -211,11 +211,17 @@ INSTANTIATE_TEST_SUITE_P(
     Designs, PageTargets,
     ::testing::Values(
         PageTarget{"Petal1200mm12GoresA4", petal(0.4, 1.2, true, 12), PaperKind::A4, 6},
-        PageTarget{"Rib10mA4", {TemplateKind::Rib, 0.4, 10, true, 0, 0, 0}, PaperKind::A4, 50},
-        PageTarget{"Rib3mFd035A4", {TemplateKind::Rib, 0.35, 3, true, 0, 0, 0}, PaperKind::A4, 14},
+        PageTarget{"Rib10mA4",
+                   {TemplateKind::Rib, 0.4, 10, DishSizeUnit::Metres, 0, 0, 0},
+                   PaperKind::A4,
+                   50},
+        PageTarget{"Rib3mFd035A4",
+                   {TemplateKind::Rib, 0.35, 3, DishSizeUnit::Metres, 0, 0, 0},
+                   PaperKind::A4,
+                   14},
         PageTarget{"Petal4860mm13GoresA4", petal(0.4, 4.86, true, 13), PaperKind::A4, 72},
         PageTarget{"Rib4ftHub2inLetter",
-                   {TemplateKind::Rib, 0.4, 4, false, 0, 2, 0},
+                   {TemplateKind::Rib, 0.4, 4, DishSizeUnit::Feet, 0, 2, 0},
                    PaperKind::Letter,
                    6}),
     [](const ::testing::TestParamInfo<PageTarget> &info) { return info.param.name; });
@@ -279,18 +285,21 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // 7.5 in x sin^2(pi/8) = 1.09835 in; 299792.458 mm MHz / 2304 MHz / 25.4 / 16 = 0.320173 in
         WarningCase{"EightGoresAt2304MHz",
-                    {TemplateKind::Petal, 0.4, 4, false, 8, 0, 2304},
+                    {TemplateKind::Petal, 0.4, 4, DishSizeUnit::Feet, 8, 0, 2304},
                     {"8 gores leave 1.09835 INCHES of flat-gore error at 2304.00 MHz, more than "
                      "lambda/16 (0.320173 INCHES); 16 gores keep within it"}},
-        WarningCase{"SixteenGoresAt2304MHz", {TemplateKind::Petal, 0.4, 4, false, 16, 0, 2304}, {}},
-        WarningCase{"RibHasNoGores", {TemplateKind::Rib, 0.4, 4, false, 0, 0, 2304}, {}},
+        WarningCase{"SixteenGoresAt2304MHz",
+                    {TemplateKind::Petal, 0.4, 4, DishSizeUnit::Feet, 16, 0, 2304},
+                    {}},
+        WarningCase{
+            "RibHasNoGores", {TemplateKind::Rib, 0.4, 4, DishSizeUnit::Feet, 0, 0, 2304}, {}},
         WarningCase{"DeepDish", petal(0.15, 1, true, 24), {"deeper than dishes are built"}},
         WarningCase{"FlatDish", petal(2.5, 1, true, 24), {"flatter than dishes are built"}}),
     [](const ::testing::TestParamInfo<WarningCase> &info) { return info.param.name; });
 
 TEST(TemplateGeometry, RibOutlineClosesAroundTheMetal) {
   // Curve from the hub edge to the rim, down the rim, back along the tangent.
-  const TemplateGeometry g({TemplateKind::Rib, 0.4, 1.2, true, 0, 100, 0});
+  const TemplateGeometry g({TemplateKind::Rib, 0.4, 1.2, DishSizeUnit::Metres, 0, 100, 0});
   const auto outline = g.cutOutline(5);
   EXPECT_NEAR(outline.front().x, 100, 1e-12);
   EXPECT_NEAR(outline.front().y, 100.0 * 100 / 1920, 1e-12);
@@ -302,7 +311,8 @@ TEST(TemplateGeometry, RibOutlineClosesAroundTheMetal) {
 }
 
 TEST(TemplateSheet, HubGuideBelowTheRibAndVertexAtTheLeft) {
-  TemplateSheet sheet({TemplateKind::Rib, 0.4, 1.2, true, 8, 50, 0}, PaperKind::Sheet);
+  TemplateSheet sheet({TemplateKind::Rib, 0.4, 1.2, DishSizeUnit::Metres, 8, 50, 0},
+                      PaperKind::Sheet);
   const PointMm rim = sheet.toDrawingMm({600, 187.5});
   EXPECT_NEAR(rim.x - sheet.vertexMm().x, 600, 1e-9);
   EXPECT_NEAR(sheet.vertexMm().y - rim.y, 187.5, 1e-9);

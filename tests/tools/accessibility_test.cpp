@@ -25,7 +25,7 @@ namespace {
 
 using WindowMaker = std::function<std::unique_ptr<QWidget>()>;
 
-const DesignSeed kSeed{0.4, 1.2, true, 2304};
+const DesignSeed kSeed{0.4, 1.2, DishSizeUnit::Metres, 2304};
 
 // Controls a user tabs to; the parts of composite widgets (a combo box's list,
 // a table's scroll bars, a tab bar's buttons) speak through their owner.

@@ -128,7 +128,7 @@ void FeedWindowTest::figuresFollowTheFeed() {
   QFETCH(QString, typed);
   QFETCH(QString, fd);
   QFETCH(QStringList, shown);
-  FeedWindow window(DesignSeed{0, 0, false, 2400});
+  FeedWindow window(DesignSeed{0, 0, DishSizeUnit::Feet, 2400});
   window.modelChooser()->setCurrentIndex(model);
   QLineEdit *fields[] = {window.exponentField(), window.beamwidthField(),
                          window.canDiameterField()};
@@ -141,7 +141,7 @@ void FeedWindowTest::figuresFollowTheFeed() {
 }
 
 void FeedWindowTest::gainBesideTheRuleOfThumb() {
-  FeedWindow window(DesignSeed{0.4, 4, false, 2400});
+  FeedWindow window(DesignSeed{0.4, 4, DishSizeUnit::Feet, 2400});
   QSignalSpy gains(&window, &FeedWindow::gainChanged);
   window.modelChooser()->setCurrentIndex(FeedWindow::Can);
   type(window.canDiameterField(), "3.5");
@@ -163,7 +163,7 @@ void FeedWindowTest::gainBesideTheRuleOfThumb() {
 }
 
 void FeedWindowTest::blockageAsWideAsTheDishKeepsTheFeed() {
-  FeedWindow window(DesignSeed{0.4, 1.2, true, 10368});
+  FeedWindow window(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368});
   type(window.exponentField(), "4");
   type(window.blockageField(), "1200");
   QCOMPARE(window.message()->text(),
@@ -180,7 +180,7 @@ void FeedWindowTest::patternFileReadOrRefusedByLine() {
     file.write(text);
     return file.fileName();
   };
-  FeedWindow window(DesignSeed{0.45, 0, false, 0});
+  FeedWindow window(DesignSeed{0.45, 0, DishSizeUnit::Feet, 0});
   readFile(window, write("bad.txt", "0 0\n30 -3\n30 -4\n60 -10\n"));
   QCOMPARE(window.modelChooser()->currentIndex(), int(FeedWindow::PatternFile));
   QCOMPARE(window.message()->text(),
@@ -220,7 +220,7 @@ void FeedWindowTest::refusedFileKeepsThePatternBefore() {
     QVERIFY(QDir(dir.path()).mkdir(path));
   else if (path == "big.txt")
     writeFile(dir, "big.txt", "0 0\n" + QByteArray(10000000 - 1, '\n'));
-  FeedWindow window(DesignSeed{0.45, 0, false, 0});
+  FeedWindow window(DesignSeed{0.45, 0, DishSizeUnit::Feet, 0});
   readFile(window, writeFile(dir, "horn.txt", kHorn));
   readFile(window, path.startsWith('/') ? path : dir.filePath(path));
   QCOMPARE(window.message()->text(), message + "; the figures are still those of horn.txt.");
@@ -232,7 +232,7 @@ void FeedWindowTest::refusedFileKeepsThePatternBefore() {
 // that goes on until it is stopped (ten seconds at the most).
 void FeedWindowTest::longReadingShowsProgressAndCancels() {
   QTemporaryDir dir;
-  FeedWindow window(DesignSeed{0.45, 0, false, 0});
+  FeedWindow window(DesignSeed{0.45, 0, DishSizeUnit::Feet, 0});
   readFile(window, writeFile(dir, "horn.txt", kHorn));
   auto ended = std::make_shared<std::atomic<bool>>(false);
   window.patternLoader()->setReading(
@@ -285,7 +285,7 @@ void FeedWindowTest::canModesWarnedInTheWarningColour_data() {
 void FeedWindowTest::canModesWarnedInTheWarningColour() {
   QFETCH(QString, mm);
   QFETCH(QString, warning);
-  FeedWindow window(DesignSeed{0.4, 1.2, true, 10368});
+  FeedWindow window(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368});
   window.modelChooser()->setCurrentIndex(FeedWindow::Can);
   window.canUnitChooser()->setCurrentIndex(
       window.canUnitChooser()->findData(static_cast<int>(LengthUnit::Mm)));
@@ -304,7 +304,7 @@ void FeedWindowTest::patternsAsBuildersWriteThem() {
     file.write(text);
     return file.fileName();
   };
-  FeedWindow window(DesignSeed{0.45, 0, false, 0});
+  FeedWindow window(DesignSeed{0.45, 0, DishSizeUnit::Feet, 0});
   readFile(window, write("down.txt", "0 0\n30 3\n60 10\n90 20\n180 30\n"));
   QCOMPARE(window.notes()->text(), QString("Note: the levels rise away from the axis, all 0 dB "
                                            "or more: they are read as dB down (10 as -10 dB)."));
@@ -327,7 +327,7 @@ void FeedWindowTest::patternsAsBuildersWriteThem() {
 // cos^100 is best at f/D 2.2415 (81.454 %), past the plot's 1.5; cos^1000 beyond
 // the search's 5 (67.368 % there and rising), by mpmath apart from the program.
 void FeedWindowTest::bestFdBeyondThePlot() {
-  FeedWindow window(DesignSeed{0.4, 0, false, 0});
+  FeedWindow window(DesignSeed{0.4, 0, DishSizeUnit::Feet, 0});
   type(window.exponentField(), "100");
   QCOMPARE(value(window, BestFdRow), QString("2.2415"));
   QCOMPARE(value(window, BestAperture), QString("81.454 %"));
@@ -363,7 +363,7 @@ void FeedWindowTest::commonCansAreSingleMode() {
 }
 
 void FeedWindowTest::seedKeysAndNames() {
-  FeedWindow window(DesignSeed{0.4f, 1.2f, true, 2304});
+  FeedWindow window(DesignSeed{0.4f, 1.2f, DishSizeUnit::Metres, 2304});
   QCOMPARE(window.fdField()->text(), QString("0.4"));
   QCOMPARE(window.diameterField()->text(), QString("1.2"));
   QCOMPARE(window.dishUnitChooser()->currentText(), QString("metres"));
@@ -431,7 +431,7 @@ void FeedWindowTest::measuredDishOpensAFeedWindow() {
   QFETCH(QString, dishUnit);
   QFETCH(double, diameterMm);
   QFETCH(QString, line);
-  MeasureWindow measure(DesignSeed{0.4, 1.2, true, 10368});
+  MeasureWindow measure(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368});
   QSignalSpy opened(&measure, &MeasureWindow::feedWindowOpened);
   QVERIFY(!measure.feedButton()->isEnabled());
   measure.unitChooser()->setCurrentIndex(measure.unitChooser()->findText(unit));

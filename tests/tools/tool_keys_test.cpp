@@ -33,7 +33,7 @@ using test::Program;
 
 namespace {
 
-const DesignSeed kSeed{0.4, 1.2, true, 2304};
+const DesignSeed kSeed{0.4, 1.2, DishSizeUnit::Metres, 2304};
 
 // Keys the input methods take before the program sees them: IBus's and GTK's
 // Unicode entry, older IBus's emoji, fcitx's Chinese script switch.

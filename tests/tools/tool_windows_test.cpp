@@ -107,7 +107,7 @@ void ToolWindowsTest::typingUpdatesTheFigures() {
   QFETCH(QStringList, typed);
   QFETCH(QStringList, shown);
   QFETCH(QString, note);
-  MeasureWindow window(DesignSeed{0.4, 1.2, true, 10368});
+  MeasureWindow window(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368});
   window.tabs()->setCurrentIndex(page);
   QList<QLineEdit *> fields;
   ResultGrid *results = nullptr;
@@ -135,17 +135,17 @@ void ToolWindowsTest::typingUpdatesTheFigures() {
 }
 
 void ToolWindowsTest::seedFillsTheDesign() {
-  MeasureWindow window(DesignSeed{0.4, 4, false, 2304});
+  MeasureWindow window(DesignSeed{0.4, 4, DishSizeUnit::Feet, 2304});
   QCOMPARE(window.primeFocusPage()->diameterField()->text(), QString("48"));
   QCOMPARE(window.unitChooser()->currentText(), QString("inch"));
   QCOMPARE(window.surfacePage()->frequencyField()->text(), QString("2304"));
-  CanCheckWindow can(DesignSeed{0.4, 1.2, true, 1296});
+  CanCheckWindow can(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 1296});
   QCOMPARE(can.frequencyField()->text(), QString("1296"));
   QCOMPARE(can.unitChooser()->currentText(), QString("cm"));
 }
 
 void ToolWindowsTest::pastingFillsTableAndFit() {
-  MeasureWindow window(DesignSeed{0.4, 1.2, true, 10368});
+  MeasureWindow window(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368});
   window.show();
   window.tabs()->setCurrentWidget(window.surfacePage());
   SurfacePage *page = window.surfacePage();
@@ -191,7 +191,7 @@ void ToolWindowsTest::stepsAreUndoneAndRedone() {
   QFETCH(QString, redoKey);
   QFETCH(QString, after);
   const QString before = "0 1|150 12.5|300 47.8|450 105";
-  MeasureWindow window(DesignSeed{0.4, 1.2, true, 10368});
+  MeasureWindow window(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368});
   window.tabs()->setCurrentWidget(window.surfacePage());
   window.show();
   QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -225,7 +225,7 @@ void ToolWindowsTest::stepsAreUndoneAndRedone() {
 // Tab in an open cell commits it and goes on to the buttons, as from any field:
 // the table never keeps the focus.
 void ToolWindowsTest::tabFromAnOpenCellLeavesTheTable() {
-  MeasureWindow window(DesignSeed{0.4, 1.2, true, 10368});
+  MeasureWindow window(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368});
   window.tabs()->setCurrentWidget(window.surfacePage());
   window.show();
   QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -242,7 +242,7 @@ void ToolWindowsTest::tabFromAnOpenCellLeavesTheTable() {
 }
 
 void ToolWindowsTest::typedPointsAreFitted() {
-  MeasureWindow window(DesignSeed{0.4, 1.2, true, 0});
+  MeasureWindow window(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 0});
   SurfacePage *page = window.surfacePage();
   QAbstractItemModel *model = page->table()->model();
   const char *cells[][2] = {{"0", "0"}, {"100", "5"}, {"200", "20"}};
@@ -257,7 +257,7 @@ void ToolWindowsTest::typedPointsAreFitted() {
 }
 
 void ToolWindowsTest::fdChosenCarriesTheShownFd() {
-  MeasureWindow window(DesignSeed{0.4, 1.2, true, 10368});
+  MeasureWindow window(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368});
   QSignalSpy chosen(&window, &MeasureWindow::fdChosen);
   window.tabs()->setCurrentWidget(window.surfacePage());
   QVERIFY(!window.useFdButton()->isEnabled());
@@ -292,7 +292,8 @@ void ToolWindowsTest::closingAsksWhilePointsAreEntered() {
   QFETCH(QString, pasted);
   QFETCH(bool, discard);
   QFETCH(QString, question);
-  QPointer<MeasureWindow> window = new MeasureWindow(DesignSeed{0.4, 1.2, true, 10368});
+  QPointer<MeasureWindow> window =
+      new MeasureWindow(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368});
   window->setAttribute(Qt::WA_DeleteOnClose); // as the tool menu opens it
   QStringList asked;
   window->setCloseQuestion([&](QWidget *over, const QString &text) {
@@ -326,7 +327,7 @@ void ToolWindowsTest::closingAsksWhilePointsAreEntered() {
 // The question as the user meets it: Enter (its default button) and Escape keep
 // the points, Discard closes.
 void ToolWindowsTest::closeQuestionKeepsThePointsByDefault() {
-  MeasureWindow window(DesignSeed{0.4, 1.2, true, 10368});
+  MeasureWindow window(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368});
   window.surfacePage()->pastePoints("100 5\n200 20\n");
   window.show();
   QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -356,7 +357,7 @@ void ToolWindowsTest::closeQuestionKeepsThePointsByDefault() {
 }
 
 void ToolWindowsTest::canBelowCutoffShowsTheErrorAndNoFigures() {
-  CanCheckWindow window(DesignSeed{0.4, 4, false, 2000});
+  CanCheckWindow window(DesignSeed{0.4, 4, DishSizeUnit::Feet, 2000});
   type(window.diameterField(), "3.0");
   QCOMPARE(window.message()->text(),
            QString("2000 MHz is below the TE11 cutoff 2305.8 MHz: the can carries nothing."));
@@ -381,7 +382,7 @@ void ToolWindowsTest::canBelowCutoffShowsTheErrorAndNoFigures() {
 // 2304 MHz the check puts the probe a quarter of the 23.260 cm guide wavelength
 // from the back, the screen a quarter of its own 9.2448 cm can's, 5.762376 cm.
 void ToolWindowsTest::canCheckShowsTheScreensRuleBesideItsOwn() {
-  CanCheckWindow window(DesignSeed{0.4, 1.2, true, 2304});
+  CanCheckWindow window(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 2304});
   type(window.diameterField(), "9.2");
   QCOMPARE(value(window.results(), 3), QString("5.8150 cm")); // 23.260 cm / 4
   const QString rule = window.ruleOfThumb()->text();

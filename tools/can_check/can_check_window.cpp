@@ -33,7 +33,7 @@ CanCheckWindow::CanCheckWindow(const DesignSeed &seed, QWidget *parent)
   auto *form = new QFormLayout;
   diameter_ = new QLineEdit;
   diameter_->setAccessibleName(tr("inside diameter"));
-  unit_ = makeUnitChooser(seed.metric ? LengthUnit::Cm : LengthUnit::Inch, this);
+  unit_ = makeUnitChooser(isMetric(seed.unit) ? LengthUnit::Cm : LengthUnit::Inch, this);
   auto *sizeRow = new QHBoxLayout;
   sizeRow->addWidget(diameter_, 1);
   sizeRow->addWidget(unit_);

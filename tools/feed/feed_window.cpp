@@ -142,10 +142,10 @@ FeedWindow::FeedWindow(const DesignSeed &seed, QWidget *parent)
 
   fd_->setText(seedText(seed.fd, kFdDigits));
   diameter_->setText(seedText(seed.diameter, kSeedDigits));
-  dishUnit_->setCurrentIndex(seed.metric ? 1 : 0);
+  dishUnit_->setCurrentIndex(dishUnit_->findData(static_cast<int>(seed.unit)));
   // A can is measured in inches, or in cm for a metric design, as "Check a can" does.
-  canUnit_->setCurrentIndex(
-      canUnit_->findData(static_cast<int>(seed.metric ? LengthUnit::Cm : LengthUnit::Inch)));
+  canUnit_->setCurrentIndex(canUnit_->findData(
+      static_cast<int>(isMetric(seed.unit) ? LengthUnit::Cm : LengthUnit::Inch)));
   frequency_->setText(seedText(seed.frequencyMHz, kSeedDigits));
   showSmallSizeUnit();
 
@@ -216,9 +216,7 @@ QLayout *FeedWindow::makeDishForm() {
   fd_ = numberField(tr("f/D"), tr("focal length over diameter of the dish"));
   form->addRow(buddyLabel(tr("&f/D of the dish:"), fd_), fd_);
   diameter_ = numberField(tr("dish diameter"), tr("in feet or metres, as chosen beside it"));
-  dishUnit_ = new QComboBox;
-  dishUnit_->addItems({tr("feet"), tr("metres")});
-  dishUnit_->setAccessibleName(tr("dish diameter unit"));
+  dishUnit_ = makeDishSizeChooser(DishSizeUnit::Feet, this);
   form->addRow(buddyLabel(tr("Dish &diameter:"), diameter_), withUnit(diameter_, dishUnit_));
   frequency_ = numberField(tr("frequency"), tr("MHz"));
   form->addRow(buddyLabel(tr("Fre&quency, MHz:"), frequency_), frequency_);
@@ -240,8 +238,8 @@ QLayout *FeedWindow::makeDishForm() {
   return form;
 }
 
-void FeedWindow::showDish(double diameter, bool metric, const QString &which) {
-  dishUnit_->setCurrentIndex(metric ? 1 : 0);
+void FeedWindow::showDish(double diameter, DishSizeUnit unit, const QString &which) {
+  dishUnit_->setCurrentIndex(dishUnit_->findData(static_cast<int>(unit)));
   diameter_->setText(QString::fromStdString(exactFigureText(diameter)));
   dishLine_->setText(tr("Dish: %1").arg(which));
   dishLine_->show();
@@ -282,7 +280,7 @@ void FeedWindow::orderTabs() {
 }
 
 void FeedWindow::showSmallSizeUnit() {
-  const QString unit = dishUnit_->currentIndex() == 1 ? tr("mm") : tr("in");
+  const QString unit = unitSymbol(smallUnitOf(chosenDishSizeUnit(dishUnit_)));
   blockageUnit_->setText(unit);
   surfaceErrorUnit_->setText(unit);
 }
@@ -434,7 +432,7 @@ void FeedWindow::computeGain(double apertureEfficiency) {
     return;
   DishForGain dish;
   dish.diameter = *diameter;
-  dish.unit = dishUnit_->currentIndex() == 1 ? DishSizeUnit::Metres : DishSizeUnit::Feet;
+  dish.unit = chosenDishSizeUnit(dishUnit_);
   dish.frequencyMHz = *frequency;
   dish.blockageDiameter = blockage.value_or(0);
   dish.surfaceErrorRms = surfaceError.value_or(0);
@@ -458,7 +456,7 @@ void FeedWindow::showRuleOfThumbGain() {
   values.freq = static_cast<float>(*frequency);
   GainText sink;
   try {
-    loadDishFigures(values, dishUnit_->currentIndex() == 1, sink);
+    loadDishFigures(values, isMetric(chosenDishSizeUnit(dishUnit_)), sink);
   } catch (const CalcError &) {
     return; // the screens cannot work it out either; the computed gain says why
   }

@@ -40,7 +40,7 @@ public:
   // when `metric`, else in feet, every digit kept, and on a line over the dish's
   // fields which dish it is (`which`), until the user changes its f/D, diameter
   // or unit.
-  void showDish(double diameter, bool metric, const QString &which);
+  void showDish(double diameter, DishSizeUnit unit, const QString &which);
 
   // Starts reading the listed pattern at `path`, as "Open pattern..." does with
   // the file chosen, on a thread of its own; once read, shows it (or why it

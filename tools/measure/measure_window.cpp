@@ -37,7 +37,7 @@ MeasureWindow::MeasureWindow(const DesignSeed &seed, QWidget *parent)
     : QWidget(parent, Qt::Window), seed_(seed), askToClose_(askInABox) {
   useNamedComboBoxes();
   setWindowTitle(tr("Measure a dish"));
-  const LengthUnit unit = seed.metric ? LengthUnit::Mm : LengthUnit::Inch;
+  const LengthUnit unit = smallUnitOf(seed.unit);
   unit_ = makeUnitChooser(unit, this);
   auto *unitLabel = new QLabel(tr("Uni&t of every size:"), this);
   unitLabel->setBuddy(unit_);
@@ -51,7 +51,7 @@ MeasureWindow::MeasureWindow(const DesignSeed &seed, QWidget *parent)
   tabs_->addTab(surface_, tr("&Surface from points"));
   if (seed.diameter > 0)
     prime_->diameterField()->setText(
-        QString::number(seed.diameter * (seed.metric ? kMmPerMetre : kInchesPerFoot), 'g', 10));
+        QString::number(seed.diameter * smallUnitsPerUnit(seed.unit), 'g', 10));
   chosen_ = new QLabel(this);
   chosen_->setWordWrap(true);
   useFd_ = new QPushButton(tr("&Use this f/D"), this);
@@ -131,9 +131,9 @@ void MeasureWindow::openFeedWindow() {
   DesignSeed seed = seed_;
   seed.fd = dish->fd;
   seed.diameter = dishUnitLength(dish->diameter, dish->unit);
-  seed.metric = isMetric(dish->unit);
+  seed.unit = dishSizeUnit(isMetric(dish->unit));
   auto *window = new FeedWindow(seed);
-  window->showDish(seed.diameter, seed.metric, dish->which);
+  window->showDish(seed.diameter, seed.unit, dish->which);
   window->setAttribute(Qt::WA_DeleteOnClose);
   emit feedWindowOpened(window);
   window->show();

@@ -37,7 +37,7 @@ void popUp(QMenu *menu, const QPoint &globalPos) {
 }
 
 bool sameDesign(const DesignSeed &a, const DesignSeed &b) {
-  return a.fd == b.fd && a.diameter == b.diameter && a.metric == b.metric &&
+  return a.fd == b.fd && a.diameter == b.diameter && a.unit == b.unit &&
          a.frequencyMHz == b.frequencyMHz;
 }
 
@@ -87,7 +87,7 @@ DesignSeed ToolMenu::seedFor(ScreenId id) const {
     }
   }
   const bool metric = hasProfile(id) ? isMetric(id) : lastMetric_;
-  return {values.fd, values.dia, metric, values.freq};
+  return {values.fd, values.dia, dishSizeUnit(metric), values.freq};
 }
 
 void ToolMenu::attach(ScreenId id, QWidget *window) {

@@ -46,11 +46,7 @@ SunMeasurePage::SunMeasurePage(const DesignSeed &seed, QWidget *parent)
   diameter_->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
   if (seed.diameter > 0)
     diameter_->setText(fieldText(seed.diameter));
-  unit_ = new QComboBox(this);
-  unit_->addItem(tr("feet"), static_cast<int>(DiameterUnit::Feet));
-  unit_->addItem(tr("metres"), static_cast<int>(DiameterUnit::Metres));
-  unit_->setCurrentIndex(seed.metric ? 1 : 0);
-  unit_->setAccessibleName(tr("diameter unit"));
+  unit_ = makeDishSizeChooser(seed.unit, this);
   auto *sizeRow = new QHBoxLayout;
   sizeRow->addWidget(diameter_, 1);
   sizeRow->addWidget(unit_);
@@ -109,7 +105,7 @@ void SunMeasurePage::compute() {
     return;
   std::optional<DishSize> dish;
   if (diameter)
-    dish = DishSize{*diameter, static_cast<DiameterUnit>(unit_->currentData().toInt())};
+    dish = DishSize{*diameter, chosenDishSizeUnit(unit_)};
   const SunMeasurement m = measureSunNoise(*yFactor, *frequency, *flux, beamwidth, dish, system);
   results()->setValue(Beamwidth,
                       m.beamwidthDeg ? figure(*m.beamwidthDeg, tr("degrees")) : tr("none"));
