@@ -4,8 +4,8 @@
 #include "calc/screen_rules/input_step.h"
 #include "print/screen_printer.h"
 #include "screens/calculation_screen.h"
-#include "screens/form1.h"
-#include "screens/form4.h"
+#include "screens/coffee_can_screen.h"
+#include "screens/input_screen.h"
 #include "screens/print_screen.h"
 #include "screens/web_screen.h"
 
@@ -66,13 +66,13 @@ constexpr Route kRoutes[] = {
 std::unique_ptr<Screen> makeScreen(ScreenId id) {
   switch (id) {
   case ScreenId::Input:
-    return std::make_unique<Form1>();
+    return std::make_unique<InputScreen>();
   case ScreenId::ImperialCalculation:
     return std::make_unique<CalculationScreen>(CalculationScreen::Units::Imperial);
   case ScreenId::MetricCalculation:
     return std::make_unique<CalculationScreen>(CalculationScreen::Units::Metric);
   case ScreenId::CoffeeCan:
-    return std::make_unique<Form4>();
+    return std::make_unique<CoffeeCanScreen>();
   case ScreenId::ImperialPrint:
     return std::make_unique<PrintScreen>(PrintScreen::Units::Imperial);
   case ScreenId::MetricPrint:

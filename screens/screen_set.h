@@ -20,13 +20,13 @@ namespace dishwright {
 class Screen;
 
 enum class ScreenId {
-  Input,               // Form1: the three inputs, FEET and METERS
-  ImperialCalculation, // Form2: figures and profile in feet and inches
-  MetricCalculation,   // Form3: figures and profile in metres, cm and mm
-  CoffeeCan,           // Form4: the coffee-can feed
-  ImperialPrint,       // Form5: the imperial profile in six columns
-  MetricPrint,         // Form6: the metric profile in six columns
-  WebLink,             // web: the author's page
+  Input,               // InputScreen: the three inputs, FEET and METERS
+  ImperialCalculation, // CalculationScreen: figures and profile in feet and inches
+  MetricCalculation,   // CalculationScreen: figures and profile in metres, cm and mm
+  CoffeeCan,           // CoffeeCanScreen: the coffee-can feed
+  ImperialPrint,       // PrintScreen: the imperial profile in six columns
+  MetricPrint,         // PrintScreen: the metric profile in six columns
+  WebLink,             // WebScreen: the author's page
 };
 constexpr std::size_t kScreenCount = 7;
 

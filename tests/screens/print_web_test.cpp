@@ -1,7 +1,7 @@
 #include "screens/screen_style.h"
 #include "tests/screens/screen_fixture.h"
 
-#include "screens/form4.h"
+#include "screens/coffee_can_screen.h"
 #include "screens/print_screen.h"
 #include "screens/row_list_model.h"
 #include "screens/web_screen.h"
