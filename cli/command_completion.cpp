@@ -66,16 +66,16 @@ _<P>_row() {
       fi
       continue
     fi
-    token=${form[pos]}
+    token=${form[pos]-}
     [[ -n $token ]] && _<P>_fits "$token" "$w" || return 0
     pos=$((pos + 1))
   done
   [[ $cur == = ]] && cur=""
   if ((left > 0)); then
-    _<P>_token "${values[$option.$((arity[$option] - left))]}" "$cur"
+    _<P>_token "${values[$option.$((arity[$option] - left))]-}" "$cur"
   elif ((!ended)) && [[ $cur == -* ]]; then
     compgen -W "${!arity[*]}" -- "$cur"
-  elif [[ -n ${form[pos]} ]]; then
+  elif [[ -n ${form[pos]-} ]]; then
     _<P>_token "${form[pos]}" "$cur"
   fi
 }

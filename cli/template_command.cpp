@@ -4,6 +4,7 @@
 #include "calc/common/figure_text.h"
 #include "calc/common/input_error.h"
 #include "calc/common/shown_text.h"
+#include "calc/page_layout/local_paper.h"
 #include "calc/page_layout/template_sheet.h"
 
 #ifdef DISHWRIGHT_TEMPLATES
@@ -203,15 +204,6 @@ void writeFile(const TemplateSheet &, const Request &) {
 }
 #endif
 
-PaperKind defaultPaper() {
-#ifdef DISHWRIGHT_TEMPLATES
-  // Ask the locale without an application object: QLocale needs none.
-  return localPaper();
-#else
-  return PaperKind::A4;
-#endif
-}
-
 // Makes the file first, the figures after it: they are printed only for a template
 // that was made. The file is put in place by runCli once the figures are out.
 void runTemplate(const Invocation &call, Report &out, TemplateKind kind) {
@@ -219,7 +211,7 @@ void runTemplate(const Invocation &call, Report &out, TemplateKind kind) {
   if (r.kind != FileKind::Pdf)
     r.paper = PaperKind::Sheet; // an SVG or a DXF is one sheet
   else if (!r.paperGiven)
-    r.paper = defaultPaper();
+    r.paper = localPaper();
   const TemplateSheet sheet(r.input, r.paper);
   writeFile(sheet, r);
   printFigures(sheet, out);
