@@ -276,6 +276,11 @@ bool CommandTable::hasGroup(std::string_view group) const {
 
 std::pair<const Subcommand *, Invocation>
 CommandTable::parse(const std::vector<std::string> &args) const {
+  if (!args.empty() && args[0] == "--" && args.size() > 1) { // -- COMMAND ...: all operands
+    std::vector<std::string> operands{args[1], "--"};
+    operands.insert(operands.end(), args.begin() + 2, args.end());
+    return parse(operands);
+  }
   if (args.empty())
     throw UsageError("no command given", "");
   const std::string &group = args[0];
