@@ -86,6 +86,7 @@ const CommandTable &commands() {
 // clang-format on
 
 bool isHelp(const std::string &arg) { return arg == "--help" || arg == "-h"; }
+bool isVersion(const std::string &arg) { return arg == "--version" || arg == "-V" || arg == "-v"; }
 
 // COMMAND ... --help anywhere before "--": the usage of that command's group.
 bool asksGroupHelp(const std::vector<std::string> &args) {
@@ -105,7 +106,6 @@ void sayUsageError(const UsageError &e, std::ostream &err) {
   err << "error: " << e.what() << '\n'
       << "try '" << kProgram << (e.group().empty() ? "" : " " + e.group()) << " --help'\n";
 }
-bool isVersion(const std::string &arg) { return arg == "--version" || arg == "-V" || arg == "-v"; }
 
 // "error: <kind>", then what failed: the kind's words stay first for scripts.
 std::string errorLine(const CalcError &e) {
