@@ -1,11 +1,14 @@
 #include "cli/cli.h"
 
 #include "calc/screen_rules/calc_error.h"
+#include "cli/command_completion.h"
 #include "cli/command_table.h"
 #include "cli/commands.h"
 #include "cli/held_output.h"
+#include "cli/report.h"
 #include "files/held_files.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <iostream>
@@ -15,6 +18,8 @@ namespace dishwright {
 namespace {
 
 constexpr const char *kProgram = "dishwright-calc";
+// Not in the usage: the build asks it for the script it installs.
+constexpr const char *kCompletionOption = "--completion";
 constexpr const char *kDishOptions = "[--dish feet|meters DIAMETER FREQ] [--blockage B] [--rms E]";
 
 // clang-format off
@@ -70,13 +75,37 @@ const CommandTable &commands() {
     "       dishwright-calc COMMAND --help\n"
     "       dishwright-calc --help | -h | --version | -V | -v\n"
     "FD is the focal length over the diameter, FREQ is in MHz. Every number is read\n"
-    "as the input screen reads it: \" 4 \", \"4.5e1\" and \"-2\" are numbers.\n");
+    "as the input screen reads it: \" 4 \", \"4.5e1\" and \"-2\" are numbers.\n"
+    "Every command takes --format text|csv|json: its figures as lines (text, the\n"
+    "default), as CSV rows or as one JSON object; warnings and notes go to standard\n"
+    "error. An option's value may be joined to it (--hub=2, -orib.pdf); -- ends the\n"
+    "options, so that every argument after it is an operand.\n",
+    "[--format text|csv|json]");
   return table;
 }
 // clang-format on
 
 bool isHelp(const std::string &arg) { return arg == "--help" || arg == "-h"; }
 bool isVersion(const std::string &arg) { return arg == "--version" || arg == "-V" || arg == "-v"; }
+
+// COMMAND ... --help anywhere before "--": the usage of that command's group.
+bool asksGroupHelp(const std::vector<std::string> &args) {
+  if (args.size() < 2 || !commands().hasGroup(args[0]))
+    return false;
+  const auto end = std::find(args.begin(), args.end(), "--");
+  return std::any_of(args.begin() + 1, end, isHelp);
+}
+
+// A usage error: what was wrong, then the usage of the command meant; for a
+// command or an option that does not exist, one line and where the usage is.
+void sayUsageError(const UsageError &e, std::ostream &err) {
+  if (!e.brief()) {
+    err << kProgram << ": " << e.what() << "\n\n" << commands().usage(e.group());
+    return;
+  }
+  err << "error: " << e.what() << '\n'
+      << "try '" << kProgram << (e.group().empty() ? "" : " " + e.group()) << " --help'\n";
+}
 
 // "error: <kind>", then what failed: the kind's words stay first for scripts.
 std::string errorLine(const CalcError &e) {
@@ -86,14 +115,19 @@ std::string errorLine(const CalcError &e) {
   return line;
 }
 
-// Runs the command into `held`; its exit status.
+// The format --format names (the table allows only these words); text without it.
+ReportFormat formatOf(const Invocation &call) {
+  return call.has("--format") ? *reportFormatNamed(call.values("--format")[0]) : ReportFormat::Text;
+}
+
+// Runs the command into `held`, its warnings and notes into `remarks`; its exit status.
 int runCommand(const std::vector<std::string> &args, std::istream &in, HeldOutput &held,
-               std::ostream &err) {
+               std::vector<Remark> &remarks, std::ostream &err) {
   if (args.size() == 1 && isHelp(args[0])) {
     held << commands().usage();
     return 0;
   }
-  if (args.size() == 2 && isHelp(args[1]) && commands().hasGroup(args[0])) {
+  if (asksGroupHelp(args)) {
     held << commands().usage(args[0]);
     return 0;
   }
@@ -101,14 +135,21 @@ int runCommand(const std::vector<std::string> &args, std::istream &in, HeldOutpu
     held << kProgram << ' ' << DISHWRIGHT_VERSION << '\n';
     return 0;
   }
+  if (args.size() == 2 && args[0] == kCompletionOption && args[1] == "bash") {
+    held << bashCompletion(commands());
+    return 0;
+  }
   try {
     auto [row, call] = commands().parse(args);
     call.in = &in;
-    row->run(call, held);
+    Report report(formatOf(call), held);
+    row->run(call, report);
+    report.finish();
+    remarks = report.remarks();
     if (!held)
       throw std::runtime_error("cannot hold the output: the temporary file could not be written");
   } catch (const UsageError &e) {
-    err << kProgram << ": " << e.what() << "\n\n" << commands().usage(e.group());
+    sayUsageError(e, err);
     return 2;
   } catch (const CalcError &e) {
     err << errorLine(e) << '\n';
@@ -129,7 +170,8 @@ int runCli(const std::vector<std::string> &args, std::istream &in, std::ostream 
            std::ostream &err) {
   HeldFiles files;
   HeldOutput held;
-  if (const int status = runCommand(args, in, held, err); status != 0)
+  std::vector<Remark> remarks;
+  if (const int status = runCommand(args, in, held, remarks, err); status != 0)
     return status;
   errno = 0;
   const bool readBack = held.release(out);
@@ -141,6 +183,10 @@ int runCli(const std::vector<std::string> &args, std::istream &in, std::ostream 
     err << "error: cannot write the output: " << cause << '\n';
     return 1;
   }
+  // The warnings and notes that go with the figures, once the figures are out: on
+  // standard error, in the order the command gave them, whatever the format.
+  for (const Remark &remark : remarks)
+    err << remark.line() << '\n';
   try {
     files.commit();
   } catch (const std::exception &e) {

@@ -19,8 +19,6 @@
 namespace dishwright {
 namespace {
 
-std::string fig(double value) { return figureText(value, kMeasuredDigits); }
-
 // Everything a feed command prints, worked out before the first line is written.
 struct FeedFigures {
   FeedOnDish onDish;
@@ -66,36 +64,45 @@ FeedFigures workOut(double fd, FeedPattern pattern, const std::optional<DishForG
   return figures;
 }
 
-// "0.2 or below", "5 or above": a best f/D at an end of the range searched.
-std::string edgeWords(BestFdEdge edge) {
-  return edge == BestFdEdge::Lowest ? " or below" : edge == BestFdEdge::Highest ? " or above" : "";
-}
-
-void printRemarks(const std::vector<FeedRemark> &remarks, std::ostream &out) {
+void printRemarks(const std::vector<FeedRemark> &remarks, Report &out) {
   for (const FeedRemark &remark : remarks)
-    out << (remark.kind == FeedRemark::Kind::Note ? "note: " : "warning: ") << remark.text << '\n';
+    if (remark.kind == FeedRemark::Kind::Note)
+      out.note(remark.text);
+    else
+      out.warning(remark.text);
 }
 
-void print(const FeedFigures &figures, std::ostream &out) {
-  out << "rim angle: " << fig(figures.onDish.rimAngleDeg) << " DEGREES\n";
-  if (figures.equivalentN)
-    out << "equivalent cos n: " << fig(*figures.equivalentN) << '\n';
-  out << "edge taper: " << fig(figures.onDish.edgeTaperDb) << " DB\n";
-  out << "spillover efficiency: " << fig(figures.onDish.spillover) << '\n';
-  out << "illumination efficiency: " << fig(figures.onDish.illumination) << '\n';
-  out << "aperture efficiency: " << fig(figures.onDish.aperture) << '\n';
-  if (figures.best.edge == BestFdEdge::Inside) {
-    out << "best f/D: " << fig(figures.best.fd) << '\n';
-    out << "best aperture efficiency: " << fig(figures.best.aperture) << '\n';
-  } else { // the efficiency at the end of the range, which the best is not below
-    out << "best f/D: " << plainFigureText(figures.best.fd) << edgeWords(figures.best.edge) << '\n';
-    out << "best aperture efficiency: " << fig(figures.best.aperture) << " or above\n";
+// The best f/D and its efficiency; at an end of the range searched, the figure the
+// best lies beyond.
+void printBest(const BestFd &best, Report &out) {
+  if (best.edge == BestFdEdge::Inside) {
+    out.figure("best f/D", best.fd);
+    out.figure("best aperture efficiency", best.aperture);
+    return;
   }
+  Figure fd = Figure::shown("best_fd", plainFigureText(best.fd), kNoUnit);
+  fd.bound = best.edge == BestFdEdge::Lowest ? Figure::Bound::AtMost : Figure::Bound::AtLeast;
+  out.line("best f/D", std::move(fd));
+  Figure aperture =
+      Figure::number("best_aperture_efficiency", best.aperture, kNoUnit, kMeasuredDigits);
+  aperture.bound = Figure::Bound::AtLeast;
+  out.line("best aperture efficiency", std::move(aperture));
+}
+
+void print(const FeedFigures &figures, Report &out) {
+  out.figure("rim angle", figures.onDish.rimAngleDeg, kDegrees);
+  if (figures.equivalentN)
+    out.figure("equivalent cos n", *figures.equivalentN);
+  out.figure("edge taper", figures.onDish.edgeTaperDb, kDecibels);
+  out.figure("spillover efficiency", figures.onDish.spillover);
+  out.figure("illumination efficiency", figures.onDish.illumination);
+  out.figure("aperture efficiency", figures.onDish.aperture);
+  printBest(figures.best, out);
   if (figures.gain) {
-    out << "blockage efficiency: " << fig(figures.gain->blockage) << '\n';
-    out << "surface efficiency: " << fig(figures.gain->surface) << '\n';
-    out << "total efficiency: " << fig(figures.gain->total) << '\n';
-    out << "gain: " << fig(figures.gain->gainDbi) << " DBI\n";
+    out.figure("blockage efficiency", figures.gain->blockage);
+    out.figure("surface efficiency", figures.gain->surface);
+    out.figure("total efficiency", figures.gain->total);
+    out.figure("gain", figures.gain->gainDbi, kDecibelsIsotropic);
   }
   printRemarks(figures.remarks, out);
 }
@@ -117,14 +124,14 @@ FeedPattern readPatternFrom(const std::string &name, std::istream &standardInput
 
 } // namespace
 
-void runFeedCos(const Invocation &call, std::ostream &out) {
+void runFeedCos(const Invocation &call, Report &out) {
   const double fd = readFd(call);
   const auto dish = readDish(call);
   const double n = readDecimal(call.arg(1), "cos n exponent");
   print(workOut(fd, cosNPattern(n), dish), out);
 }
 
-void runFeedBeamwidth(const Invocation &call, std::ostream &out) {
+void runFeedBeamwidth(const Invocation &call, Report &out) {
   const double fd = readFd(call);
   const auto dish = readDish(call);
   const double n = cosNForBeamwidth(readDecimal(call.arg(1), "beamwidth"));
@@ -133,7 +140,7 @@ void runFeedBeamwidth(const Invocation &call, std::ostream &out) {
   print(figures, out);
 }
 
-void runFeedCan(const Invocation &call, std::ostream &out) {
+void runFeedCan(const Invocation &call, Report &out) {
   const double fd = readFd(call);
   const auto dish = readDish(call);
   const LengthUnit unit = *lengthUnitFromText(call.arg(1));
@@ -144,7 +151,7 @@ void runFeedCan(const Invocation &call, std::ostream &out) {
   print(figures, out);
 }
 
-void runFeedPattern(const Invocation &call, std::ostream &out) {
+void runFeedPattern(const Invocation &call, Report &out) {
   const double fd = readFd(call);
   const auto dish = readDish(call);
   print(workOut(fd, readPatternFrom(call.arg(1), *call.in), dish), out);

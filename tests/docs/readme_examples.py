@@ -6,7 +6,7 @@ An example is a fenced block whose first line starts with "$ ". Each "$ command"
 runs in bash, in a scratch folder holding the project's docs/, with the
 command-line program first on PATH; its standard output and standard error
 together must equal the lines shown up to the next "$ " line. A line "..." in the
-README stands for any number of lines. "$ cat FILE" of a file that does not exist
+README (indented or not) stands for any number of lines. "$ cat FILE" of a file that does not exist
 shows the file's content: the lines are written to FILE for the commands after it.
 
 Usage: readme_examples.py README.md BIN_DIR
@@ -51,7 +51,7 @@ def matches(expected, actual):
     """True when `actual` equals `expected`, each "..." taking any lines."""
     if not expected:
         return not actual
-    if expected[0] == "...":
+    if expected[0].strip() == "...":
         return any(matches(expected[1:], actual[i:]) for i in range(len(actual) + 1))
     return bool(actual) and actual[0] == expected[0] and matches(expected[1:], actual[1:])
 
