@@ -55,7 +55,9 @@ long goresWithin(double depth, double maxError) {
     throw InputError("the frequency is too high for this dish: more than 1000000000 gores would "
                      "be needed");
   long n = std::max(3L, static_cast<long>(bound));
-  auto error = [depth](long gores) { return depth * std::pow(std::sin(kPi / gores), 2); };
+  auto error = [depth](long gores) {
+    return depth * std::pow(std::sin(kPi / static_cast<double>(gores)), 2);
+  };
   while (n > 3 && error(n - 1) <= maxError)
     --n;
   while (error(n) > maxError)
