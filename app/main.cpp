@@ -2,8 +2,8 @@
 #include "app/startup.h"
 #include "screens/screen_set.h"
 #include "screens/screen_style.h"
-#include "tools/builder_tools.h"
-#include "tools/tool_menu.h"
+#include "tools/menu/builder_tools.h"
+#include "tools/menu/tool_menu.h"
 
 #include <QApplication>
 

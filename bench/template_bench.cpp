@@ -7,8 +7,8 @@
 //                                       screenshots
 #include "paper/template_writer.h"
 #include "screens/screen_style.h"
-#include "tools/page_preview.h"
-#include "tools/template_window.h"
+#include "tools/templates/page_preview.h"
+#include "tools/templates/template_window.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -9,17 +9,18 @@
 //   dishwright-tools-bench --show feed
 #include "calc/physics/surface_fit.h"
 #include "screens/screen_style.h"
-#include "tools/can_check_window.h"
-#include "tools/efficiency_plot.h"
-#include "tools/feed_window.h"
-#include "tools/measure_window.h"
-#include "tools/offset_page.h"
-#include "tools/pattern_plot.h"
-#include "tools/prime_focus_page.h"
-#include "tools/sun_flux_page.h"
-#include "tools/sun_measure_page.h"
-#include "tools/sun_window.h"
-#include "tools/surface_page.h"
+#include "tools/can_check/can_check_window.h"
+#include "tools/feed/efficiency_plot.h"
+#include "tools/feed/feed_window.h"
+#include "tools/feed/pattern_plot.h"
+#include "tools/measure/measure_window.h"
+#include "tools/measure/offset_page.h"
+#include "tools/measure/prime_focus_page.h"
+#include "tools/measure/surface_page.h"
+#include "tools/menu/tool_table.h"
+#include "tools/sun/sun_flux_page.h"
+#include "tools/sun/sun_measure_page.h"
+#include "tools/sun/sun_window.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -33,6 +34,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QUndoStack>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -46,6 +48,9 @@
 using namespace dishwright;
 
 namespace {
+
+// A window that opens within a tenth of a second opens at once to the user.
+constexpr double kOpenTargetMs = 100;
 
 const char kExamplePoints[] = "0 1.0\n150 12.5\n300 47.8\n450 105.0\n600 188.0\n";
 
@@ -199,6 +204,33 @@ void row(const char *what, double ms, double target) {
   std::printf("%-48s %10.1f %10.1f\n", what, ms, target);
 }
 
+// Each tool of the menus' table, from its key to its window on screen: made,
+// shown, exposed by the display and painted. Returns whether all met `target`.
+bool openEveryTool(double target) {
+  bool met = true;
+  for (const ToolRow &tool : toolTable()) {
+    std::unique_ptr<QWidget> window;
+    const double ms = medianMs(
+        5,
+        [&] {
+          window.reset(tool.open(DesignSeed{0.4, 1.2, true, 2304}));
+          window->show();
+          QElapsedTimer wait;
+          wait.start();
+          while (!window->windowHandle()->isExposed() && wait.elapsed() < 5000)
+            QApplication::processEvents();
+          window->repaint();
+        },
+        [&] {
+          window.reset();
+          QApplication::processEvents();
+        });
+    row(qPrintable(QStringLiteral("open the %1 window").arg(tool.title)), ms, target);
+    met = met && ms <= target;
+  }
+  return met;
+}
+
 int rows() {
   const Cost pasteMillion = pasteIntoNewWindow(QString::fromStdString(longTable(1000000)));
   const std::string text = longTable(100000);
@@ -271,7 +303,8 @@ int rows() {
   row("can window: keystroke to repainted", canTyping, 16);
   row("sun window: keystroke to repainted", sunTyping, 16);
   row("feed window: keystroke to both plots painted", feedTyping, 16);
-  const bool met = fit <= 100 && parse <= 100 && typing <= 16 && typingFit <= 16 &&
+  const bool opened = openEveryTool(kOpenTargetMs);
+  const bool met = opened && fit <= 100 && parse <= 100 && typing <= 16 && typingFit <= 16 &&
                    pasteLong <= 100 && typingLong <= 16 && canTyping <= 16 && sunTyping <= 16 &&
                    feedTyping <= 16 && deleteLong <= 100 && pasteMillion.ms <= 2000 &&
                    pasteMillion.mib <= 150;
@@ -298,6 +331,7 @@ int show(const std::string &which) {
     window->measurePage()->yFactorField()->setText(QStringLiteral("14.5"));
     window->measurePage()->systemField()->setText(QStringLiteral("60"));
     window->resize(window->sizeHint().expandedTo(QSize(1000, 600)));
+    window->show();
   } else if (which == "feed") {
     FeedWindow *window = typedFeedWindow();
     window->resize(window->sizeHint().expandedTo(QSize(1180, 860)));

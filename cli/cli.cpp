@@ -4,6 +4,7 @@
 #include "cli/command_table.h"
 #include "cli/commands.h"
 #include "cli/held_output.h"
+#include "files/held_files.h"
 
 #include <cerrno>
 #include <cstring>
@@ -51,9 +52,13 @@ const CommandTable &commands() {
                                                    runSunFlux},
   }, {
     {"template", "Lengths on the template are in inches for a diameter in feet, in mm for metres;\n"
-                 "H, the hub radius, is in that unit. --svg (in mm) and --dxf (in the template's\n"
-                 "unit) write one sheet; --freq gives the gores a frequency needs.\n"},
-    {"measure", "Sizes are in the unit named, FREQ in MHz.\n"},
+                 "H, the hub radius, is in that unit. The name of FILE says what is written:\n"
+                 ".pdf pages on --paper, .svg one sheet in mm, .dxf one sheet in the template's\n"
+                 "unit; --svg or --dxf, when given, must agree with it. --freq gives the gores a\n"
+                 "frequency needs.\n"},
+    {"measure", "Sizes are in the unit named, FREQ in MHz. In measure offset, WIDTH and HEIGHT\n"
+                "may come in either order (the larger is the height); the near rim is the end of\n"
+                "the long axis nearer the feed, usually the edge the feed arm is fixed to.\n"},
     {"feed", "In feed, N is the power of cos, DEGREES the full angle between the -10 dB points,\n"
              "DIAMETER the can's inside diameter in the unit named; FILE (- for standard input)\n"
              "lists \"angle E H\" lines: degrees off the axis from 0, E- and H-plane levels in dB.\n"
@@ -117,9 +122,13 @@ int runCommand(const std::vector<std::string> &args, std::istream &in, HeldOutpu
 
 } // namespace
 
+// All or nothing, in this order: the command runs with its figures and files held
+// back; the figures go out; only then are the files put in place. A failure at any
+// step leaves every old file as it was (the held files are dropped).
 int runCli(const std::vector<std::string> &args, std::istream &in, std::ostream &out,
            std::ostream &err) {
-  HeldOutput held; // printed only when the command has worked
+  HeldFiles files;
+  HeldOutput held;
   if (const int status = runCommand(args, in, held, err); status != 0)
     return status;
   errno = 0;
@@ -130,6 +139,12 @@ int runCli(const std::vector<std::string> &args, std::istream &in, std::ostream 
                         : errno != 0 ? std::strerror(errno)
                                      : "the write failed";
     err << "error: cannot write the output: " << cause << '\n';
+    return 1;
+  }
+  try {
+    files.commit();
+  } catch (const std::exception &e) {
+    err << "error: " << e.what() << '\n';
     return 1;
   }
   return 0;

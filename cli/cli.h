@@ -7,9 +7,11 @@
 
 namespace dishwright {
 
-// Runs one command (the arguments after the program name). Its figures go to
-// `out` once it has worked; a failure prints nothing there, "error: <what>" on
-// `err` and gives status 1; wrong usage prints the usage on `err`, status 2.
+// Runs one command (the arguments after the program name, bytes as the system
+// gave them). Its figures go to `out` once it has worked, and the files it writes
+// are put in place after that; a failure prints nothing there, "error: <what>" on
+// `err`, leaves every old file as it was and gives status 1; wrong usage prints
+// the usage on `err`, status 2.
 // Standard input (surface points) is read from `in`.
 int runCli(const std::vector<std::string> &args, std::istream &in, std::ostream &out,
            std::ostream &err);

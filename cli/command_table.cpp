@@ -1,5 +1,7 @@
 #include "cli/command_table.h"
 
+#include "calc/common/shown_text.h"
+
 #include <algorithm>
 #include <cctype>
 #include <sstream>
@@ -77,7 +79,8 @@ std::string alternatives(const std::vector<std::string> &choices) {
   return text;
 }
 
-std::string quoted(const std::string &text) { return "\"" + text + "\""; }
+// An argument as an error quotes it: escaped, so that it cannot drive the terminal.
+std::string quoted(const std::string &text) { return quotedText(text); }
 
 // One option of a row: its name, the tokens of its values, whether it must be given.
 struct OptionRule {

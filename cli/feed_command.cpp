@@ -7,6 +7,8 @@
 #include "calc/common/length_unit.h"
 #include "calc/physics/feed_efficiency.h"
 #include "calc/physics/feed_pattern.h"
+#include "calc/physics/feed_remarks.h"
+#include "calc/physics/guide_modes.h"
 #include "calc/physics/pattern_reader.h"
 #include "cli/line_input.h"
 
@@ -25,6 +27,7 @@ struct FeedFigures {
   BestFd best;
   std::optional<double> equivalentN; // for a feed given by its beamwidth
   std::optional<DishGain> gain;      // for a feed on a dish given with --dish
+  std::vector<FeedRemark> remarks;   // the feed's warnings and notes, after the figures
 };
 
 double readFd(const Invocation &call) {
@@ -56,10 +59,21 @@ std::optional<DishForGain> readDish(const Invocation &call) {
 
 FeedFigures workOut(double fd, FeedPattern pattern, const std::optional<DishForGain> &dish) {
   const FeedEfficiencies feed(std::move(pattern));
-  FeedFigures figures{feed.at(fd), feed.best(), std::nullopt, std::nullopt};
+  FeedFigures figures{feed.at(fd), feed.best(), std::nullopt, std::nullopt,
+                      patternRemarks(feed.pattern())};
   if (dish)
     figures.gain = dishGain(*dish, figures.onDish.aperture);
   return figures;
+}
+
+// "0.2 or below", "5 or above": a best f/D at an end of the range searched.
+std::string edgeWords(BestFdEdge edge) {
+  return edge == BestFdEdge::Lowest ? " or below" : edge == BestFdEdge::Highest ? " or above" : "";
+}
+
+void printRemarks(const std::vector<FeedRemark> &remarks, std::ostream &out) {
+  for (const FeedRemark &remark : remarks)
+    out << (remark.kind == FeedRemark::Kind::Note ? "note: " : "warning: ") << remark.text << '\n';
 }
 
 void print(const FeedFigures &figures, std::ostream &out) {
@@ -70,14 +84,20 @@ void print(const FeedFigures &figures, std::ostream &out) {
   out << "spillover efficiency: " << fig(figures.onDish.spillover) << '\n';
   out << "illumination efficiency: " << fig(figures.onDish.illumination) << '\n';
   out << "aperture efficiency: " << fig(figures.onDish.aperture) << '\n';
-  out << "best f/D: " << fig(figures.best.fd) << '\n';
-  out << "best aperture efficiency: " << fig(figures.best.aperture) << '\n';
-  if (!figures.gain)
-    return;
-  out << "blockage efficiency: " << fig(figures.gain->blockage) << '\n';
-  out << "surface efficiency: " << fig(figures.gain->surface) << '\n';
-  out << "total efficiency: " << fig(figures.gain->total) << '\n';
-  out << "gain: " << fig(figures.gain->gainDbi) << " DBI\n";
+  if (figures.best.edge == BestFdEdge::Inside) {
+    out << "best f/D: " << fig(figures.best.fd) << '\n';
+    out << "best aperture efficiency: " << fig(figures.best.aperture) << '\n';
+  } else { // the efficiency at the end of the range, which the best is not below
+    out << "best f/D: " << plainFigureText(figures.best.fd) << edgeWords(figures.best.edge) << '\n';
+    out << "best aperture efficiency: " << fig(figures.best.aperture) << " or above\n";
+  }
+  if (figures.gain) {
+    out << "blockage efficiency: " << fig(figures.gain->blockage) << '\n';
+    out << "surface efficiency: " << fig(figures.gain->surface) << '\n';
+    out << "total efficiency: " << fig(figures.gain->total) << '\n';
+    out << "gain: " << fig(figures.gain->gainDbi) << " DBI\n";
+  }
+  printRemarks(figures.remarks, out);
 }
 
 // The listed pattern of `name` ("-": standard input), read line by line so that
@@ -119,7 +139,9 @@ void runFeedCan(const Invocation &call, std::ostream &out) {
   const LengthUnit unit = *lengthUnitFromText(call.arg(1));
   const double diameter = readDecimal(call.arg(2), "can diameter");
   const double frequency = readDecimal(call.arg(3), "frequency");
-  print(workOut(fd, canPattern(diameter, unit, frequency), dish), out);
+  FeedFigures figures = workOut(fd, canPattern(diameter, unit, frequency), dish);
+  figures.remarks = canFeedRemarks(canModes(diameter, unit, frequency));
+  print(figures, out);
 }
 
 void runFeedPattern(const Invocation &call, std::ostream &out) {

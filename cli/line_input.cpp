@@ -1,9 +1,11 @@
 #include "cli/line_input.h"
 
 #include "calc/common/input_error.h"
+#include "calc/common/shown_text.h"
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <istream>
 #include <system_error>
 
@@ -27,7 +29,8 @@ std::string reason(const std::error_code &code) {
 
 } // namespace
 
-LineInput::LineInput(std::istream &in, std::string source) : in_(in), source_(std::move(source)) {}
+LineInput::LineInput(std::istream &in, const std::string &source)
+    : in_(in), source_(escapedText(source)) {}
 
 void LineInput::cannotRead(const std::string &why) const {
   throw InputError("cannot read " + source_ + ": " + why);
@@ -75,10 +78,24 @@ bool LineInput::next(std::string &line) {
 }
 
 std::ifstream openForLines(const std::string &path) {
+  namespace fs = std::filesystem;
+  std::error_code code;
+  const fs::file_type type = fs::status(path, code).type();
+  const auto refuse = [&path](const std::string &why) {
+    throw InputError("cannot read " + path + ": " + why);
+  };
+  if (code && type != fs::file_type::not_found) // not found: the opening says so
+    refuse(reason(code));
+  if (type == fs::file_type::directory)
+    refuse(reason(std::make_error_code(std::errc::is_a_directory)));
+  if (type == fs::file_type::fifo)
+    refuse("it is a pipe, not a regular file; give it on standard input, with - as the file name");
+  if (type != fs::file_type::regular && type != fs::file_type::not_found)
+    refuse("it is not a regular file");
   errno = 0;
   std::ifstream file(path, std::ios::binary);
   if (!file)
-    throw InputError("cannot read " + path + ": " +
+    throw InputError("cannot read " + escapedText(path) + ": " +
                      reason(std::error_code(errno, std::generic_category())));
   return file;
 }

@@ -18,8 +18,8 @@ inline constexpr std::size_t kLongestLine = 1 << 20;
 class LineInput {
 public:
   // Reads `in`, named `source` in the words of an error ("standard input", or the
-  // file's name as given).
-  LineInput(std::istream &in, std::string source);
+  // file's name as given, shown escaped).
+  LineInput(std::istream &in, const std::string &source);
 
   // The next line into `line`, without its line break ("\n", or "\r\n"); false
   // at the end of the input. A UTF-8 byte-order mark at the start is skipped.
@@ -39,9 +39,12 @@ private:
   std::size_t lineNumber_ = 0;
 };
 
-// `path` opened for a LineInput. Throws InputError when it cannot be opened:
-// "cannot read pattern.txt: no such file or directory". A folder opens, and its
-// LineInput says "cannot read <path>: it is a folder" on the first read.
+// The regular file at `path` opened for a LineInput. Throws InputError when it
+// cannot be opened ("cannot read pattern.txt: no such file or directory") or is
+// no regular file, before opening it: a named pipe would stop the program in the
+// opening until something writes to it, so it is refused with the way to give it
+// ("cannot read fifo: it is a pipe, not a regular file; give it on standard
+// input, with - as the file name"), as are a folder ("it is a folder") and a device.
 std::ifstream openForLines(const std::string &path);
 
 } // namespace dishwright

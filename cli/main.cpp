@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -28,6 +29,10 @@ bool holdOpen(int fd, int mode) {
 } // namespace
 
 int main(int argc, char **argv) {
+  // A reader that goes away (`| head -1`) makes the write fail with EPIPE instead
+  // of ending the program on the spot, which would leave a held file's temporary
+  // beside its target; the failure is reported and the old file stays.
+  std::signal(SIGPIPE, SIG_IGN);
   const bool inputOpen = holdOpen(STDIN_FILENO, O_RDONLY);
   const bool outputOpen = holdOpen(STDOUT_FILENO, O_WRONLY);
   std::ios::sync_with_stdio(false);

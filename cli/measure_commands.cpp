@@ -45,14 +45,20 @@ void runMeasureOffset(const Invocation &call, std::ostream &out) {
   const double height = readDecimal(call.arg(2), "height");
   const double depth = readDecimal(call.arg(3), "depth");
   const OffsetDish dish = measureOffset(width, height, depth);
-  out << "focal length: " << fig(dish.focalLength) << ' ' << lengthWord(unit) << '\n';
+  const char *word = lengthWord(unit);
+  if (dish.axesSwapped)
+    out << "note: the larger size, " << plainFigureText(dish.height) << ' ' << word
+        << ", is taken as the height (long axis), " << plainFigureText(dish.width) << ' ' << word
+        << " as the width\n";
+  out << "focal length: " << fig(dish.focalLength) << ' ' << word << '\n';
   out << "offset angle: " << fig(dish.offsetAngleDeg) << " DEGREES\n";
-  out << "f/D: " << fig(dish.fd) << '\n';
-  out << "focus to near rim: " << fig(dish.focusToNearRim) << ' ' << lengthWord(unit) << '\n';
-  out << "focus to far rim: " << fig(dish.focusToFarRim) << ' ' << lengthWord(unit) << '\n';
+  out << "equivalent f/D (for choosing the feed): " << fig(dish.fd) << '\n';
+  out << "focus to near rim: " << fig(dish.focusToNearRim) << ' ' << word << '\n';
+  out << "focus to far rim: " << fig(dish.focusToFarRim) << ' ' << word << '\n';
   out << "feed half-angle: " << fig(dish.feedHalfAngleDeg) << " DEGREES\n";
-  out << "feed aim point from near rim: " << fig(dish.aimFromNearRim) << ' ' << lengthWord(unit)
-      << '\n';
+  out << "feed aim point from near rim: " << fig(dish.aimFromNearRim) << ' ' << word << '\n';
+  out << "note: the near rim is the end of the long axis nearer the feed, usually the edge the "
+         "feed arm is fixed to\n";
 }
 
 void runMeasureFit(const Invocation &call, std::ostream &out) {

@@ -4,6 +4,8 @@
 #include "calc/common/figure_text.h"
 #include "calc/common/units.h"
 #include "calc/physics/sun_noise.h"
+#include "calc/physics/sun_noise_flux.h"
+#include "calc/physics/sun_noise_verdict.h"
 
 #include <optional>
 #include <ostream>
@@ -43,19 +45,25 @@ std::string sunNote() {
   }
   return "FREQ, F1 and F2 are in MHz. FLUX, S1 and S2 are the sun's flux in solar flux units\n"
          "(SFU, 1e-22 W/m^2/Hz), as the solar observatories report it each day at\n" +
-         frequencies +
-         " MHz;\n"
-         "sun flux works it out between two of those. Y_DB is the rise of the noise from\n"
-         "cold sky to the sun. The beam correction (for the sun's half degree) takes\n"
-         "--beamwidth DEG, else the beamwidth of --dish (" +
+         frequencies + " MHz; the \"10.7 cm flux\"\n(F10.7) is the " +
+         plainFigureText(kTenCentimetreReportMHz) +
+         " MHz report. sun flux works it out between F1 and F2 and\n"
+         "refuses a FREQ outside them while reports lie either side of it or nearer it;\n"
+         "beyond " +
+         plainFigureText(kObservatoryFrequenciesMHz.front()) + " and " +
+         plainFigureText(kObservatoryFrequenciesMHz.back()) +
+         " MHz it extrapolates from the nearest two, with a warning.\n"
+         "Y_DB is the rise of the noise from cold sky to the sun. The beam correction (for\n"
+         "the sun's half degree) takes --beamwidth DEG, else the beamwidth of --dish (" +
          plainFigureText(kBeamwidthDegWavelengths) +
-         " degrees x wavelength /\n"
-         "diameter), else none, and a note says so; predict without --beamwidth takes the\n"
-         "beamwidth of a " +
+         "\ndegrees x wavelength / diameter), else none, and a note says so; predict without\n"
+         "--beamwidth takes the beamwidth of a " +
          plainFigureText(kAssumedApertureEfficiency * kPercentPerRatio) +
-         " % dish of the gain. --tsys K, the system temperature, gives the\n"
-         "gain; with --dish too, the aperture efficiency. Given both --beamwidth and --dish,\n"
-         "the beamwidth sets the correction and the dish serves only for the efficiency.\n";
+         " % dish of the gain. --tsys K, the system\n"
+         "temperature (the whole system on cold sky, not the LNA alone), gives the gain;\n"
+         "with --dish too, the aperture efficiency and a verdict on it. Given both\n"
+         "--beamwidth and --dish, the beamwidth sets the correction and the dish serves only\n"
+         "for the efficiency.\n";
 }
 
 void runSunPredict(const Invocation &call, std::ostream &out) {
@@ -86,6 +94,10 @@ void runSunMeasure(const Invocation &call, std::ostream &out) {
     out << "gain: " << fig(*m.gainDbi) << " DBI\n";
   if (m.apertureEfficiency)
     out << "aperture efficiency: " << fig(*m.apertureEfficiency) << '\n';
+  if (m.judgement) {
+    const bool impossible = m.judgement->verdict == EfficiencyVerdict::Impossible;
+    out << (impossible ? "warning: " : "verdict: ") << m.judgement->words << '\n';
+  }
 }
 
 void runSunFlux(const Invocation &call, std::ostream &out) {
@@ -94,8 +106,12 @@ void runSunFlux(const Invocation &call, std::ostream &out) {
   const double s1 = readDecimal(call.arg(2), "first observatory flux");
   const double f2 = readDecimal(call.arg(3), "second observatory frequency");
   const double s2 = readDecimal(call.arg(4), "second observatory flux");
-  const double flux = interpolateFlux(frequency, f1, s1, f2, s2);
-  out << "flux: " << fig(flux) << " SFU\n";
+  const FluxEstimate estimate = estimateFlux(frequency, f1, s1, f2, s2);
+  out << "flux: " << fig(estimate.fluxSfu) << " SFU\n";
+  if (estimate.remarks.warning)
+    out << "warning: " << *estimate.remarks.warning << '\n';
+  if (estimate.remarks.note)
+    out << "note: " << *estimate.remarks.note << '\n';
 }
 
 } // namespace dishwright

@@ -3,15 +3,18 @@
 #include "calc/common/decimal_text.h"
 #include "calc/common/figure_text.h"
 #include "calc/common/input_error.h"
+#include "calc/common/shown_text.h"
 #include "calc/page_layout/template_sheet.h"
 
 #ifdef DISHWRIGHT_TEMPLATES
+#include "paper/file_name.h"
 #include "paper/template_dxf.h"
 #include "paper/template_writer.h"
 
 #include <QGuiApplication>
 #endif
 
+#include <cctype>
 #include <cmath>
 #include <memory>
 #include <ostream>
@@ -20,14 +23,65 @@
 namespace dishwright {
 namespace {
 
+// What is written: pages as PDF, or one sheet as SVG (in mm) or DXF (in the
+// template's unit) for cutters and CNC software.
+enum class FileKind { Pdf, Svg, Dxf };
+
 struct Request {
   TemplateInput input;
   PaperKind paper = PaperKind::A4;
   bool paperGiven = false;
-  bool svg = false;
-  bool dxf = false; // one sheet in DXF, for CNC and laser software
+  FileKind kind = FileKind::Pdf;
   std::string file;
 };
+
+struct FileKindName {
+  FileKind kind;
+  const char *suffix; // as the file's name ends, in any case
+  const char *flag;   // the option that asks for it, "" for none
+  const char *name;
+};
+constexpr FileKindName kFileKinds[] = {{FileKind::Pdf, ".pdf", "", "PDF"},
+                                       {FileKind::Svg, ".svg", "--svg", "SVG"},
+                                       {FileKind::Dxf, ".dxf", "--dxf", "DXF"}};
+
+const FileKindName &named(FileKind kind) { return kFileKinds[static_cast<int>(kind)]; }
+
+// The extension of the file's own name ("" when it has none), in lower case.
+std::string extension(const std::string &file) {
+  const std::string name = file.substr(file.find_last_of('/') + 1);
+  const auto dot = name.find_last_of('.');
+  if (dot == std::string::npos || dot == 0)
+    return {};
+  std::string suffix = name.substr(dot);
+  for (char &c : suffix)
+    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return suffix;
+}
+
+// The file's kind follows its name, so that every program opens it as what it
+// is; a flag may say the same, or choose for a name without an extension (PDF
+// when none is given). A flag that contradicts the name is refused.
+FileKind fileKind(const Invocation &call, const std::string &file) {
+  const bool svg = call.has("--svg"), dxf = call.has("--dxf");
+  if (svg && dxf)
+    throw InputError("--svg and --dxf each write one file: give one of them");
+  const FileKind asked = svg ? FileKind::Svg : dxf ? FileKind::Dxf : FileKind::Pdf;
+  const std::string suffix = extension(file);
+  if (suffix.empty())
+    return asked;
+  for (const FileKindName &k : kFileKinds) {
+    if (suffix != k.suffix)
+      continue;
+    if ((svg || dxf) && asked != k.kind)
+      throw InputError(std::string(named(asked).flag) + " asks for " + named(asked).name + " but " +
+                       file + " is named as " + k.name + ": name the file " + named(asked).suffix +
+                       " or leave " + named(asked).flag + " out");
+    return k.kind;
+  }
+  throw InputError("the name " + file +
+                   " does not say PDF, SVG or DXF: end it in .pdf, .svg or .dxf");
+}
 
 // Numbers are read as the input screen reads them, in double precision.
 double number(const std::string &text, const char *what) { return readDecimal(text, what); }
@@ -39,7 +93,8 @@ constexpr double kMostGores = 10000;
 int goreCount(const std::string &text) {
   const double value = number(text, "number of gores");
   if (value > kMostGores)
-    throw InputError(text + " gores are more than a template can hold (at most 10,000)");
+    throw InputError(escapedText(text) +
+                     " gores are more than a template can hold (at most 10,000)");
   if (value != std::floor(value))
     throw InputError("the number of gores must be a whole number, not " + plainFigureText(value));
   return static_cast<int>(value);
@@ -66,17 +121,17 @@ Request parse(const Invocation &call, TemplateKind kind) {
     r.input.hubRadius = number(call.values("--hub")[0], "hub radius");
   if (call.has("--freq"))
     r.input.frequencyMHz = number(call.values("--freq")[0], "frequency");
-  if (call.has("--paper")) {
-    r.paper = paperNamed(call.values("--paper")[0]);
-    r.paperGiven = true;
-  }
-  r.svg = call.has("--svg");
-  r.dxf = call.has("--dxf");
-  if (r.svg && r.dxf)
-    throw InputError("--svg and --dxf each write one file: give one of them");
   r.file = call.values("-o")[0];
   if (r.file == "-")
     throw InputError("-o - would put a template among the figures on standard output: name a file");
+  r.kind = fileKind(call, r.file);
+  if (call.has("--paper")) {
+    if (r.kind != FileKind::Pdf)
+      throw InputError(std::string("--paper does not apply to ") + named(r.kind).name + ", " +
+                       "which is always one sheet the template's size: leave --paper out");
+    r.paper = paperNamed(call.values("--paper")[0]);
+    r.paperGiven = true;
+  }
   return r;
 }
 
@@ -128,13 +183,18 @@ void writeFile(const TemplateSheet &sheet, const Request &r) {
     }
   } restore{app != nullptr};
   const TemplatePainter pages(sheet);
-  const QString path = QString::fromStdString(r.file);
-  if (r.svg)
+  const QString path = fileNameFromBytes(r.file); // byte for byte, not through UTF-8
+  switch (r.kind) {
+  case FileKind::Svg:
     writeTemplateSvg(pages, path);
-  else if (r.dxf)
+    break;
+  case FileKind::Dxf:
     writeTemplateDxf(pages, path);
-  else
+    break;
+  case FileKind::Pdf:
     writeTemplatePdf(pages, path);
+    break;
+  }
 }
 #else
 void writeFile(const TemplateSheet &, const Request &) {
@@ -152,10 +212,11 @@ PaperKind defaultPaper() {
 #endif
 }
 
-// Writes the file first: the figures are printed only for a template that exists.
+// Makes the file first, the figures after it: they are printed only for a template
+// that was made. The file is put in place by runCli once the figures are out.
 void runTemplate(const Invocation &call, std::ostream &out, TemplateKind kind) {
   Request r = parse(call, kind);
-  if (r.svg || r.dxf)
+  if (r.kind != FileKind::Pdf)
     r.paper = PaperKind::Sheet; // an SVG or a DXF is one sheet
   else if (!r.paperGiven)
     r.paper = defaultPaper();

@@ -47,9 +47,8 @@ public:
   explicit Builder(const TemplateSheet &sheet) : sheet_(sheet), g_(sheet.geometry()) {}
 
   void build(std::vector<QPolygonF> &cuts, std::vector<Mark> &marks, std::vector<Label> &labels) {
+    // One closed outline to cut along: the hub guide is drilled and marked, not cut out.
     cuts.push_back(polygon(sheet_.cutOutlineMm(g_.chordStepMm(kOutlineSagMm))));
-    if (sheet_.hasHubGuide())
-      cuts.push_back(circle(centre(), sheet_.hubRadiusMm()));
     if (g_.isPetal())
       gore();
     else
@@ -178,6 +177,7 @@ private:
     const QPointF c = centre();
     const double radius = sheet_.hubRadiusMm();
     const int ribs = g_.input().count;
+    mark(circle(c, radius), MarkKind::Thin); // the hub's edge
     mark({c - QPointF(3, 0), c + QPointF(3, 0)}, MarkKind::Thin);
     mark({c - QPointF(0, 3), c + QPointF(0, 3)}, MarkKind::Thin);
     // With the rib count known, a line per rib; without, a protractor every 5 degrees.
@@ -217,7 +217,12 @@ private:
 TemplateDrawing::TemplateDrawing(const TemplateSheet &sheet) {
   std::vector<Label> labels;
   Builder(sheet).build(cuts_, marks_, labels);
-  labels_ = placeLabels(labels, sheet.plan(), cuts_);
+  // Labels keep clear of the outline and of the hub's edge.
+  std::vector<QPolygonF> avoid = cuts_;
+  if (sheet.hasHubGuide())
+    avoid.push_back(
+        circle({sheet.hubGuideCentreMm().x, sheet.hubGuideCentreMm().y}, sheet.hubRadiusMm()));
+  labels_ = placeLabels(labels, sheet.plan(), avoid);
   // Labels go where the drawing says, even on the waste side: hatching gives way.
   std::vector<QRectF> boxes;
   for (const PlacedLabel &l : labels_)

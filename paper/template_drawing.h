@@ -1,8 +1,8 @@
 // The drawing of one template, in drawing mm, as parts that each output takes
 // what it needs of: the lines to cut along, the marks (reference lines, ticks,
-// hatching, the hub guide), and the labels, each placed on the page it prints
-// on. The PDF, the printer and the preview paint it all; the SVG puts each kind
-// in a group of its own; the DXF puts them on layers.
+// hatching, the hub guide with its circle), and the labels, each placed on the
+// page it prints on. The PDF, the printer and the preview paint it all; the SVG
+// puts each kind in a group of its own; the DXF puts them on layers.
 #pragma once
 
 #include "calc/page_layout/template_sheet.h"
@@ -21,15 +21,15 @@ struct Mark {
   MarkKind kind = MarkKind::Thin;
 };
 
-// Chords of the cut outline and the hub circle stay this close to the true curve, mm.
+// Chords of the cut outline and the hub's circle stay this close to the true curve, mm.
 constexpr double kOutlineSagMm = 0.01;
 
 class TemplateDrawing {
 public:
   explicit TemplateDrawing(const TemplateSheet &sheet);
 
-  // Closed polygons (the last point repeats the first): the template's cut
-  // outline first, then the hub guide's circle when there is one.
+  // Closed polygons (the last point repeats the first), one per part to cut
+  // out: a template's one outline. The hub guide's circle is among the marks.
   const std::vector<QPolygonF> &cuts() const { return cuts_; }
   const std::vector<Mark> &marks() const { return marks_; }
   const std::vector<PlacedLabel> &labels() const { return labels_; }

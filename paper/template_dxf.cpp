@@ -1,5 +1,7 @@
 #include "paper/template_dxf.h"
 
+#include "paper/c_numbers.h"
+#include "paper/file_name.h"
 #include "paper/page_furniture.h"
 #include "paper/whole_file.h"
 
@@ -24,9 +26,14 @@
 namespace dishwright {
 namespace {
 
-// DXF's unit codes for $INSUNITS.
+// DXF's unit codes: $INSUNITS (AutoCAD 2000 on) names the drawing's unit;
+// $MEASUREMENT (English or metric), the one that readers of R12 files such as
+// Inkscape's read, tells inches from millimetres.
 constexpr int kDxfInches = 1;
 constexpr int kDxfMillimetres = 4;
+constexpr int kDxfMeasurementEnglish = 0;
+constexpr int kDxfMeasurementMetric = 1;
+constexpr int kDxfIntegerCode = 70;
 // Colour numbers of the layers: red to cut, the rest in the drawing's colours.
 constexpr int kCutColour = 1;
 constexpr int kMarkColour = 7;
@@ -35,7 +42,8 @@ constexpr double kCapHeightPerEm = 0.72; // DXF text height is the capitals', ou
 constexpr double kFigureLineMm = 4;
 
 [[noreturn]] void fail(const QString &path, const QString &reason) {
-  throw std::runtime_error(QStringLiteral("cannot write %1: %2").arg(path, reason).toStdString());
+  throw std::runtime_error(
+      QStringLiteral("cannot write %1: %2").arg(shownFileName(path), reason).toStdString());
 }
 
 // This libdime's dimeText copies its string in setTextString() and never frees
@@ -53,10 +61,9 @@ public:
     auto *header = new dimeHeaderSection(nullptr);
     model_.insertSection(header);
     setHeader(header, "$ACADVER", 1, "AC1009");
-    dimeParam units;
-    units.int16_data = sheet.geometry().input().metric ? kDxfMillimetres : kDxfInches;
-    const int code = 70;
-    header->setVariable("$INSUNITS", &code, &units, 1);
+    const bool metric = sheet.geometry().input().metric;
+    setHeader(header, "$INSUNITS", metric ? kDxfMillimetres : kDxfInches);
+    setHeader(header, "$MEASUREMENT", metric ? kDxfMeasurementMetric : kDxfMeasurementEnglish);
     auto *tables = new dimeTablesSection;
     model_.insertSection(tables);
     auto *layers = new dimeTable(nullptr);
@@ -122,6 +129,11 @@ private:
     param.string_data = value;
     header->setVariable(name, &code, &param, 1);
   }
+  static void setHeader(dimeHeaderSection *header, const char *name, int value) {
+    dimeParam param;
+    param.int16_data = static_cast<int16>(value);
+    header->setVariable(name, &kDxfIntegerCode, &param, 1);
+  }
 
   const TemplateSheet &sheet_;
   dimeModel model_;
@@ -160,15 +172,20 @@ void addDrawing(DxfSheet &dxf, const TemplatePainter &sheet) {
 }
 
 // libdime writes to a FILE: here one in memory, so that the file on disk is
-// written by QSaveFile, whole or not at all.
+// written by QSaveFile, whole or not at all. It formats numbers with printf,
+// hence in the C locale: a point, never the user's decimal comma.
 QByteArray dxfBytes(DxfSheet &dxf) {
   char *data = nullptr;
   std::size_t size = 0;
   FILE *memory = open_memstream(&data, &size);
   if (!memory)
     return {};
-  const bool written = dxf.write(memory);
-  const bool closed = std::fclose(memory) == 0;
+  bool written = false, closed = false;
+  {
+    const CNumbers point;
+    written = dxf.write(memory);
+    closed = std::fclose(memory) == 0;
+  }
   std::unique_ptr<char, decltype(&std::free)> owned(data, &std::free);
   return written && closed ? QByteArray(data, static_cast<qsizetype>(size)) : QByteArray();
 }

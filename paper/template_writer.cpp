@@ -2,6 +2,7 @@
 
 #include "calc/common/units.h"
 
+#include "paper/file_name.h"
 #include "paper/svg_layers.h"
 #include "paper/whole_file.h"
 
@@ -22,8 +23,9 @@ constexpr int kPdfDotsPerInch = 1200;
 constexpr int kSvgDotsPerInch = 2540; // 100 per mm: the sheet's size to 0.01 mm
 
 [[noreturn]] void fail(const QString &path, const QString &reason) {
-  throw std::runtime_error(
-      QStringLiteral("cannot write %1: %2").arg(path, reason.toLower()).toStdString());
+  throw std::runtime_error(QStringLiteral("cannot write %1: %2")
+                               .arg(shownFileName(path), reason.toLower())
+                               .toStdString());
 }
 
 QString title(const TemplatePainter &pages) {

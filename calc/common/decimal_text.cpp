@@ -31,12 +31,39 @@ std::optional<double> decimalValue(std::string_view text) {
   return num.negative ? -value : value;
 }
 
+namespace {
+
+constexpr std::size_t kLongestShownNumber = 40;
+
+// A comma typed where the point was meant (a decimal-comma habit, or a
+// thousands separator) is the likeliest cause of a refusal: the words say so,
+// with the number meant when one comma makes it.
+std::string commaHint(std::string_view text) {
+  if (text.find(',') == std::string_view::npos)
+    return {};
+  std::string pointed(text);
+  for (char &c : pointed)
+    if (c == ',')
+      c = '.';
+  if (text.size() > kLongestShownNumber || !decimalValue(pointed))
+    return "; a point is the decimal mark, and a number has no commas";
+  const auto trim = [](std::string_view t) {
+    const auto first = t.find_first_not_of(" \t");
+    return t.substr(first, t.find_last_not_of(" \t") - first + 1);
+  };
+  return "; a point is the decimal mark (" + std::string(trim(pointed)) + ", not " +
+         std::string(trim(text)) + ")";
+}
+
+} // namespace
+
 double readDecimal(std::string_view text, std::string_view what) {
   if (const auto value = decimalValue(text))
     return *value;
-  const char *problem =
-      numberState(text) == NumberState::Number ? " is too large for a number" : " is not a number";
-  throw InputError("the " + std::string(what) + " " + quotedInput(text) + problem);
+  const bool tooLarge = numberState(text) == NumberState::Number;
+  throw InputError(
+      "the " + std::string(what) + " " + quotedInput(text) +
+      (tooLarge ? " is too large for a number" : " is not a number" + commaHint(text)));
 }
 
 } // namespace dishwright

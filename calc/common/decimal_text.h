@@ -13,7 +13,8 @@ namespace dishwright {
 std::optional<double> decimalValue(std::string_view text);
 
 // The value of `text`; throws InputError naming the quantity `what` otherwise:
-// the diameter "abc" is not a number, the depth "1e999" is too large for a number.
+// the diameter "abc" is not a number, the depth "1e999" is too large for a number,
+// the diameter "2,5" is not a number; a point is the decimal mark (2.5, not 2,5).
 double readDecimal(std::string_view text, std::string_view what);
 
 } // namespace dishwright

@@ -47,4 +47,9 @@ std::string plainFigureText(double value, int significant) {
   return text;
 }
 
+std::string exactFigureText(double value) {
+  char text[kBufferChars];
+  return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+}
+
 } // namespace dishwright

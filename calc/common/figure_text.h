@@ -24,6 +24,11 @@ std::string figureText(double value, int significant = kTemplateDigits);
 // "2305.8", "1e+308".
 std::string plainFigureText(double value, int significant = kMeasuredDigits);
 
+// The shortest text that reads back as `value` itself: "0.73", "2.4166666666666665"
+// (29 / 12). For a figure handed on to a field unrounded. Always "." as the
+// decimal point, whatever the locale.
+std::string exactFigureText(double value);
+
 // figureText in a front end's own string type (one with a static
 // fromStdString, such as QString).
 template <class String> String figureAs(double value, int significant = kTemplateDigits) {

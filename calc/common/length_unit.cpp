@@ -22,6 +22,14 @@ double convertLength(double length, LengthUnit from, LengthUnit to) {
   return length * mmPerUnit(from) / mmPerUnit(to);
 }
 
+bool isMetric(LengthUnit unit) { return unit != LengthUnit::Inch; }
+
+double dishUnitLength(double length, LengthUnit unit) {
+  if (isMetric(unit))
+    return convertLength(length, unit, LengthUnit::Mm) / kMmPerMetre;
+  return length / kInchesPerFoot;
+}
+
 double speedOfLight(LengthUnit unit) {
   if (unit == LengthUnit::Inch)
     return kSpeedOfLightInchMHz;

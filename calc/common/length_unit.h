@@ -13,6 +13,12 @@ enum class LengthUnit { Inch, Cm, Mm };
 double mmPerUnit(LengthUnit unit);
 // A length in `from` expressed in `to`.
 double convertLength(double length, LengthUnit from, LengthUnit to);
+// True for cm and mm, false for inches.
+bool isMetric(LengthUnit unit);
+// A length measured in `unit` in the unit a whole dish's diameter is given in:
+// metres for cm and mm, feet for inches (73 cm is 0.73 m, 30 in is 2.5 ft), by
+// the exact factors only.
+double dishUnitLength(double length, LengthUnit unit);
 // Speed of light in `unit` x MHz; inches use the rounded 11802.85 the coffee-can
 // rules of thumb are built on, the metric units the exact value.
 double speedOfLight(LengthUnit unit);

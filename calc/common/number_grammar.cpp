@@ -1,5 +1,7 @@
 #include "calc/common/number_grammar.h"
 
+#include "calc/common/shown_text.h"
+
 namespace dishwright {
 namespace {
 // Exponents beyond this are all the same to every reader: far out of range.
@@ -70,11 +72,7 @@ NumberState numberState(std::string_view text) {
 
 std::string quotedInput(std::string_view text) {
   constexpr std::size_t kQuotedChars = 40;
-  std::string q = "\"";
-  q.append(text.substr(0, kQuotedChars));
-  if (text.size() > kQuotedChars)
-    q += "...";
-  q += '"';
+  std::string q = quotedText(text, kQuotedChars);
   if (text.size() > kQuotedChars)
     q += " (" + std::to_string(text.size()) + " characters)";
   return q;

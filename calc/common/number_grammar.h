@@ -26,8 +26,8 @@ bool splitNumber(std::string_view text, NumberText &out);
 enum class NumberState { Number, Prefix, NotANumber };
 NumberState numberState(std::string_view text);
 
-// A typed text as a refusal quotes it: "abc", or a pasted page cut to its start,
-// "0000...(40001 characters)" with its length.
+// A typed text as a refusal quotes it, escaped (shown_text.h): "abc", or a pasted
+// page cut to its start, "0000..." (40001 characters), with its length.
 std::string quotedInput(std::string_view text);
 
 // Decimal exponent of the leading non-zero digit: whether a value that does not

@@ -1,5 +1,7 @@
 #include "calc/common/text_lines.h"
 
+#include "calc/common/shown_text.h"
+
 #include <cctype>
 
 namespace dishwright {
@@ -32,9 +34,7 @@ std::vector<std::string_view> lineFields(std::string_view line) {
 std::string shownLine(std::string_view line) {
   while (!line.empty() && isSeparator(line.back()))
     line.remove_suffix(1);
-  if (line.size() <= kShownLineChars)
-    return "\"" + std::string(line) + "\"";
-  return "\"" + std::string(line.substr(0, kShownLineChars)) + "...\"";
+  return quotedText(line, kShownLineChars);
 }
 
 std::string decimalCommaHint(std::string_view line) {

@@ -12,7 +12,7 @@ namespace dishwright {
 // The fields of `line`, separators dropped: "150, 12.5" gives "150" and "12.5".
 std::vector<std::string_view> lineFields(std::string_view line);
 
-// `line` as a refusal quotes it: trailing separators dropped, cut to 40
+// `line` as a refusal quotes it, escaped: trailing separators dropped, cut to 40
 // characters with "..." after.
 std::string shownLine(std::string_view line);
 

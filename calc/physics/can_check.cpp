@@ -9,6 +9,23 @@
 #include <cmath>
 
 namespace dishwright {
+namespace {
+
+// "above the TM01 cutoff 5099.4 MHz, the TE21 cutoff 6476.5 MHz and the ...".
+std::string higherModesWarning(const CanCheck &check) {
+  const std::vector<HigherMode> &modes = check.higherModes;
+  std::string text = "above the ";
+  for (std::size_t i = 0; i < modes.size(); ++i) {
+    if (i > 0)
+      text += i + 1 == modes.size() ? " and the " : ", the ";
+    const double cutoffMHz = check.te11CutoffMHz * besselRoot(modes[i]) / kTe11BesselRoot;
+    text += std::string(modeName(modes[i])) + " cutoff " + plainFigureText(cutoffMHz) + " MHz";
+  }
+  return text + (modes.size() == 1 ? ": a second mode" : ": modes besides TE11") +
+         " can propagate and spoil the pattern; a narrower can is cleaner";
+}
+
+} // namespace
 
 CanCutoffs canCutoffs(double diameter, LengthUnit unit) {
   requirePositive(diameter, "diameter");
@@ -44,17 +61,15 @@ CanCheck checkCan(double diameter, LengthUnit unit, double frequencyMHz) {
   can.probeLength = can.freeSpaceWavelength / 4.0;
   constexpr double kShortestCanGuideWavelengths = 0.75; // room for TE11 to settle
   can.shortestCan = kShortestCanGuideWavelengths * can.guideWavelength;
-  can.aboveTm01 = frequencyMHz > can.tm01CutoffMHz;
+  can.higherModes = canModes(diameter / can.freeSpaceWavelength).higherModes;
   can.nearTe11Cutoff = can.guideWavelength > 2.0 * can.freeSpaceWavelength;
   return can;
 }
 
 std::vector<std::string> canWarnings(const CanCheck &check) {
   std::vector<std::string> warnings;
-  if (check.aboveTm01)
-    warnings.push_back("above the TM01 cutoff " + plainFigureText(check.tm01CutoffMHz) +
-                       " MHz: a second mode can propagate and spoil the pattern; a narrower can "
-                       "is cleaner");
+  if (!check.higherModes.empty())
+    warnings.push_back(higherModesWarning(check));
   if (check.nearTe11Cutoff)
     warnings.push_back("close to the TE11 cutoff " + plainFigureText(check.te11CutoffMHz) +
                        " MHz: the guide wavelength is more than twice the free-space one, so the "

@@ -3,16 +3,12 @@
 #pragma once
 
 #include "calc/common/length_unit.h"
+#include "calc/physics/guide_modes.h"
 
 #include <string>
 #include <vector>
 
 namespace dishwright {
-
-// Bessel-function roots that set the cutoffs of a round guide: x'11 for TE11
-// (the wanted mode) and x01 for TM01 (the first unwanted one), dimensionless.
-inline constexpr double kTe11BesselRoot = 1.841184;
-inline constexpr double kTm01BesselRoot = 2.404826;
 
 struct CanCheck {
   double te11CutoffMHz = 0;       // lowest frequency the can carries at all, MHz
@@ -20,10 +16,10 @@ struct CanCheck {
   double freeSpaceWavelength = 0; // unit of the input
   double guideWavelength = 0;     // wavelength inside the can, unit of the input
   double probePosition = 0;       // probe distance from the closed back, unit of the input
-  double probeLength = 0;      // probe length, a quarter free-space wavelength, unit of the input
-  double shortestCan = 0;      // shortest can that lets TE11 settle, unit of the input
-  bool aboveTm01 = false;      // the frequency is above the TM01 cutoff
-  bool nearTe11Cutoff = false; // the guide wavelength exceeds twice the free-space one
+  double probeLength = 0; // probe length, a quarter free-space wavelength, unit of the input
+  double shortestCan = 0; // shortest can that lets TE11 settle, unit of the input
+  std::vector<HigherMode> higherModes; // carried besides TE11, lowest cutoff first
+  bool nearTe11Cutoff = false;         // the guide wavelength exceeds twice the free-space one
 };
 
 // The two cutoffs of a can of inside diameter `diameter` (in `unit`), MHz. Throws
@@ -39,7 +35,9 @@ CanCutoffs canCutoffs(double diameter, LengthUnit unit);
 // cutoff: 2000 MHz is below the TE11 cutoff 2305.8 MHz: the can carries nothing.
 CanCheck checkCan(double diameter, LengthUnit unit, double frequencyMHz);
 
-// The warnings of `check` in words, one sentence each, without a "warning:" prefix.
+// The warnings of `check` in words, one sentence each, without a "warning:" prefix:
+// every higher mode the can carries, named with its cutoff, and a guide
+// wavelength made long by the nearness of the TE11 cutoff.
 std::vector<std::string> canWarnings(const CanCheck &check);
 
 } // namespace dishwright

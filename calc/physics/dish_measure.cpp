@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 namespace dishwright {
 namespace {
@@ -58,9 +59,13 @@ OffsetDish measureOffset(double width, double height, double depth) {
   requirePositive(width, "width");
   requirePositive(height, "height");
   requirePositive(depth, "depth");
-  if (width > height)
-    throw InputError("the width must not exceed the height");
   OffsetDish dish;
+  // Which axis is which is easy to mix up, and only one order makes a dish.
+  dish.axesSwapped = width > height;
+  if (dish.axesSwapped)
+    std::swap(width, height);
+  dish.width = width;
+  dish.height = height;
   dish.focalLength = width * width * width / (16.0 * depth * height);
   const double offsetRad = std::acos(width / height);
   dish.offsetAngleDeg = offsetRad * kDegreesPerRadian;

@@ -21,6 +21,9 @@ PrimeFocusDish measurePrimeFocus(double diameter, double depth);
 // An offset dish: an elliptical cut from one side of a larger paraboloid, the
 // shape of most satellite television dishes.
 struct OffsetDish {
+  double width = 0;          // the short axis, the smaller of the two sizes, unit of the input
+  double height = 0;         // the long axis, the larger of the two sizes, unit of the input
+  bool axesSwapped = false;  // the sizes came as height then width, and were taken so
   double focalLength = 0;    // focal length of the parent paraboloid, unit of the input
   double offsetAngleDeg = 0; // tilt of the dish face from the beam direction, degrees
   double fd = 0;             // the f/D of a prime-focus dish the feed would see the same way
@@ -36,9 +39,9 @@ struct OffsetDish {
 };
 
 // From the width (short axis), the height (long axis) and the greatest depth
-// below a straightedge laid along the height, all in one length unit. Throws
-// InputError unless every size is greater than 0 and the width does not exceed
-// the height.
+// below a straightedge laid along the height, all in one length unit. The two
+// axes may come in either order: the larger is the height (`axesSwapped` says
+// when it came first). Throws InputError unless every size is greater than 0.
 OffsetDish measureOffset(double width, double height, double depth);
 
 } // namespace dishwright

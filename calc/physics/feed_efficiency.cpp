@@ -1,20 +1,27 @@
 #include "calc/physics/feed_efficiency.h"
 
+#include "calc/common/figure_text.h"
 #include "calc/common/input_checks.h"
 #include "calc/common/input_error.h"
 #include "calc/common/units.h"
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <string>
 
 namespace dishwright {
 namespace {
 
-// Steps of the coarse scan for the best f/D, count: 0.01 apart over 0.2 to 1.5.
-constexpr int kBestFdScanSteps = 130;
+// Width of a step of the coarse scan for the best f/D, ratio.
+constexpr double kBestFdScanStep = 0.01;
 // Width in f/D at which the golden-section search stops, ratio.
 constexpr double kBestFdTolerance = 1e-7;
+// A best f/D this close to an end of the range searched sits at that end, ratio.
+constexpr double kBestFdAtEdge = 10 * kBestFdTolerance;
+// A listed pattern is taken to reach the rim when it stops this little short of
+// it, degrees: the rounding of a degree to radians and back.
+constexpr double kRimReachedDeg = 1e-9;
 
 // Power the feed sends at angle t (radians) per unit angle, both planes.
 double powerAt(double angleRad, double e, double h) { return (e * e + h * h) * std::sin(angleRad); }
@@ -52,21 +59,42 @@ double integralTo(const FeedPattern &pattern, const std::vector<double> &table, 
 
 double levelDb(double power) { return std::max(10.0 * std::log10(power), kPatternFloorDb); }
 
+using ApertureOf = std::function<double(double)>; // of the f/D
+
 // The f/D of the highest aperture efficiency between `low` and `high`, golden section.
-double goldenBest(const FeedEfficiencies &feed, double low, double high) {
+double goldenBest(const ApertureOf &aperture, double low, double high) {
   const double ratio = (std::sqrt(5.0) - 1.0) / 2.0;
   double a = high - ratio * (high - low), b = low + ratio * (high - low);
-  double fa = feed.at(a).aperture, fb = feed.at(b).aperture;
+  double fa = aperture(a), fb = aperture(b);
   while (high - low > kBestFdTolerance) {
     if (fa < fb) {
       low = a, a = b, fa = fb;
-      b = low + ratio * (high - low), fb = feed.at(b).aperture;
+      b = low + ratio * (high - low), fb = aperture(b);
     } else {
       high = b, b = a, fb = fa;
-      a = high - ratio * (high - low), fa = feed.at(a).aperture;
+      a = high - ratio * (high - low), fa = aperture(a);
     }
   }
   return (low + high) / 2.0;
+}
+
+// The best of a scan from `low` to `high` in steps of about kBestFdScanStep.
+struct ScanPeak {
+  double low = 0, high = 0, step = 0; // the range scanned and its step, f/D
+  int steps = 0;                      // steps in the range, count
+  int best = 0;                       // the step with the highest efficiency, from 0
+  double aperture = -1;               // that efficiency, 0 to 1
+};
+
+ScanPeak scanPeak(const ApertureOf &aperture, double low, double high) {
+  ScanPeak peak{low, high, 0, static_cast<int>(std::lround((high - low) / kBestFdScanStep))};
+  peak.step = (high - low) / peak.steps;
+  for (int k = 0; k <= peak.steps; ++k) {
+    const double value = aperture(low + k * peak.step);
+    if (value > peak.aperture)
+      peak.best = k, peak.aperture = value;
+  }
+  return peak;
 }
 
 } // namespace
@@ -88,6 +116,17 @@ double FeedEfficiencies::focusedWithin(double angleRad) const {
 
 FeedOnDish FeedEfficiencies::at(double fd) const {
   requirePositive(fd, "f/D");
+  const FeedOnDish out = evaluate(fd);
+  // Past its last angle a listed pattern is not known, and a rim lit from there
+  // would have its taper and its spillover made up.
+  if (pattern_.source().listed && out.rimAngleDeg > pattern_.extentDeg() + kRimReachedDeg)
+    throw InputError("the pattern stops at " + plainFigureText(pattern_.extentDeg()) +
+                     " degrees; the dish's rim is at " + plainFigureText(out.rimAngleDeg) +
+                     " degrees");
+  return out;
+}
+
+FeedOnDish FeedEfficiencies::evaluate(double fd) const {
   FeedOnDish out;
   out.fd = fd;
   const double rimRad = 2.0 * std::atan(1.0 / (4.0 * fd));
@@ -119,26 +158,28 @@ std::vector<FeedOnDish> FeedEfficiencies::curve(double lowestFd, double highestF
   points.reserve(static_cast<std::size_t>(count));
   for (int k = 0; k < count; ++k)
     points.push_back(
-        at(k + 1 == count ? highestFd : lowestFd + (highestFd - lowestFd) * k / (count - 1)));
+        evaluate(k + 1 == count ? highestFd : lowestFd + (highestFd - lowestFd) * k / (count - 1)));
   return points;
 }
 
 BestFd FeedEfficiencies::best() const {
-  const double step = (kBestFdHighest - kBestFdLowest) / kBestFdScanSteps;
-  int bestStep = 0;
-  double bestAperture = -1;
-  for (int k = 0; k <= kBestFdScanSteps; ++k) {
-    const double aperture = at(kBestFdLowest + k * step).aperture;
-    if (aperture > bestAperture)
-      bestStep = k, bestAperture = aperture;
-  }
-  const double low = kBestFdLowest + std::max(bestStep - 1, 0) * step;
-  const double high = kBestFdLowest + std::min(bestStep + 1, kBestFdScanSteps) * step;
-  const double fd = goldenBest(*this, low, high);
-  const double aperture = at(fd).aperture;
-  if (aperture < bestAperture)
-    return {kBestFdLowest + bestStep * step, bestAperture};
-  return {fd, aperture};
+  const ApertureOf aperture = [this](double fd) { return evaluate(fd).aperture; };
+  ScanPeak peak = scanPeak(aperture, kBestFdLowest, kBestFdHighest);
+  // A narrow feed's best lies at the top or above: scanned on from the step below
+  // the top, so that a peak between the two is bracketed.
+  if (peak.best == peak.steps)
+    peak = scanPeak(aperture, kBestFdHighest - peak.step, kBestFdWidestHighest);
+  const double low = peak.low + std::max(peak.best - 1, 0) * peak.step;
+  const double high = peak.low + std::min(peak.best + 1, peak.steps) * peak.step;
+  BestFd best{goldenBest(aperture, low, high), 0, BestFdEdge::Inside};
+  best.aperture = aperture(best.fd);
+  if (best.aperture < peak.aperture)
+    best = {peak.low + peak.best * peak.step, peak.aperture, BestFdEdge::Inside};
+  if (best.fd - kBestFdLowest < kBestFdAtEdge)
+    best = {kBestFdLowest, aperture(kBestFdLowest), BestFdEdge::Lowest};
+  else if (kBestFdWidestHighest - best.fd < kBestFdAtEdge)
+    best = {kBestFdWidestHighest, aperture(kBestFdWidestHighest), BestFdEdge::Highest};
+  return best;
 }
 
 DishGain dishGain(const DishForGain &dish, double apertureEfficiency) {

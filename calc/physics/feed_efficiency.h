@@ -10,9 +10,13 @@
 
 namespace dishwright {
 
-// The f/D range searched for the best dish for a feed, ratio.
+// The f/D range plotted and searched first for the best dish for a feed, ratio.
 inline constexpr double kBestFdLowest = 0.2;
 inline constexpr double kBestFdHighest = 1.5;
+// How far up the search goes when the best lies at kBestFdHighest, as a narrow
+// feed's does (cos^100 is best at 2.24), ratio: a dish this flat (rim angle 11.4
+// degrees) is a plate, and no feed is built for it.
+inline constexpr double kBestFdWidestHighest = 5;
 
 // One feed on a dish of one f/D.
 struct FeedOnDish {
@@ -25,9 +29,17 @@ struct FeedOnDish {
   double aperture = 0;     // spillover x illumination, 0 to 1
 };
 
+// Where the best f/D lies in the range searched.
+enum class BestFdEdge {
+  Inside,  // a true peak
+  Lowest,  // at kBestFdLowest: the best is there or below
+  Highest, // at kBestFdWidestHighest: the best is there or above
+};
+
 struct BestFd {
   double fd = 0;       // the f/D with the highest aperture efficiency, ratio
-  double aperture = 0; // that efficiency, 0 to 1
+  double aperture = 0; // that efficiency, 0 to 1 (at an edge, the best is at least this)
+  BestFdEdge edge = BestFdEdge::Inside;
 };
 
 // A feed's efficiencies at any f/D. Built once per pattern (running integrals on
@@ -37,17 +49,25 @@ public:
   explicit FeedEfficiencies(FeedPattern pattern);
 
   const FeedPattern &pattern() const { return pattern_; }
-  // On a dish of `fd` (ratio). Throws InputError unless it is greater than 0.
+  // On a dish of `fd` (ratio). Throws InputError unless it is greater than 0, and
+  // for a listed pattern that stops short of the dish's rim: the pattern stops at
+  // 40 degrees; the dish's rim is at 64.011 degrees.
   FeedOnDish at(double fd) const;
   // At `count` f/D values evenly from `lowestFd` to `highestFd` (ratios), for a
-  // plot. Throws InputError unless 0 < lowestFd < highestFd and count >= 2.
+  // plot; a listed pattern counts as sending nothing past its end. Throws
+  // InputError unless 0 < lowestFd < highestFd and count >= 2.
   std::vector<FeedOnDish> curve(double lowestFd, double highestFd, int count) const;
-  // The f/D from kBestFdLowest to kBestFdHighest with the highest aperture
-  // efficiency, to 1e-6 in f/D: a scan in steps of 0.01, then a golden-section
-  // search around the best step.
+  // The f/D with the highest aperture efficiency, to 1e-6 in f/D: a scan in
+  // steps of 0.01 from kBestFdLowest to kBestFdHighest, carried on up to
+  // kBestFdWidestHighest while the best sits at the top, then a golden-section
+  // search around the best step. A best at either end of the range is marked so.
   BestFd best() const;
 
 private:
+  // On a dish of `fd` (ratio, greater than 0), a listed pattern sending nothing
+  // past its end.
+  FeedOnDish evaluate(double fd) const;
+
   double powerWithin(double angleRad) const;
   double focusedWithin(double angleRad) const;
 

@@ -4,7 +4,7 @@
 #include "calc/common/input_checks.h"
 #include "calc/common/input_error.h"
 #include "calc/common/units.h"
-#include "calc/physics/can_check.h"
+#include "calc/physics/guide_modes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -49,12 +49,24 @@ double hApertureFactor(double x, double j0, double j1, double root) {
   return 2.0 * (j0 - j1 / x) / ((1.0 - ratio) * (1.0 + ratio));
 }
 
+// True for levels that rise away from the axis, all 0 dB or more with the axis
+// at 0 dB: a level read off as "dB down" and written without its sign.
+bool writtenAsDbDown(const std::vector<PatternLevel> &levels) {
+  bool rises = false;
+  for (const PatternLevel &level : levels) {
+    if (level.eDb < 0 || level.hDb < 0)
+      return false;
+    rises = rises || level.eDb > 0 || level.hDb > 0;
+  }
+  return rises && levels.front().eDb == 0 && levels.front().hDb == 0;
+}
+
 } // namespace
 
 FeedPattern::FeedPattern(double extentRad, std::vector<double> eAmplitude,
-                         std::vector<double> hAmplitude)
+                         std::vector<double> hAmplitude, PatternSource source)
     : extentRad_(extentRad), stepRad_(extentRad / static_cast<double>(eAmplitude.size() - 1)),
-      e_(std::move(eAmplitude)), h_(std::move(hAmplitude)) {
+      source_(source), e_(std::move(eAmplitude)), h_(std::move(hAmplitude)) {
   if (e_.size() < 2 || h_.size() != e_.size() || !(extentRad_ > 0))
     throw std::invalid_argument("a feed pattern needs two samples at least in each plane");
   double peak = 0;
@@ -144,13 +156,16 @@ FeedPattern canPattern(double diameter, LengthUnit unit, double frequencyMHz) {
   return FeedPattern(kPi, e, h);
 }
 
-FeedPattern listedPattern(const std::vector<PatternLevel> &levels) {
+FeedPattern listedPattern(std::vector<PatternLevel> levels) {
   if (levels.size() < 2 || levels.front().angleDeg != 0 || !(levels.back().angleDeg <= 180))
     throw InputError("a pattern needs two levels at least, from 0 to at most 180 degrees");
+  PatternSource source{true, writtenAsDbDown(levels)};
   double peakDb = levels.front().eDb;
   for (std::size_t k = 0; k < levels.size(); ++k) {
     if (k > 0 && !(levels[k].angleDeg > levels[k - 1].angleDeg))
       throw InputError("the angles of a pattern must rise");
+    if (source.readAsDbDown)
+      levels[k].eDb = -levels[k].eDb, levels[k].hDb = -levels[k].hDb;
     peakDb = std::max({peakDb, levels[k].eDb, levels[k].hDb});
   }
   const double extentRad = levels.back().angleDeg / kDegreesPerRadian;
@@ -166,7 +181,7 @@ FeedPattern listedPattern(const std::vector<PatternLevel> &levels) {
     e[i] = std::pow(10.0, (a.eDb + fraction * (z.eDb - a.eDb) - peakDb) / 20.0);
     h[i] = std::pow(10.0, (a.hDb + fraction * (z.hDb - a.hDb) - peakDb) / 20.0);
   }
-  return FeedPattern(extentRad, e, h);
+  return FeedPattern(extentRad, e, h, source);
 }
 
 } // namespace dishwright

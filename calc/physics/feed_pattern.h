@@ -16,13 +16,26 @@ inline constexpr std::size_t kPatternSteps = 4096;
 // zero amplitude is drawn here instead of at minus infinity.
 inline constexpr double kPatternFloorDb = -200;
 
+// Where a pattern's samples come from, for what is said beside its figures.
+struct PatternSource {
+  // From a list that stops at the extent: what the feed sends past it is not
+  // known, where a model's feed sends nothing there.
+  bool listed = false;
+  // The list's levels rose away from the axis, all 0 dB or more, and were read as
+  // dB down (10 as -10 dB).
+  bool readAsDbDown = false;
+};
+
 // A feed's pattern: field amplitudes (linear, signed, the strongest of either
 // plane 1) at kPatternSteps + 1 angles from 0 to the extent; zero beyond it.
 class FeedPattern {
 public:
   // From amplitudes sampled at equal steps from 0 to `extentRad` (radians), the
   // same count in both planes, any common scale.
-  FeedPattern(double extentRad, std::vector<double> eAmplitude, std::vector<double> hAmplitude);
+  FeedPattern(double extentRad, std::vector<double> eAmplitude, std::vector<double> hAmplitude,
+              PatternSource source = {});
+
+  const PatternSource &source() const { return source_; }
 
   std::size_t sampleCount() const { return e_.size(); }
   // Angle of sample `i` off the feed's axis, degrees.
@@ -48,6 +61,7 @@ private:
 
   double extentRad_;
   double stepRad_;
+  PatternSource source_;
   std::vector<double> e_;
   std::vector<double> h_;
 };
@@ -77,8 +91,10 @@ struct PatternLevel {
 };
 
 // The pattern through `levels`, linear in dB between them and nothing past the
-// last. The angles start at 0 and strictly rise to at most 180 degrees, two levels
-// at least, as PatternReader checks them.
-FeedPattern listedPattern(const std::vector<PatternLevel> &levels);
+// last, marked as listed. Levels that rise away from the axis, all 0 dB or more
+// with the axis at 0 dB, are the way builders write "dB down": they are read so,
+// and the pattern says it. The angles start at 0 and strictly rise to at most 180
+// degrees, two levels at least, as PatternReader checks them.
+FeedPattern listedPattern(std::vector<PatternLevel> levels);
 
 } // namespace dishwright

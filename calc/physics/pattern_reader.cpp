@@ -15,10 +15,24 @@ std::string notALevel(std::string_view line) {
   return shownLine(line) + " is not an angle and one or two levels in dB" + decimalCommaHint(line);
 }
 
+// The words of a pattern past its size, with what a real one comes to.
+void requireWithinSize(std::size_t lines, std::size_t bytes) {
+  if (lines > kPatternMostLines)
+    throw InputError("the pattern has more than " + std::to_string(kPatternMostLines) +
+                     " lines; a measured pattern has far fewer (one every 0.01 degree from 0 to "
+                     "180 has 18001)");
+  if (bytes > kPatternMostBytes)
+    throw InputError("the pattern is larger than " + std::to_string(kPatternMostBytes >> 20) +
+                     " MB; a measured pattern is far smaller (one every 0.01 degree from 0 to "
+                     "180 is about 0.4 MB)");
+}
+
 } // namespace
 
 void PatternReader::addLine(std::string_view line) {
   ++lineNumber_;
+  bytes_ += line.size() + 1;
+  requireWithinSize(lineNumber_, bytes_);
   const std::string where = "line " + std::to_string(lineNumber_) + ": ";
   if (const std::size_t hash = line.find('#'); hash != std::string_view::npos)
     line = line.substr(0, hash);

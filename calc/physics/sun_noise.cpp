@@ -185,42 +185,16 @@ SunMeasurement measureSunNoise(double yFactorDb, double frequencyMHz, double flu
       eightPiKOverSfu(), joined(sun, {{1 / (wavelength * wavelength), "frequency", true}})));
   if (systemTemperatureK) {
     measurement.gainDbi = measurement.gOverTDbPerK + decibels(*systemTemperatureK);
-    if (dishMetres > 0)
+    if (dishMetres > 0) {
       measurement.apertureEfficiency = apertureEfficiency(sun, *systemTemperatureK, dishMetres);
+      measurement.judgement = judgeApertureEfficiency(*measurement.apertureEfficiency);
+    }
   }
   measurement.beamCorrection = beam.correction;
   if (beam.source != BeamwidthSource::None)
     measurement.beamwidthDeg = beam.beamwidthDeg;
   measurement.source = beam.source;
   return measurement;
-}
-
-double interpolateFlux(double frequencyMHz, double f1MHz, double s1Sfu, double f2MHz,
-                       double s2Sfu) {
-  requirePositive(frequencyMHz, "frequency");
-  requirePositive(f1MHz, "first observatory frequency");
-  requirePositive(s1Sfu, "first observatory flux");
-  requirePositive(f2MHz, "second observatory frequency");
-  requirePositive(s2Sfu, "second observatory flux");
-  if (f1MHz == f2MHz)
-    throw InputError("the two observatory frequencies must differ");
-  const double powerLawExponent = std::log(s2Sfu / s1Sfu) / std::log(f2MHz / f1MHz);
-  const double fluxSfu = s1Sfu * std::pow(frequencyMHz / f1MHz, powerLawExponent);
-  if (!std::isnormal(fluxSfu))
-    throw InputError("the frequency is too far from the observatory frequencies to compute "
-                     "the flux at it");
-  return fluxSfu;
-}
-
-EfficiencyVerdict judgeApertureEfficiency(double efficiency) {
-  requirePositive(efficiency, "aperture efficiency");
-  if (efficiency < kTypicalEfficiencyLowest)
-    return EfficiencyVerdict::Low;
-  if (efficiency <= kTypicalEfficiencyHighest)
-    return EfficiencyVerdict::Typical;
-  if (efficiency <= kPossibleEfficiencyHighest)
-    return EfficiencyVerdict::High;
-  return EfficiencyVerdict::Impossible;
 }
 
 } // namespace dishwright

@@ -1,12 +1,13 @@
 // Checking a built dish with the sun: how far the noise should rise when the dish
 // is turned from cold sky onto the sun, and what a measured rise says about the
 // dish's G/T, gain and aperture efficiency. The sun's radio flux comes from the
-// daily observatory reports, in solar flux units.
+// daily observatory reports, in solar flux units (sun_noise_flux.h); what an
+// efficiency says, in sun_noise_verdict.h.
 #pragma once
 
 #include "calc/common/units.h"
+#include "calc/physics/sun_noise_verdict.h"
 
-#include <array>
 #include <optional>
 
 namespace dishwright {
@@ -32,10 +33,6 @@ inline constexpr double kBeamwidthDegWavelengths = 70;
 // The aperture efficiency of the dish assumed when the beamwidth is worked out
 // from the gain alone, ratio.
 inline constexpr double kAssumedApertureEfficiency = 0.55;
-
-// The frequencies, MHz, at which the solar observatories report the daily flux.
-inline constexpr std::array<double, 9> kObservatoryFrequenciesMHz = {245,  410,  610,  1415, 2695,
-                                                                     2800, 4995, 8800, 15400};
 
 // Where the beamwidth behind the beam correction came from.
 enum class BeamwidthSource {
@@ -75,6 +72,7 @@ struct SunMeasurement {
   std::optional<double> gainDbi; // with a system temperature: the gain, dBi
   std::optional<double> apertureEfficiency;       // with both a system temperature and a
                                                   // dish: gain / (pi D / lambda)^2, ratio
+  std::optional<EfficiencyJudgement> judgement;   // with the efficiency: what it says
   std::optional<double> beamwidthDeg;             // beamwidth the correction used, degrees
   BeamwidthSource source = BeamwidthSource::None; // Given, FromDish or None
 };
@@ -88,28 +86,5 @@ struct SunMeasurement {
 SunMeasurement measureSunNoise(double yFactorDb, double frequencyMHz, double fluxSfu,
                                std::optional<double> beamwidthDeg, std::optional<DishSize> dish,
                                std::optional<double> systemTemperatureK);
-
-// The sun's flux, SFU, at `frequencyMHz` (MHz) from two observatory figures:
-// `s1Sfu` (SFU) at `f1MHz` (MHz) and `s2Sfu` (SFU) at `f2MHz` (MHz), on the
-// straight line between them in log flux over log frequency. Throws InputError
-// unless every input is greater than 0 and the two frequencies differ.
-double interpolateFlux(double frequencyMHz, double f1MHz, double s1Sfu, double f2MHz, double s2Sfu);
-
-// The aperture efficiencies, ratio, between which amateur dishes usually land,
-// and the most any dish can reach.
-inline constexpr double kTypicalEfficiencyLowest = 0.45;
-inline constexpr double kTypicalEfficiencyHighest = 0.70;
-inline constexpr double kPossibleEfficiencyHighest = 1.0;
-
-enum class EfficiencyVerdict {
-  Low,       // below kTypicalEfficiencyLowest: feed, surface or measurement to look at
-  Typical,   // kTypicalEfficiencyLowest to kTypicalEfficiencyHighest
-  High,      // above typical, up to kPossibleEfficiencyHighest: a fine dish, or a flux too low
-  Impossible // above kPossibleEfficiencyHighest: the measurement or its inputs are wrong
-};
-
-// How a measured aperture efficiency `efficiency` (ratio, not percent) compares
-// with what amateur dishes reach. Throws InputError unless it is greater than 0.
-EfficiencyVerdict judgeApertureEfficiency(double efficiency);
 
 } // namespace dishwright

@@ -3,6 +3,8 @@
 #include "calc/common/input_error.h"
 #include "calc/common/length_unit.h"
 #include "calc/common/number_grammar.h"
+#include "calc/common/shown_text.h"
+#include "calc/common/text_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -54,6 +56,26 @@ TEST(Lengths, ConvertThroughMillimetres) {
   EXPECT_DOUBLE_EQ(convertLength(7, LengthUnit::Cm, LengthUnit::Mm), 70);
   const double odd = 0.1 + 0.2; // not a round number: the same unit gives it back exactly
   EXPECT_EQ(convertLength(odd, LengthUnit::Cm, LengthUnit::Cm), odd);
+}
+
+// What a builder types in cm or mm arrives in metres as if typed there; inches
+// go to feet by the exact 12.
+TEST(Lengths, MeasuredSizeInTheUnitOfAWholeDish) {
+  EXPECT_EQ(dishUnitLength(73, LengthUnit::Cm), 0.73);
+  EXPECT_EQ(dishUnitLength(1200, LengthUnit::Mm), 1.2);
+  EXPECT_EQ(dishUnitLength(30, LengthUnit::Inch), 2.5);
+  EXPECT_EQ(dishUnitLength(29, LengthUnit::Inch), 29.0 / 12);
+  EXPECT_TRUE(isMetric(LengthUnit::Cm) && isMetric(LengthUnit::Mm));
+  EXPECT_FALSE(isMetric(LengthUnit::Inch));
+}
+
+// The text reads back as the very same double, and is no longer than it must be.
+TEST(ExactFigures, ReadBackAsTheSameDouble) {
+  EXPECT_EQ(exactFigureText(0.73), "0.73");
+  EXPECT_EQ(exactFigureText(1200), "1200");
+  EXPECT_EQ(exactFigureText(29.0 / 12), "2.4166666666666665");
+  for (const double value : {29.0 / 12, 0.1 + 0.2, 1e-7, 6.02214076e23})
+    EXPECT_EQ(decimalValue(exactFigureText(value)), value) << exactFigureText(value);
 }
 
 struct StateCase {
@@ -108,6 +130,54 @@ TEST(Reading, RefusalsQuoteTheTextAndSayWhy) {
   EXPECT_EQ(message("abc"), "the depth \"abc\" is not a number");
   EXPECT_EQ(message(std::string(50, '7') + "x"),
             "the depth \"" + std::string(40, '7') + "...\" (51 characters) is not a number");
+  // A comma is refused, never dropped: the words name the number a point makes.
+  EXPECT_EQ(message(" 1200,5 "), "the depth \" 1200,5 \" is not a number; a point is the "
+                                 "decimal mark (1200.5, not 1200,5)");
+  EXPECT_EQ(message("1,200.5"), "the depth \"1,200.5\" is not a number; a point is the decimal "
+                                "mark, and a number has no commas");
+}
+
+struct EchoCase {
+  const char *name;
+  std::string input, shown;
+};
+
+class Echoes : public ::testing::TestWithParam<EchoCase> {};
+
+// What a terminal would act on or cannot show is written as a C escape; the rest,
+// UTF-8 included, as typed.
+TEST_P(Echoes, EscapeControlsAndBytesThatAreNotText) {
+  EXPECT_EQ(escapedText(GetParam().input), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, Echoes,
+    ::testing::Values(EchoCase{"PlainKept", "rib 4.5\"", "rib 4.5\""},
+                      EchoCase{"Utf8Kept", "\xC3\xA9t\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x93\xA1",
+                               "\xC3\xA9t\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x93\xA1"},
+                      EchoCase{"TitleAndClear", "\x1B]0;owned\x07\x1B[2J",
+                               "\\033]0;owned\\007\\033[2J"},
+                      EchoCase{"TabLineBreakDelete", "a\tb\r\nc\x7F", "a\\tb\\r\\nc\\177"},
+                      EchoCase{"Nul", std::string("a\0b", 3), "a\\000b"},
+                      EchoCase{"InvalidBytes", "two\xFF.pdf \xFE", "two\\xff.pdf \\xfe"},
+                      EchoCase{"C1ControlSequenceIntroducer",
+                               "\xC2\x9B"
+                               "2J",
+                               "\\xc2\\x9b"
+                               "2J"},
+                      EchoCase{"OverlongSlash", "\xC0\xAF", "\\xc0\\xaf"},
+                      EchoCase{"Surrogate", "\xED\xA0\x80", "\\xed\\xa0\\x80"},
+                      EchoCase{"BeyondUnicode", "\xF4\x90\x80\x80", "\\xf4\\x90\\x80\\x80"},
+                      EchoCase{"CutSequence", "\xE2\x82", "\\xe2\\x82"},
+                      EchoCase{"BackslashDoubled", "C:\\dish\\xff", "C:\\\\dish\\\\xff"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(QuotedEchoes, EscapeTheirQuotesAndCutByCharacters) {
+  EXPECT_EQ(quotedText("say \"hi\"\x1B"), "\"say \\\"hi\\\"\\033\"");
+  // 3 characters: two of 2 bytes each, one byte that is not UTF-8
+  EXPECT_EQ(quotedText("\xC3\xA9\xC3\xA9\xFFtail", 3), "\"\xC3\xA9\xC3\xA9\\xff...\"");
+  // a bad line of a listing is quoted the same way
+  EXPECT_EQ(shownLine("\x1B[2J 1,5\t"), "\"\\033[2J 1,5\"");
 }
 
 } // namespace

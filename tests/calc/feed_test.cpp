@@ -116,10 +116,53 @@ INSTANTIATE_TEST_SUITE_P(
                       Worked{"N4", 4, 0.40, 64.01, -17.20, 0.9838, 0.7693, 0.7569}),
     [](const auto &info) { return info.param.name; });
 
-TEST(FeedEfficiency, BestFdOfCos4) {
-  const BestFd best = FeedEfficiencies(cosNPattern(4)).best();
-  EXPECT_NEAR(best.fd, 0.498, 5e-4);
-  EXPECT_NEAR(best.aperture, 0.8196, 5e-5);
+struct BestCase {
+  const char *name;
+  std::function<FeedPattern()> pattern;
+  double fd, aperture;
+  BestFdEdge edge;
+};
+
+class BestFds : public ::testing::TestWithParam<BestCase> {};
+
+// Worked apart with mpmath: cos^n is best where d/d(f/D) of
+// 2 (n+1) cot^2(rim/2) (integral of cos^(n/2) t tan(t/2))^2 vanishes; cos^1000
+// still rises at f/D 5 (0.672186 at 4.99, 0.673682 at 5), and a feed sending alike
+// in every direction still falls at 0.2 (0.566688 there, 0.549680 at 0.21).
+TEST_P(BestFds, FoundOrSaidToLieBeyond) {
+  const BestCase &c = GetParam();
+  const BestFd best = FeedEfficiencies(c.pattern()).best();
+  EXPECT_NEAR(best.fd, c.fd, 5e-5);
+  EXPECT_NEAR(best.aperture, c.aperture, 5e-5);
+  EXPECT_EQ(best.edge, c.edge);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Feeds, BestFds,
+    ::testing::Values(
+        BestCase{"Cos4", [] { return cosNPattern(4); }, 0.498076, 0.819622, BestFdEdge::Inside},
+        BestCase{"Cos100", [] { return cosNPattern(100); }, 2.241454, 0.814541, BestFdEdge::Inside},
+        BestCase{"Cos1000", [] { return cosNPattern(1000); }, 5, 0.673682, BestFdEdge::Highest},
+        BestCase{"AlikeEverywhere",
+                 [] {
+                   return listedPattern({{0, 0, 0}, {180, 0, 0}});
+                 },
+                 0.2, 0.566688, BestFdEdge::Lowest}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// A listed pattern is not known past its end: a rim beyond it is refused, a rim
+// at it (f/D 0.25 puts the rim at 90 degrees) is worked out.
+TEST(FeedEfficiency, ListedPatternMustReachTheRim) {
+  const FeedEfficiencies to40(listedPattern({{0, 0, 0}, {40, -3, -3}}));
+  EXPECT_NO_THROW(to40.at(0.7)); // rim 39.3 degrees
+  try {
+    to40.at(0.4);
+    ADD_FAILURE() << "no error";
+  } catch (const InputError &e) {
+    EXPECT_STREQ(e.what(), "the pattern stops at 40 degrees; the dish's rim is at 64.011 degrees");
+  }
+  EXPECT_NO_THROW(FeedEfficiencies(listedPattern({{0, 0, 0}, {90, -20, -20}})).at(0.25));
+  EXPECT_NO_THROW(FeedEfficiencies(cosNPattern(400)).at(0.4)); // a model ends at its floor
 }
 
 TEST(FeedEfficiency, CurveEndsWhereAsked) {

@@ -1,10 +1,12 @@
 #include "calc/common/input_error.h"
+#include "calc/physics/feed_remarks.h"
 #include "calc/physics/pattern_reader.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace dishwright {
 namespace {
@@ -24,6 +26,73 @@ TEST(PatternReader, ReadsAMeasuredPattern) {
   EXPECT_NEAR(20 * std::log10(pattern.hAmplitudeAt(45 * kRadPerDeg)), -7.0, 1e-5);
   EXPECT_NEAR(pattern.hDb(pattern.sampleCount() - 1), -10, 1e-9);
   EXPECT_EQ(pattern.eAmplitudeAt(61 * kRadPerDeg), 0);
+}
+
+struct Remarked {
+  const char *name;
+  std::string text;
+  bool readAsDbDown;
+  std::vector<std::string> remarks; // "note: ..." or "warning: ..."
+};
+
+class RemarkedTexts : public ::testing::TestWithParam<Remarked> {};
+
+const std::string kStrongEnd =
+    "warning: the pattern stops at 90 degrees, still at -13 dB: what the feed sends past it is "
+    "unknown and counted as nothing, so the spillover is likely worse than shown; list the "
+    "pattern further, back lobe included";
+
+// Levels written as "dB down" (all 0 or more, rising from 0 on the axis) are read
+// as the same pattern with negative levels; a pattern that stops by 90 degrees
+// above -20 dB is warned of; no other pattern has a word.
+TEST_P(RemarkedTexts, SayHowTheyWereRead) {
+  const Remarked &r = GetParam();
+  const FeedPattern pattern = readPattern(r.text);
+  EXPECT_EQ(pattern.source().readAsDbDown, r.readAsDbDown);
+  std::vector<std::string> remarks;
+  for (const FeedRemark &remark : patternRemarks(pattern))
+    remarks.push_back((remark.kind == FeedRemark::Kind::Note ? "note: " : "warning: ") +
+                      remark.text);
+  EXPECT_EQ(remarks, r.remarks);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, RemarkedTexts,
+    ::testing::Values(
+        Remarked{"DbDown",
+                 "0 0\n30 3 4\n60 10 12\n180 30",
+                 true,
+                 {"note: the levels rise away from the axis, all 0 dB or more: they are read as "
+                  "dB down (10 as -10 dB)"}},
+        Remarked{"PeakOffTheAxis", "0 0\n20 1\n60 -10\n180 -30", false, {}},
+        Remarked{"AxisNotAtZero", "0 3\n60 10\n180 30", false, {}},
+        Remarked{"Flat", "0 0\n180 0", false, {}},
+        Remarked{"StrongAt90", "0 0\n45 -4\n90 -13 -30", false, {kStrongEnd}},
+        Remarked{"StrongAt90DbDown",
+                 "0 0\n90 13",
+                 true,
+                 {"note: the levels rise away from the axis, all 0 dB or more: they are read as "
+                  "dB down (10 as -10 dB)",
+                  kStrongEnd}},
+        Remarked{"JustAboveMinus20",
+                 "0 0\n60 -19.9",
+                 false,
+                 {"warning: the pattern stops at 60 degrees, still at -19.9 dB: what the feed "
+                  "sends past it is unknown and counted as nothing, so the spillover is likely "
+                  "worse than shown; list the pattern further, back lobe included"}},
+        Remarked{"Minus20At90", "0 0\n90 -20 -25", false, {}},
+        Remarked{"StrongPast90", "0 0\n90.5 -13", false, {}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// Read as dB down, the levels are those of the same list written with minus signs.
+TEST(PatternReader, DbDownIsTheNegativeLevels) {
+  const FeedPattern down = readPattern("0 0\n30 3 4\n60 10 12\n180 30");
+  const FeedPattern negative = readPattern("0 0\n30 -3 -4\n60 -10 -12\n180 -30");
+  for (const std::size_t i :
+       {std::size_t{0}, std::size_t{700}, std::size_t{1500}, std::size_t{4096}}) {
+    EXPECT_DOUBLE_EQ(down.eAmplitude(i), negative.eAmplitude(i)) << i;
+    EXPECT_DOUBLE_EQ(down.hAmplitude(i), negative.hAmplitude(i)) << i;
+  }
 }
 
 struct BadText {
@@ -64,6 +133,43 @@ INSTANTIATE_TEST_SUITE_P(
                 "line 2: the first angle must be 0 (the feed's axis), not 5"},
         BadText{"OneLevel", "0 -1\n", "a pattern needs two lines of angle and level at least"}),
     [](const auto &info) { return info.param.name; });
+
+// 100000 lines (18001 in a pattern every 0.01 degree) and 16 MB (about 170
+// bytes a line at the most lines) read; a line or a byte more ends the reading.
+struct SizeCase {
+  const char *name;
+  std::string text;
+  std::string error; // "" when the text reads
+};
+
+class PatternSizes : public ::testing::TestWithParam<SizeCase> {};
+
+TEST_P(PatternSizes, EndAtTheMostAPatternHas) {
+  std::string error;
+  try {
+    readPattern(GetParam().text);
+  } catch (const InputError &e) {
+    error = e.what();
+  }
+  EXPECT_EQ(error, GetParam().error);
+}
+
+const std::string kTwoLevels = "0 0\n90 -20\n"; // 11 bytes, lines 1 and 2
+const std::string kTooManyLines = "the pattern has more than 100000 lines; a measured pattern has "
+                                  "far fewer (one every 0.01 degree from 0 to 180 has 18001)";
+const std::string kTooLarge = "the pattern is larger than 16 MB; a measured pattern is far "
+                              "smaller (one every 0.01 degree from 0 to 180 is about 0.4 MB)";
+const std::size_t kMiB = 1 << 20;
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, PatternSizes,
+    ::testing::Values(
+        SizeCase{"MostLines", kTwoLevels + std::string(100000 - 2, '\n'), ""},
+        SizeCase{"OneLineMore", kTwoLevels + std::string(100000 - 1, '\n'), kTooManyLines},
+        // "#" and its filling counted with a line break: 16 MB in all
+        SizeCase{"MostBytes", kTwoLevels + "#" + std::string(16 * kMiB - 13, 'x'), ""},
+        SizeCase{"OneByteMore", kTwoLevels + "#" + std::string(16 * kMiB - 12, 'x'), kTooLarge}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace dishwright

@@ -1,5 +1,7 @@
 #include "calc/common/input_error.h"
 #include "calc/physics/sun_noise.h"
+#include "calc/physics/sun_noise_flux.h"
+#include "calc/physics/sun_noise_verdict.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +9,8 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace dishwright {
 namespace {
@@ -118,26 +122,143 @@ INSTANTIATE_TEST_SUITE_P(Reports, FluxBetween,
                                            FluxCase{"FallingHighFirst", 410, 25, 245, 40}),
                          caseName<FluxCase>);
 
+// Which side of the usual range an efficiency lies on, and where the words send
+// the builder: the efficiency rises with the system temperature typed, so a
+// figure too high names a temperature typed too high, never one too low.
 struct VerdictCase {
   const char *name;
   double efficiency;
   EfficiencyVerdict verdict;
+  const char *opening;             // how the words begin
+  std::vector<const char *> named; // what they must name
+  const char *never = "too low";   // what they must not say
 };
 
 class Verdicts : public ::testing::TestWithParam<VerdictCase> {};
 
-TEST_P(Verdicts, AgainstAmateurDishes) {
-  EXPECT_EQ(judgeApertureEfficiency(GetParam().efficiency), GetParam().verdict);
+TEST_P(Verdicts, PointTheRightWay) {
+  const VerdictCase &c = GetParam();
+  const EfficiencyJudgement judgement = judgeApertureEfficiency(c.efficiency);
+  EXPECT_EQ(judgement.verdict, c.verdict);
+  EXPECT_EQ(judgement.words.rfind(c.opening, 0), 0u) << judgement.words;
+  for (const char *words : c.named)
+    EXPECT_NE(judgement.words.find(words), std::string::npos) << words;
+  EXPECT_EQ(judgement.words.find(c.never), std::string::npos) << judgement.words;
 }
+
+const std::vector<const char *> kTooHighNames = {
+    "system temperature typed too high (it is the whole system on cold sky, not the LNA alone)",
+    "flux typed wrong", "the sun's flux of another day"};
 
 INSTANTIATE_TEST_SUITE_P(
     Efficiencies, Verdicts,
-    ::testing::Values(VerdictCase{"Low", 0.449, EfficiencyVerdict::Low},
-                      VerdictCase{"Typical", 0.45, EfficiencyVerdict::Typical},
-                      VerdictCase{"StillTypical", 0.7, EfficiencyVerdict::Typical},
-                      VerdictCase{"High", 1, EfficiencyVerdict::High},
-                      VerdictCase{"Impossible", 1.01, EfficiencyVerdict::Impossible}),
+    ::testing::Values(
+        VerdictCase{"Low",
+                    0.449,
+                    EfficiencyVerdict::Low,
+                    "45 %: below the 45 to 70 % amateur dishes usually reach.",
+                    {"pointing", "the flux", "loss and mismatch"},
+                    "too high"},
+        VerdictCase{"Typical",
+                    0.45,
+                    EfficiencyVerdict::Typical,
+                    "45 %: typical of a well-made amateur dish (45 to 70 %)",
+                    {},
+                    "."},
+        VerdictCase{"StillTypical", 0.7, EfficiencyVerdict::Typical, "70 %: typical", {}},
+        VerdictCase{"High", 1, EfficiencyVerdict::High,
+                    "100 %: above the 45 to 70 % amateur dishes usually reach: a fine dish, or",
+                    kTooHighNames},
+        VerdictCase{"Impossible", 1.01, EfficiencyVerdict::Impossible,
+                    "101 %: more than any dish can reach.", kTooHighNames}),
     caseName<VerdictCase>);
+
+// The measurement carries the verdict on its efficiency, so that every front end
+// says the same: a 1 m dish giving the sun noise of a 3 m one cannot be.
+TEST(SunNoise, MeasurementCarriesItsVerdict) {
+  const SunMeasurement small = measureSunNoise(14.49, 1296, 106, {}, DishSize{1}, 60.0);
+  ASSERT_TRUE(small.judgement);
+  EXPECT_EQ(small.judgement->verdict, EfficiencyVerdict::Impossible);
+  EXPECT_EQ(small.judgement->words.rfind("540 %: more than any dish", 0), 0u);
+  EXPECT_FALSE(measureSunNoise(14.49, 1296, 106, {}, {}, 60.0).judgement);
+}
+
+struct PairCase {
+  double frequencyMHz;
+  double belowMHz, aboveMHz;
+};
+
+// The reports either side, and the outermost two beyond the observatories' range.
+TEST(SunFlux, PairAroundTheFrequency) {
+  const PairCase cases[] = {{1296, 610, 1415},   {10368, 8800, 15400}, {2800, 2800, 4995},
+                            {245, 245, 410},     {144, 245, 410},      {15400, 8800, 15400},
+                            {24048, 8800, 15400}};
+  for (const PairCase &c : cases) {
+    const auto [below, above] = observatoryPairAround(c.frequencyMHz);
+    EXPECT_EQ(kObservatoryFrequenciesMHz.at(below), c.belowMHz) << c.frequencyMHz;
+    EXPECT_EQ(kObservatoryFrequenciesMHz.at(above), c.aboveMHz) << c.frequencyMHz;
+  }
+}
+
+struct ReachCase {
+  const char *name;
+  double frequencyMHz, f1MHz, f2MHz;
+  const char *refusal = nullptr; // the words, when refused
+  const char *warning = nullptr; // how the warning begins, when extrapolated
+  bool note = false;             // a report typed at 10.7 cm's 10700 MHz
+};
+
+class FluxReports : public ::testing::TestWithParam<ReachCase> {};
+
+TEST_P(FluxReports, RefuseOrWarnOutsideThem) {
+  const ReachCase &c = GetParam();
+  try {
+    const FluxRemarks remarks = checkFluxReports(c.frequencyMHz, c.f1MHz, c.f2MHz);
+    EXPECT_FALSE(c.refusal) << "accepted";
+    EXPECT_EQ(remarks.warning.has_value(), c.warning != nullptr);
+    if (c.warning && remarks.warning) {
+      EXPECT_EQ(remarks.warning->rfind(c.warning, 0), 0u) << *remarks.warning;
+    }
+    EXPECT_EQ(remarks.note.has_value(), c.note);
+  } catch (const InputError &e) {
+    EXPECT_STREQ(e.what(), c.refusal ? c.refusal : "(accepted)");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Frequencies, FluxReports,
+    ::testing::Values(
+        ReachCase{"Between", 1296, 1415, 610}, ReachCase{"OnAReport", 2800, 2695, 2800},
+        ReachCase{"PairKeptFromAnother", 10368, 2695, 2800,
+                  "the frequency 10368 MHz is not between the two reports (2695 and 2800 MHz): "
+                  "take the reports either side of it, 8800 and 15400 MHz"},
+        ReachCase{"BelowItsPairWithinRange", 1296, 1415, 2695,
+                  "the frequency 1296 MHz is not between the two reports (1415 and 2695 MHz): "
+                  "take the reports either side of it, 610 and 1415 MHz"},
+        ReachCase{"AboveEveryReport", 24048, 8800, 15400, nullptr,
+                  "24048 MHz is above the observatories' highest report (15400 MHz): the flux "
+                  "is extrapolated from the reports at 8800 and 15400 MHz"},
+        ReachCase{"BelowEveryReport", 144, 410, 245, nullptr,
+                  "144 MHz is below the observatories' lowest report (245 MHz)"},
+        ReachCase{"BeyondFromAFarPair", 24048, 2695, 2800,
+                  "the frequency 24048 MHz is outside the two reports (2695 and 2800 MHz) and "
+                  "reports lie nearer it: take the nearest two, 8800 and 15400 MHz"},
+        ReachCase{"BeyondFromOwnNearerReport", 24048, 15400, 17000, nullptr, "24048 MHz is above"},
+        ReachCase{"TenCentimetresAsMHz", 10368, 8800, 10700, nullptr, nullptr, true},
+        ReachCase{"TenCentimetresNearly", 10368, 8800, 10750, nullptr, nullptr, true},
+        ReachCase{"TwelveGigahertz", 10368, 8800, 12000}),
+    caseName<ReachCase>);
+
+// The flux between reports is the power law's; outside them the estimate is
+// refused rather than extrapolated from the wrong pair (496 SFU where the reports
+// either side give about 300).
+TEST(SunFlux, EstimateChecksThenInterpolates) {
+  EXPECT_NEAR(estimateFlux(1296, 610, 80, 1415, 110).fluxSfu, 106.40292, 5e-6);
+  const FluxEstimate above = estimateFlux(24048, 8800, 250, 15400, 450);
+  EXPECT_NEAR(above.fluxSfu, 718.64501, 5e-5);
+  EXPECT_TRUE(above.remarks.warning);
+  EXPECT_THROW(estimateFlux(10368, 2695, 70, 2800, 74), InputError);
+}
 
 struct Refusal {
   const char *name;

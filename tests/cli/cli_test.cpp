@@ -181,6 +181,61 @@ INSTANTIATE_TEST_SUITE_P(
                      "...\" (40001 characters) is not a number\n"}),
     [](const auto &info) { return info.param.name; });
 
+struct EchoCase {
+  const char *name;
+  Args args;
+  std::string in;        // standard input
+  std::string firstLine; // of standard error
+};
+
+class Echoes : public ::testing::TestWithParam<EchoCase> {};
+
+// An argument, a file's name or a line quoted back never reaches the terminal raw:
+// escape codes (clear the screen, set the title) and bytes that are not UTF-8
+// are shown escaped.
+TEST_P(Echoes, ShowTheInputEscaped) {
+  std::istringstream in(GetParam().in);
+  std::ostringstream out, err;
+  EXPECT_NE(runCli(GetParam().args, in, out, err), 0);
+  EXPECT_EQ(out.str(), "");
+  EXPECT_EQ(err.str().substr(0, err.str().find('\n')), GetParam().firstLine);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Echoes,
+    ::testing::Values(
+        EchoCase{"Command", {"\x1b[2J"}, "", "dishwright-calc: unknown command \"\\033[2J\""},
+        EchoCase{"Choice",
+                 {"print", "\xff\"", "0.4", "4"},
+                 "",
+                 "dishwright-calc: print takes feet or meters, not \"\\xff\\\"\""},
+        EchoCase{"OneTooMany",
+                 {"can", "2400", "\x1b]0;t\x07"},
+                 "",
+                 "dishwright-calc: can takes FREQ: \"\\033]0;t\\007\" is one too many"},
+        EchoCase{"ScreenNumber",
+                 {"feet", "0.4", "4\x1b[31m", "2304"},
+                 "",
+                 "error: type mismatch: the diameter \"4\\033[31m\" is not a number"},
+        EchoCase{"ToolNumber",
+                 {"measure", "prime", "mm",
+                  "\xc2\x9b"
+                  "2J",
+                  "10"},
+                 "",
+                 "error: the diameter \"\\xc2\\x9b"
+                 "2J\" is not a number"},
+        EchoCase{"FileName",
+                 {"feed", "0.4", "pattern", "/absent/\x1b[2J\xff"},
+                 "",
+                 "error: cannot read /absent/\\033[2J\\xff: no such file or directory"},
+        EchoCase{"LineOfAFile",
+                 {"feed", "0.4", "pattern", "-"},
+                 "0 0\n\x1b]0;owned\x07\x1b[2J\n",
+                 "error: line 2: \"\\033]0;owned\\007\\033[2J\" is not an angle and one or two "
+                 "levels in dB"}),
+    [](const auto &info) { return info.param.name; });
+
 TEST(Cli, ArgumentsReadAsFieldTexts) {
   Outcome r = run({"feet", " .4 ", "4.0e0", "+2304"});
   EXPECT_EQ(r.status, 0);

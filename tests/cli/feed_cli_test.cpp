@@ -4,10 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace dishwright {
 namespace {
@@ -129,6 +133,92 @@ TEST(FeedPattern, FolderAsStandardInput) {
   EXPECT_EQ(r.out, "");
   EXPECT_EQ(r.err, "error: cannot read standard input: it is a folder\n");
 }
+
+// Valid lines on and on, "0.000000 -1", "0.000001 -1", ..., as a script's
+// endless loop sends them: a million at the most, so that a reader without its
+// limit ends this test, having read them all, rather than the machine.
+class EndlessLevels : public std::streambuf {
+public:
+  std::size_t served = 0;
+
+protected:
+  int_type underflow() override {
+    if (served == 1000000)
+      return traits_type::eof();
+    const int length = std::snprintf(line_, sizeof line_, "%.6f -1\n", 1e-6 * served++);
+    setg(line_, line_, line_ + length);
+    return traits_type::to_int_type(line_[0]);
+  }
+
+private:
+  char line_[32];
+};
+
+const std::string kTooManyLines = "error: the pattern has more than 100000 lines; a measured "
+                                  "pattern has far fewer (one every 0.01 degree from 0 to 180 has "
+                                  "18001)\n";
+
+TEST(FeedPattern, EndlessValidLinesEndAtTheLimit) {
+  EndlessLevels levels;
+  std::istream in(&levels);
+  const Outcome r = run({"feed", "0.4", "pattern", "-"}, in);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, kTooManyLines);
+  EXPECT_EQ(levels.served, 100001u); // not a line read past the one refused
+}
+
+struct NamedFile {
+  const char *name;
+  std::string path;  // "fifo" and "big.txt" are made in a folder of the test's own
+  std::string error; // after "error: cannot read <path>: "; "" for too many lines
+};
+
+class NamedFiles : public ::testing::TestWithParam<NamedFile> {
+protected:
+  void SetUp() override { ASSERT_NE(mkdtemp(folder_), nullptr); }
+  void TearDown() override {
+    std::remove(path_.c_str());
+    rmdir(folder_);
+  }
+  // The path of the case, made as it says.
+  std::string made() {
+    const std::string &name = GetParam().path;
+    if (name[0] == '/')
+      return name;
+    path_ = std::string(folder_) + "/" + name;
+    if (name == "fifo")
+      EXPECT_EQ(mkfifo(path_.c_str(), 0600), 0);
+    else // ten million lines
+      std::ofstream(path_) << "0 0\n" << std::string(10000000 - 1, '\n');
+    return path_;
+  }
+
+private:
+  char folder_[32] = "/tmp/feed-cli-XXXXXX";
+  std::string path_;
+};
+
+// A pipe is refused before it is opened (opening it would wait for a writer), a
+// device too; ten million lines end at the limit.
+TEST_P(NamedFiles, RefusedInWords) {
+  const std::string path = made();
+  std::istringstream in;
+  const Outcome r = run({"feed", "0.4", "pattern", path}, in);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, GetParam().error.empty()
+                       ? kTooManyLines
+                       : "error: cannot read " + path + ": " + GetParam().error + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, NamedFiles,
+    ::testing::Values(NamedFile{"Fifo", "fifo",
+                                "it is a pipe, not a regular file; give it on standard input, "
+                                "with - as the file name"},
+                      NamedFile{"Device", "/dev/zero", "it is not a regular file"},
+                      NamedFile{"TenMillionLines", "big.txt", ""}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace dishwright

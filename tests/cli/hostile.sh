@@ -53,6 +53,8 @@ full standard output@"$calc" print meters 0.4 100 >/dev/full@1@error: cannot wri
 closed standard input@"$calc" measure fit mm <&-@1@error: cannot read standard input: it is closed
 folder as standard input@"$calc" measure fit mm <folder@1@error: cannot read standard input: it is a folder
 endless zeros@"$calc" measure fit mm </dev/zero@1@error: line 1: holds a NUL byte
+endless valid levels@awk 'BEGIN { for (i = 0; ; i++) printf "%.6f -1\n", i * 1e-6 }' | "$calc" feed 0.4 pattern -@1@error: the pattern has more than 100000 lines
+pattern from a FIFO@"$calc" feed 0.4 pattern fifo@1@error: cannot read fifo: it is a pipe, not a regular file
 byte-order mark@printf '\xEF\xBB\xBF0 1\n150 12.5\n' | "$calc" measure fit mm@1@error: a fit needs at least 3 points
 decimal commas@printf '150,5 12,3\n' | "$calc" measure fit mm@1@error: line 1: expected two numbers, radius and depth, not "150,5 12,3"; a point is the decimal mark
 error after figures@printf '0 1\n150 12.5\n300 47.8\n' | "$calc" measure fit mm 0@1@error: the frequency must be greater than 0
@@ -67,6 +69,7 @@ onto a FIFO@"$calc" template rib meters 0.4 1 --svg -o fifo@1@error: fifo is not
 onto a device@"$calc" template rib meters 0.4 1 --dxf -o device@1@error: device is not a regular file
 onto a folder@"$calc" template rib meters 0.4 1 -o folder@1@error: folder is not a regular file
 to standard output@"$calc" template rib meters 0.4 1 -o -@1@error: -o - would put a template among the figures
+summary to a full standard output@"$calc" template rib meters 0.4 1 -o old.pdf >/dev/full@1@error: cannot write the output: No space left on device
 option as file name@"$calc" template rib meters 0.4 1 -o --svg@2@dishwright-calc: -o needs FILE, not "--svg"
 PDF onto a full disk@"$calc" template rib meters 0.4 1 -o '$full/rib.pdf'@1@error: cannot write
 SVG onto a full disk@"$calc" template rib meters 0.4 1 --svg -o '$full/rib.svg'@1@error: cannot write
@@ -80,4 +83,6 @@ for old in old.pdf ${full:+"$full/rib.pdf" "$full/rib.svg"}; do
 done
 [ -z "$full" ] || [ "$(ls "$full" | wc -l)" -eq 2 ] ||
   { echo "FAIL a temporary file was left on the full disk"; fails=$((fails + 1)); }
+[ -z "$(find "$work" -name '.*.??????')" ] ||
+  { echo "FAIL a temporary file was left"; fails=$((fails + 1)); }
 exit $((fails > 0))

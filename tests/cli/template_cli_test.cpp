@@ -12,6 +12,8 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace dishwright {
@@ -119,8 +121,8 @@ std::string contents(const std::string &path) {
 }
 
 TEST_F(TemplateCli, SvgIsOneSheetInMillimetresWithItsCutApart) {
-  const Outcome r = run(
-      {"template", "rib", "meters", "0.4", "1.2", "--paper", "a4", "--svg", "-o", file("rib.svg")});
+  const Outcome r =
+      run({"template", "rib", "meters", "0.4", "1.2", "--svg", "-o", file("rib.svg")});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("\npages: 1\n"), std::string::npos);
   const std::string svg = contents(file("rib.svg"));
@@ -129,14 +131,68 @@ TEST_F(TemplateCli, SvgIsOneSheetInMillimetresWithItsCutApart) {
   EXPECT_TRUE(std::regex_search(svg, std::regex("<g[^>]* id=\"cut\"[^>]*>\\s*<path d=\"M")));
 }
 
-TEST_F(TemplateCli, DxfIsOneSheet) {
-  const Outcome r = run({"template", "petal", "feet", "0.4", "4", "8", "--paper", "letter", "--dxf",
-                         "-o", file("petal.dxf")});
-  ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_NE(r.out.find("\npages: 1\n"), std::string::npos);
-  const std::string dxf = contents(file("petal.dxf"));
-  EXPECT_EQ(dxf.rfind("  0\nSECTION\n", 0), 0u);
-  EXPECT_NE(dxf.find("$INSUNITS\n 70\n     1\n"), std::string::npos); // inches
+TEST_F(TemplateCli, DxfIsOneSheetNamingItsUnitTwice) {
+  for (const auto &[unit, insunits, measurement] :
+       {std::tuple{"feet", "     1", "     0"}, std::tuple{"meters", "     4", "     1"}}) {
+    const Outcome r = run({"template", "petal", unit, "0.4", "4", "8", "-o", file("petal.dxf")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\npages: 1\n"), std::string::npos);
+    const std::string dxf = contents(file("petal.dxf"));
+    EXPECT_EQ(dxf.rfind("  0\nSECTION\n", 0), 0u);
+    // $INSUNITS 1 inches, 4 mm; $MEASUREMENT, which R12 readers go by, 0 English, 1 metric.
+    EXPECT_NE(dxf.find(std::string("$INSUNITS\n 70\n") + insunits + "\n"), std::string::npos);
+    EXPECT_NE(dxf.find(std::string("$MEASUREMENT\n 70\n") + measurement + "\n"), std::string::npos);
+  }
+}
+
+// What a file holds follows its name, whatever the flags; a flag may choose for
+// a name without an extension.
+TEST_F(TemplateCli, FormatFollowsTheName) {
+  const std::vector<std::pair<Args, std::string>> cases = {
+      {{"-o", file("a.svg")}, "<?xml"},
+      {{"-o", file("b.DXF")}, "  0\nSECTION"},
+      {{"--dxf", "-o", file("c.dxf")}, "  0\nSECTION"},
+      {{"-o", file("d.pdf")}, "%PDF"},
+      {{"-o", file("e")}, "%PDF"},
+      {{"--svg", "-o", file("f")}, "<?xml"},
+  };
+  for (const auto &[tail, start] : cases) {
+    Args args = {"template", "rib", "meters", "0.4", "1.2"};
+    args.insert(args.end(), tail.begin(), tail.end());
+    const Outcome r = run(args);
+    ASSERT_EQ(r.status, 0) << tail.back() << r.err;
+    EXPECT_EQ(contents(tail.back()).rfind(start, 0), 0u) << tail.back();
+  }
+}
+
+// A flag that contradicts the name, a name that names no format and a paper
+// for a one-sheet file are refused in words, before anything is written.
+TEST_F(TemplateCli, ContradictionsAreRefused) {
+  const std::vector<std::pair<Args, std::string>> cases = {
+      {{"--svg", "-o", file("x.pdf")},
+       "--svg asks for SVG but " + file("x.pdf") +
+           " is named as PDF: name the file .svg or leave --svg out"},
+      {{"--dxf", "-o", file("x.svg")},
+       "--dxf asks for DXF but " + file("x.svg") +
+           " is named as SVG: name the file .dxf or leave --dxf out"},
+      {{"-o", file("x.png")},
+       "the name " + file("x.png") + " does not say PDF, SVG or DXF: end it in .pdf, .svg or .dxf"},
+      {{"--paper", "a4", "-o", file("x.svg")},
+       "--paper does not apply to SVG, which is always one sheet the template's size: leave "
+       "--paper out"},
+      {{"--paper", "sheet", "--dxf", "-o", file("x")},
+       "--paper does not apply to DXF, which is always one sheet the template's size: leave "
+       "--paper out"},
+  };
+  for (const auto &[tail, error] : cases) {
+    Args args = {"template", "rib", "meters", "0.4", "1.2"};
+    args.insert(args.end(), tail.begin(), tail.end());
+    const Outcome r = run(args);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "error: " + error + "\n");
+  }
+  EXPECT_TRUE(empty());
 }
 
 struct Figures {

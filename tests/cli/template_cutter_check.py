@@ -1,7 +1,7 @@
 """Reads the cutter's files from dishwright-calc back with readers of their own:
-DXF with ezdxf (units, layers, the CUT outline against z = r^2 / (4 f)) and SVG
-with the standard XML parser (the cut group found by its id, a closed path
-true to the same curve, marks and text apart).
+DXF with ezdxf (units, layers, one CUT outline per part against z = r^2 / (4 f),
+the hub guide on MARK) and SVG with the standard XML parser (the cut group found
+by its id, a closed path true to the same curve, marks and text apart).
 
 usage: template_cutter_check.py DISHWRIGHT_CALC WORK_DIR"""
 import math
@@ -41,10 +41,15 @@ def curve_part(points):
     return points[:rim + 1]
 
 
-def dxf_cut_outlines(path, units):
+# $INSUNITS and $MEASUREMENT for inches and for millimetres.
+DXF_UNITS = {"in": (1, 0), "mm": (4, 1)}
+
+
+def dxf_entities(path, unit):
+    """The entities of the DXF at `path`, its units and layers checked."""
     doc = ezdxf.readfile(path)
-    check(doc.header.get("$INSUNITS") == units,
-          f"{path}: $INSUNITS {doc.header.get('$INSUNITS')}, not {units}")
+    for name, want in zip(("$INSUNITS", "$MEASUREMENT"), DXF_UNITS[unit]):
+        check(doc.header.get(name) == want, f"{path}: {name} {doc.header.get(name)}, not {want}")
     layers = {layer.dxf.name for layer in doc.layers}
     check({"CUT", "MARK", "TEXT"} <= layers, f"{path}: layers {sorted(layers)}")
     entities = list(doc.modelspace())
@@ -53,15 +58,19 @@ def dxf_cut_outlines(path, units):
     check(any(e.dxftype() == "TEXT" and e.dxf.layer == "TEXT" for e in entities),
           f"{path}: no text on TEXT")
     check(any(e.dxf.layer == "MARK" for e in entities), f"{path}: nothing on MARK")
-    cuts = [e for e in entities if e.dxf.layer == "CUT"]
+    return entities
+
+
+def dxf_cut_outlines(path, unit):
+    cuts = [e for e in dxf_entities(path, unit) if e.dxf.layer == "CUT"]
     for e in cuts:
         check(e.dxftype() == "POLYLINE" and e.is_closed, f"{path}: CUT holds an open {e.dxftype()}")
     return [[(p[0], p[1]) for p in e.points()] for e in cuts if e.dxftype() == "POLYLINE"]
 
 
 def check_dxf_rib(calc, work):
-    path, figures = make(calc, work, "rib.dxf", "rib", "meters", "0.4", "1.2", "--dxf")
-    outlines = dxf_cut_outlines(path, 4)
+    path, figures = make(calc, work, "rib.dxf", "rib", "meters", "0.4", "1.2")
+    outlines = dxf_cut_outlines(path, "mm")
     check(len(outlines) == 1, f"rib.dxf: {len(outlines)} cut outlines")
     if outlines:
         curve = curve_part(outlines[0])
@@ -74,10 +83,15 @@ def check_dxf_rib(calc, work):
 
 def check_dxf_hub_rib_in_inches(calc, work):
     path, figures = make(calc, work, "hub.dxf", "rib", "feet", "0.4", "4", "--hub", "2", "--dxf")
-    outlines = dxf_cut_outlines(path, 1)
-    check(len(outlines) == 2, f"hub.dxf: {len(outlines)} cut outlines, not rib and hub")
-    if len(outlines) == 2:
-        rib, hub = outlines
+    outlines = dxf_cut_outlines(path, "in")
+    check(len(outlines) == 1, f"hub.dxf: {len(outlines)} cut outlines, not the rib's one")
+    # The hub guide is marked, never cut: its circle is the one closed line on MARK.
+    marks = [e for e in dxf_entities(path, "in") if e.dxf.layer == "MARK" and e.dxftype() == "POLYLINE"]
+    lines = [[(p[0], p[1]) for p in e.points()] for e in marks]
+    circles = [line[:-1] for line in lines if len(line) > 20 and line[0] == line[-1]]
+    check(len(circles) == 1, f"hub.dxf: {len(circles)} closed lines on MARK, not the hub's circle")
+    if len(outlines) == 1 and len(circles) == 1:
+        rib, hub = outlines[0], circles[0]
         tolerance = TOLERANCE_MM / MM_PER_INCH
         curve = curve_part(rib)
         f = figures["focal length"]
@@ -91,8 +105,8 @@ def check_dxf_hub_rib_in_inches(calc, work):
 
 
 def check_dxf_petal(calc, work):
-    path, figures = make(calc, work, "petal.dxf", "petal", "meters", "0.4", "1.2", "12", "--dxf")
-    outlines = dxf_cut_outlines(path, 4)
+    path, figures = make(calc, work, "petal.dxf", "petal", "meters", "0.4", "1.2", "12")
+    outlines = dxf_cut_outlines(path, "mm")
     check(len(outlines) == 1, f"petal.dxf: {len(outlines)} cut outlines")
     if outlines:
         xs = [p[0] for p in outlines[0]]
@@ -109,7 +123,7 @@ def svg_points(d):
 
 
 def check_svg(calc, work):
-    path, figures = make(calc, work, "rib.svg", "rib", "meters", "0.4", "1.2", "--svg")
+    path, figures = make(calc, work, "rib.svg", "rib", "meters", "0.4", "1.2")
     root = ET.parse(path).getroot()
     check(root.get("width", "").endswith("mm") and root.get("height", "").endswith("mm"),
           "svg: the size is not in mm")
@@ -133,6 +147,15 @@ def check_svg(calc, work):
         check(len(list(groups["text"].iter(SVG + "text"))) > 5, "svg: the text group is empty")
 
 
+def check_svg_hub(calc, work):
+    """With a hub, the cut group still holds the rib's one outline."""
+    path, _ = make(calc, work, "hub.svg", "rib", "meters", "0.4", "1.2", "--hub", "50")
+    root = ET.parse(path).getroot()
+    cuts = [g for g in root.iter(SVG + "g") if g.get("id") == "cut"]
+    paths = [p for g in cuts for p in g.iter(SVG + "path")]
+    check(len(paths) == 1, f"hub.svg: {len(paths)} paths to cut, not the rib's one")
+
+
 def main():
     calc, work = sys.argv[1], sys.argv[2]
     os.makedirs(work, exist_ok=True)
@@ -140,7 +163,8 @@ def main():
     check_dxf_hub_rib_in_inches(calc, work)
     check_dxf_petal(calc, work)
     check_svg(calc, work)
-    return report("checked: DXF rib, hub rib in inches, petal; SVG rib")
+    check_svg_hub(calc, work)
+    return report("checked: DXF rib, hub rib in inches, petal; SVG rib, hub rib")
 
 
 if __name__ == "__main__":

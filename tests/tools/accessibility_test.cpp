@@ -1,13 +1,9 @@
 // What a screen reader and a keyboard-only user meet: every control that takes
 // the focus has a name that says what it is (not the value it shows), and no two
-// mnemonics of one window clash. The seven screens and the five tool windows.
+// mnemonics of one window clash. The seven screens and every tool window.
 #include "screens/screen_style.h"
 #include "tests/screens/screen_fixture.h"
-#include "tools/can_check_window.h"
-#include "tools/feed_window.h"
-#include "tools/measure_window.h"
-#include "tools/sun_window.h"
-#include "tools/template_window.h"
+#include "tools/menu/tool_table.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -30,10 +26,6 @@ namespace {
 using WindowMaker = std::function<std::unique_ptr<QWidget>()>;
 
 const DesignSeed kSeed{0.4, 1.2, true, 2304};
-
-template <class Window> WindowMaker make() {
-  return [] { return std::unique_ptr<QWidget>(new Window(kSeed)); };
-}
 
 // Controls a user tabs to; the parts of composite widgets (a combo box's list,
 // a table's scroll bars, a tab bar's buttons) speak through their owner.
@@ -120,17 +112,26 @@ private slots:
 
   void toolWindows_data() {
     QTest::addColumn<WindowMaker>("make");
-    QTest::newRow("templates") << make<TemplateWindow>();
-    QTest::newRow("measure") << make<MeasureWindow>();
-    QTest::newRow("can check") << make<CanCheckWindow>();
-    QTest::newRow("feed") << make<FeedWindow>();
-    QTest::newRow("sun") << make<SunWindow>();
+    for (const ToolRow &row : toolTable())
+      QTest::newRow(qPrintable(row.title))
+          << WindowMaker([&row] { return std::unique_ptr<QWidget>(row.open(kSeed)); });
   }
   void toolWindows() {
     QFETCH(WindowMaker, make);
     const std::unique_ptr<QWidget> window = make();
     const QStringList found = problems(window.get());
     QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));
+  }
+
+  // The tools' entries, in the screens' menus and a Tools menu: each has a
+  // mnemonic of its own.
+  void toolEntries() {
+    QList<QChar> letters;
+    for (const ToolRow &row : toolTable()) {
+      const QChar letter = mnemonic(row.menuText);
+      QVERIFY2(!letter.isNull() && !letters.contains(letter), qPrintable(row.menuText));
+      letters << letter;
+    }
   }
 
   void screens_data() {

@@ -2,27 +2,51 @@
 // figures were checked apart from the program: Silver's aperture integral by
 // mpmath quadrature, the gain from (pi D / lambda)^2, the calculation screens'
 // rule from 20 log10(feet) + 20 log10(GHz) + 7.5.
-#include "tools/feed_window.h"
-#include "tools/measure_window.h"
-#include "tools/offset_page.h"
-#include "tools/result_grid.h"
+#include "calc/physics/pattern_reader.h"
+#include "tools/feed/feed_window.h"
+#include "tools/feed/pattern_file_loader.h"
+#include "tools/kit/result_grid.h"
+#include "tools/kit/tool_colours.h"
+#include "tools/measure/measure_window.h"
+#include "tools/measure/offset_page.h"
+#include "tools/measure/prime_focus_page.h"
+#include "tools/measure/surface_page.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <atomic>
+#include <cmath>
+#include <memory>
+
+#include <sys/stat.h>
 
 using namespace dishwright;
 
 namespace {
 
-enum Row { RimAngle, EquivalentN, EdgeTaper, Spillover, Illumination, Aperture, BestFdRow };
+enum Row {
+  RimAngle,
+  EquivalentN,
+  EdgeTaper,
+  Spillover,
+  Illumination,
+  Aperture,
+  BestFdRow,
+  BestAperture
+};
 enum DishRow { Blockage = 8, Surface, Total, Gain, RuleOfThumbGain };
 
 QString value(FeedWindow &window, int row) { return window.results()->valueField(row)->text(); }
@@ -31,6 +55,21 @@ void type(QLineEdit *field, const QString &text) {
   field->clear();
   QTest::keyClicks(field, text);
 }
+
+// Reads `path` as "Open pattern..." does, and waits for the reading's end.
+void readFile(FeedWindow &window, const QString &path) {
+  window.loadPatternFile(path);
+  QTRY_VERIFY(!window.patternLoader()->busy());
+}
+
+QString writeFile(const QTemporaryDir &dir, const char *name, const QByteArray &text) {
+  QFile file(dir.filePath(name));
+  if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+    qFatal("cannot write %s", qPrintable(file.fileName()));
+  return file.fileName();
+}
+
+const char kHorn[] = "# angle, E, H\n0 0 0\n30 -3 -4\n60 -10 -12\n90 -20 -25\n";
 
 QWidget *nextTabStop(QWidget *from) {
   QWidget *w = from->nextInFocusChain();
@@ -50,8 +89,17 @@ private slots:
   void gainBesideTheRuleOfThumb();
   void blockageAsWideAsTheDishKeepsTheFeed();
   void patternFileReadOrRefusedByLine();
+  void refusedFileKeepsThePatternBefore_data();
+  void refusedFileKeepsThePatternBefore();
+  void longReadingShowsProgressAndCancels();
+  void canModesWarnedInTheWarningColour_data();
+  void canModesWarnedInTheWarningColour();
+  void patternsAsBuildersWriteThem();
+  void bestFdBeyondThePlot();
+  void commonCansAreSingleMode();
   void seedKeysAndNames();
-  void measuredFdOpensAFeedWindow();
+  void measuredDishOpensAFeedWindow_data();
+  void measuredDishOpensAFeedWindow();
 };
 
 void FeedWindowTest::figuresFollowTheFeed_data() {
@@ -133,19 +181,185 @@ void FeedWindowTest::patternFileReadOrRefusedByLine() {
     return file.fileName();
   };
   FeedWindow window(DesignSeed{0.45, 0, false, 0});
-  window.loadPatternFile(write("bad.txt", "0 0\n30 -3\n30 -4\n60 -10\n"));
+  readFile(window, write("bad.txt", "0 0\n30 -3\n30 -4\n60 -10\n"));
   QCOMPARE(window.modelChooser()->currentIndex(), int(FeedWindow::PatternFile));
   QCOMPARE(window.message()->text(),
            QString("In bad.txt, line 3: the angle 30 does not rise above the 30 before it."));
   QVERIFY(value(window, Aperture).isEmpty());
-  window.loadPatternFile(
-      write("horn.txt", "# angle, E, H\n0 0 0\n30 -3 -4\n60 -10 -12\n90 -20 -25\n"));
+  readFile(window, write("horn.txt", kHorn));
   QVERIFY(window.message()->text().isEmpty());
   QCOMPARE(value(window, Spillover), QString("89.990 %"));
   QCOMPARE(value(window, BestFdRow), QString("0.44825"));
-  window.loadPatternFile(dir.path());
-  QVERIFY2(window.message()->text().endsWith(": it is a folder."),
-           qPrintable(window.message()->text()));
+}
+
+// What cannot be a pattern is refused at once, in words, and the figures stay
+// those of the pattern read before: a pipe (which would wait for a writer), a
+// device, a folder, and ten million lines, refused at the 100001st.
+void FeedWindowTest::refusedFileKeepsThePatternBefore_data() {
+  QTest::addColumn<QString>("path"); // made in the test's folder unless it starts with /
+  QTest::addColumn<QString>("message");
+  QTest::newRow("pipe") << "fifo"
+                        << "Cannot read fifo: it is a pipe, not a regular file";
+  QTest::newRow("device") << "/dev/zero"
+                          << "Cannot read zero: it is not a regular file";
+  QTest::newRow("folder") << "folder"
+                          << "Cannot read folder: it is a folder";
+  QTest::newRow("ten million lines")
+      << "big.txt"
+      << "In big.txt, the pattern has more than 100000 lines; a measured pattern has far fewer "
+         "(one every 0.01 degree from 0 to 180 has 18001)";
+}
+
+void FeedWindowTest::refusedFileKeepsThePatternBefore() {
+  QFETCH(QString, path);
+  QFETCH(QString, message);
+  QTemporaryDir dir;
+  if (path == "fifo")
+    QCOMPARE(mkfifo(QFile::encodeName(dir.filePath(path)).constData(), 0600), 0);
+  else if (path == "folder")
+    QVERIFY(QDir(dir.path()).mkdir(path));
+  else if (path == "big.txt")
+    writeFile(dir, "big.txt", "0 0\n" + QByteArray(10000000 - 1, '\n'));
+  FeedWindow window(DesignSeed{0.45, 0, false, 0});
+  readFile(window, writeFile(dir, "horn.txt", kHorn));
+  readFile(window, path.startsWith('/') ? path : dir.filePath(path));
+  QCOMPARE(window.message()->text(), message + "; the figures are still those of horn.txt.");
+  QCOMPARE(value(window, Spillover), QString("89.990 %"));
+}
+
+// A reading that takes long shows its progress and stops at Cancel, and the
+// window keeps the pattern it had. A slow disk is stood in for by a reading
+// that goes on until it is stopped (ten seconds at the most).
+void FeedWindowTest::longReadingShowsProgressAndCancels() {
+  QTemporaryDir dir;
+  FeedWindow window(DesignSeed{0.45, 0, false, 0});
+  readFile(window, writeFile(dir, "horn.txt", kHorn));
+  auto ended = std::make_shared<std::atomic<bool>>(false);
+  window.patternLoader()->setReading(
+      [ended](const QString &, PatternFileProgress &progress) -> std::optional<FeedPattern> {
+        progress.bytesToRead = 4000;
+        progress.bytesRead = 1000;
+        for (int tick = 0; tick < 1000 && !progress.stop; ++tick)
+          QThread::msleep(10);
+        *ended = true;
+        return progress.stop ? std::nullopt : std::optional(readPattern("0 0\n10 -30\n"));
+      });
+  window.loadPatternFile(dir.filePath("slow.txt"));
+  QTRY_VERIFY(window.patternLoader()->progressDialog());
+  QProgressDialog *progress = window.patternLoader()->progressDialog();
+  QCOMPARE(progress->labelText(), QString("Reading slow.txt..."));
+  QTRY_COMPARE(progress->value(), progress->maximum() / 4);
+  QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
+  QVERIFY(!window.patternLoader()->busy());
+  QTRY_VERIFY(*ended);
+  QVERIFY(!window.patternLoader()->progressDialog());
+  QVERIFY(window.message()->text().isEmpty());
+  QCOMPARE(value(window, Spillover), QString("89.990 %"));
+}
+
+void FeedWindowTest::canModesWarnedInTheWarningColour_data() {
+  QTest::addColumn<QString>("mm");
+  QTest::addColumn<QString>("warning"); // "" for none
+  // At 10368 MHz a wavelength is 28.915 mm: 45 mm is 1.556 wavelengths, 25 mm
+  // 0.8646, 22 mm 0.7608 (single-mode), 17.07 mm 0.5903.
+  QTest::newRow("45 mm, three higher modes")
+      << "45"
+      << "Warning: the can is 1.556 wavelengths across, above the cutoffs of TM01 (0.7655), "
+         "TE21 (0.9722) and TE01/TM11 (1.22): these modes can propagate besides TE11 and spoil "
+         "the pattern, and the figures, of TE11 alone, do not show it; a can 0.62 to 0.7655 "
+         "wavelength across carries TE11 alone.";
+  QTest::newRow("25 mm, TM01")
+      << "25"
+      << "Warning: the can is 0.8646 wavelength across, above the cutoff of TM01 (0.7655): this "
+         "mode can propagate besides TE11 and spoil the pattern, and the figures, of TE11 alone, "
+         "do not show it; a can 0.62 to 0.7655 wavelength across carries TE11 alone.";
+  QTest::newRow("22 mm, single-mode") << "22"
+                                      << "";
+  QTest::newRow("17.07 mm, near cutoff")
+      << "17.07"
+      << "Warning: the can is 0.5903 wavelength across, close to its TE11 cutoff (0.5861): there "
+         "it is weak and narrow-band, and the open-can model of its pattern is poor; a can 0.62 "
+         "to 0.7655 wavelength across is better.";
+}
+
+void FeedWindowTest::canModesWarnedInTheWarningColour() {
+  QFETCH(QString, mm);
+  QFETCH(QString, warning);
+  FeedWindow window(DesignSeed{0.4, 1.2, true, 10368});
+  window.modelChooser()->setCurrentIndex(FeedWindow::Can);
+  window.canUnitChooser()->setCurrentIndex(
+      window.canUnitChooser()->findData(static_cast<int>(LengthUnit::Mm)));
+  type(window.canDiameterField(), mm);
+  QCOMPARE(window.warnings()->text(), warning);
+  QCOMPARE(window.warnings()->isVisibleTo(&window), !warning.isEmpty());
+  QCOMPARE(window.warnings()->palette().color(QPalette::WindowText), errorColour(window.palette()));
+  QVERIFY(!value(window, Aperture).isEmpty()); // the figures stay beside the warning
+}
+
+void FeedWindowTest::patternsAsBuildersWriteThem() {
+  QTemporaryDir dir;
+  const auto write = [&dir](const char *name, const char *text) {
+    QFile file(dir.filePath(name));
+    file.open(QIODevice::WriteOnly);
+    file.write(text);
+    return file.fileName();
+  };
+  FeedWindow window(DesignSeed{0.45, 0, false, 0});
+  readFile(window, write("down.txt", "0 0\n30 3\n60 10\n90 20\n180 30\n"));
+  QCOMPARE(window.notes()->text(), QString("Note: the levels rise away from the axis, all 0 dB "
+                                           "or more: they are read as dB down (10 as -10 dB)."));
+  QVERIFY(window.warnings()->text().isEmpty());
+  // -9.559 dB at the rim (58.109 degrees, between -3 at 30 and -10 at 60), -2.336 of path
+  QCOMPARE(value(window, EdgeTaper), QString("-11.895 dB"));
+  readFile(window, write("short.txt", "0 0\n20 -1\n40 -3\n"));
+  QCOMPARE(window.message()->text(),
+           QString("The pattern stops at 40 degrees; the dish's rim is at 58.109 degrees."));
+  QVERIFY(value(window, Aperture).isEmpty());
+  QVERIFY(window.notes()->text().isEmpty());
+  readFile(window, write("strong.txt", "0 0\n45 -4\n90 -13\n"));
+  QVERIFY(window.message()->text().isEmpty());
+  QVERIFY2(window.warnings()->text().startsWith(
+               "Warning: the pattern stops at 90 degrees, still at -13 dB: what the feed sends "
+               "past it is unknown"),
+           qPrintable(window.warnings()->text()));
+}
+
+// cos^100 is best at f/D 2.2415 (81.454 %), past the plot's 1.5; cos^1000 beyond
+// the search's 5 (67.368 % there and rising), by mpmath apart from the program.
+void FeedWindowTest::bestFdBeyondThePlot() {
+  FeedWindow window(DesignSeed{0.4, 0, false, 0});
+  type(window.exponentField(), "100");
+  QCOMPARE(value(window, BestFdRow), QString("2.2415"));
+  QCOMPARE(value(window, BestAperture), QString("81.454 %"));
+  type(window.exponentField(), "1000");
+  QCOMPARE(value(window, BestFdRow), QString("5 or above"));
+  QCOMPARE(value(window, BestAperture), QString("67.368 % or above"));
+}
+
+// Every can the table lists carries TE11 alone and is not weak, and the f/D it
+// suits is the model's best f/D at each end of its size plus 0.05, to 0.01.
+void FeedWindowTest::commonCansAreSingleMode() {
+  FeedWindow window(DesignSeed{});
+  QTableWidget *table = window.feedTable();
+  const QRegularExpression size(QStringLiteral("^Open can, ([0-9.]+) - ([0-9.]+) λ inside$"));
+  int cans = 0;
+  for (int row = 0; row < table->rowCount(); ++row) {
+    if (!table->item(row, 0)->text().startsWith("Open can"))
+      continue;
+    const QRegularExpressionMatch match = size.match(table->item(row, 0)->text());
+    QVERIFY2(match.hasMatch(), qPrintable(table->item(row, 0)->text()));
+    ++cans;
+    const double ends[] = {match.captured(1).toDouble(), match.captured(2).toDouble()};
+    QVERIFY(ends[0] >= 0.62 && ends[1] < 2.404826 / M_PI);
+    QStringList fds;
+    for (const double wavelengths : ends) {
+      const double bestFd =
+          FeedEfficiencies(canPattern(wavelengths * 299.792458, LengthUnit::Mm, 1000)).best().fd;
+      fds << QString::number(bestFd + 0.05, 'f', 2);
+    }
+    QCOMPARE(table->item(row, 1)->text(), fds.join(" - "));
+  }
+  QCOMPARE(cans, 2);
 }
 
 void FeedWindowTest::seedKeysAndNames() {
@@ -174,19 +388,82 @@ void FeedWindowTest::seedKeysAndNames() {
   }
 }
 
-void FeedWindowTest::measuredFdOpensAFeedWindow() {
+void FeedWindowTest::measuredDishOpensAFeedWindow_data() {
+  QTest::addColumn<int>("page");
+  QTest::addColumn<QString>("unit");
+  QTest::addColumn<QStringList>("sizes"); // typed, or "r z" lines for the surface
+  QTest::addColumn<QString>("fd");
+  QTest::addColumn<QString>("diameter");
+  QTest::addColumn<QString>("dishUnit");
+  QTest::addColumn<double>("diameterMm"); // for the gain, worked apart below
+  QTest::addColumn<QString>("line");
+  // A 73 x 80 cm offset dish: the feed lights its round aperture, 73 cm across.
+  const QString offset = "Dish: measured offset dish, 73 x 80 cm (width as diameter)";
+  QTest::newRow("offset 73 x 80 cm") << 1 << "cm" << QStringList{"73", "80", "6"} << "0.8195"
+                                     << "0.73"
+                                     << "metres" << 730.0 << offset;
+  QTest::newRow("offset, height first") << 1 << "cm" << QStringList{"80", "73", "6"} << "0.8195"
+                                        << "0.73"
+                                        << "metres" << 730.0 << offset;
+  // 29 / (16 x 3) = 0.60417; 29 in is 29 / 12 ft, every digit of the double.
+  QTest::newRow("prime focus in inches")
+      << 0 << "inch" << QStringList{"29", "3"} << "0.6042"
+      << "2.4166666666666665"
+      << "feet" << 29 * 25.4 << "Dish: measured prime-focus dish, 29 in across, 3 in deep";
+  // z = r^2 / 2000: focus 500 mm, 900 mm across the farthest points.
+  QTest::newRow("surface in mm") << 2 << "mm" << QStringList{"0 0", "150 11.25", "450 101.25"}
+                                 << "0.5556"
+                                 << "0.9"
+                                 << "metres" << 900.0
+                                 << "Dish: measured surface, 900 mm across (twice the farthest "
+                                    "radius measured)";
+}
+
+// The dish in hand goes over, not the design's 1.2 m: a 73 cm offset dish at
+// 10368 MHz gives about 37 dBi, not 41.4. The gain is worked apart from the
+// aperture efficiency shown: 10 log10(eff (pi D / lambda)^2).
+void FeedWindowTest::measuredDishOpensAFeedWindow() {
+  QFETCH(int, page);
+  QFETCH(QString, unit);
+  QFETCH(QStringList, sizes);
+  QFETCH(QString, fd);
+  QFETCH(QString, diameter);
+  QFETCH(QString, dishUnit);
+  QFETCH(double, diameterMm);
+  QFETCH(QString, line);
   MeasureWindow measure(DesignSeed{0.4, 1.2, true, 10368});
   QSignalSpy opened(&measure, &MeasureWindow::feedWindowOpened);
   QVERIFY(!measure.feedButton()->isEnabled());
-  measure.tabs()->setCurrentWidget(measure.offsetPage());
-  type(measure.offsetPage()->widthField(), "730");
-  type(measure.offsetPage()->heightField(), "800");
-  type(measure.offsetPage()->depthField(), "60");
+  measure.unitChooser()->setCurrentIndex(measure.unitChooser()->findText(unit));
+  measure.tabs()->setCurrentIndex(page);
+  const QList<QLineEdit *> fields =
+      page == 0 ? QList<QLineEdit *>{measure.primeFocusPage()->diameterField(),
+                                     measure.primeFocusPage()->depthField()}
+                : QList<QLineEdit *>{measure.offsetPage()->widthField(),
+                                     measure.offsetPage()->heightField(),
+                                     measure.offsetPage()->depthField()};
+  if (page == 2)
+    measure.surfacePage()->pastePoints(sizes.join('\n'));
+  else
+    for (int i = 0; i < sizes.size(); ++i)
+      type(fields[i], sizes[i]);
   QTest::mouseClick(measure.feedButton(), Qt::LeftButton);
   QCOMPARE(opened.count(), 1);
   auto *window = opened[0][0].value<FeedWindow *>();
-  QCOMPARE(window->fdField()->text(), QString("0.8195")); // f/D 0.81952 of the offset dish
-  QCOMPARE(window->frequencyField()->text(), QString("10368"));
+  QCOMPARE(window->fdField()->text(), fd);
+  QCOMPARE(window->diameterField()->text(), diameter);
+  QCOMPARE(window->dishUnitChooser()->currentText(), dishUnit);
+  QCOMPARE(window->frequencyField()->text(), QString("10368")); // the design's
+  QCOMPARE(window->dishLine()->text(), line);
+  QVERIFY(!window->dishLine()->isHidden());
+  type(window->exponentField(), "12"); // near the best for f/D 0.82: 37.1 dBi, not 41.4
+  const double aperture = value(*window, Aperture).section(' ', 0, 0).toDouble() / 100;
+  const double lambdaMm = 299792.458 / 10368;
+  const double gain = 10 * std::log10(aperture * std::pow(M_PI * diameterMm / lambdaMm, 2));
+  QVERIFY2(qAbs(value(*window, Gain).section(' ', 0, 0).toDouble() - gain) < 1e-3,
+           qPrintable(value(*window, Gain)));
+  QTest::keyClicks(window->diameterField(), "5"); // another dish than the one measured
+  QVERIFY(window->dishLine()->isHidden());
   window->close(); // deletes itself
 }
 

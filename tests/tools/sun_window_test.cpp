@@ -1,11 +1,11 @@
 // "Check with the sun" driven as a user drives it, on the offscreen platform. The
 // expected figures were worked out by hand from T = S G lambda^2 / (8 pi k K),
 // K = 1 + 0.38 (0.5 / beamwidth)^2 and G/T = 8 pi k K (Y - 1) / (S lambda^2).
-#include "tools/result_grid.h"
-#include "tools/sun_flux_page.h"
-#include "tools/sun_measure_page.h"
-#include "tools/sun_predict_page.h"
-#include "tools/sun_window.h"
+#include "tools/kit/result_grid.h"
+#include "tools/sun/sun_flux_page.h"
+#include "tools/sun/sun_measure_page.h"
+#include "tools/sun/sun_predict_page.h"
+#include "tools/sun/sun_window.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -54,6 +54,8 @@ private slots:
   void judgesTheMeasurement();
   void gainComesFromTheDesignOrIsHandedOver();
   void fluxIsHandedOver();
+  void reportsFollowTheFrequency();
+  void reportsPickedByHandStay();
   void keyboardAndNames();
 };
 
@@ -102,6 +104,13 @@ void SunWindowTest::judgesTheMeasurement_data() {
                        << "metres"
                        << "60" << QStringList{"1.0362", "12.353 dB/K", "30.135 dBi", "5.5924 %"}
                        << "5.6 %: below the 45 to 70 % amateur dishes usually reach.";
+  // Too high: the system temperature typed too high is named, not one too low.
+  QTest::newRow("high") << "2.6"
+                        << "metres"
+                        << "60" << QStringList{"1.0024", "12.209 dB/K", "29.991 dBi", "80.031 %"}
+                        << "80 %: above the 45 to 70 % amateur dishes usually reach: a fine dish, "
+                           "or a system temperature typed too high (it is the whole system on cold "
+                           "sky, not the LNA alone)";
   QTest::newRow("impossible") << "1"
                               << "metres"
                               << "60"
@@ -152,6 +161,7 @@ void SunWindowTest::gainComesFromTheDesignOrIsHandedOver() {
   QCOMPARE(noDesign.predictPage()->gainField()->text(), QString());
 }
 
+// "Use this flux" puts the flux and the frequency it is at into both pages.
 void SunWindowTest::fluxIsHandedOver() {
   SunWindow window(DesignSeed{0.4, 1.2, true, 1296});
   SunFluxPage *page = window.fluxPage();
@@ -161,11 +171,68 @@ void SunWindowTest::fluxIsHandedOver() {
   type(page->firstFluxField(), "80");
   type(page->secondFluxField(), "110");
   QCOMPARE(value(page->results(), 0), QString("106.40 SFU"));
+  type(page->frequencyField(), "1300");
+  QCOMPARE(value(page->results(), 0), QString("106.53 SFU"));
   QTest::mouseClick(page->useButton(), Qt::LeftButton);
-  QCOMPARE(window.predictPage()->fluxField()->text(), QString("106.4"));
-  QCOMPARE(window.measurePage()->fluxField()->text(), QString("106.4"));
+  QCOMPARE(window.predictPage()->fluxField()->text(), QString("106.53"));
+  QCOMPARE(window.measurePage()->fluxField()->text(), QString("106.53"));
+  QCOMPARE(window.predictPage()->frequencyField()->text(), QString("1300"));
+  QCOMPARE(window.measurePage()->frequencyField()->text(), QString("1300"));
   page->secondFrequency()->setEditText("610");
   QCOMPARE(page->message()->text(), QString("The two observatory frequencies must differ."));
+  QVERIFY(!page->useButton()->isEnabled());
+}
+
+// Retyping the frequency takes the reports either side of the new one, with the
+// figures typed for them before; beyond the highest report it says the flux is
+// extrapolated. The 10.7 cm flux is offered under that name, at 2800 MHz.
+void SunWindowTest::reportsFollowTheFrequency() {
+  SunWindow window(DesignSeed{0.4, 1.2, true, 1296});
+  SunFluxPage *page = window.fluxPage();
+  type(page->firstFluxField(), "80");
+  type(page->secondFluxField(), "110");
+  type(page->frequencyField(), "10368");
+  QCOMPARE(page->firstFrequency()->currentText(), QString("8800"));
+  QCOMPARE(page->secondFrequency()->currentText(), QString("15400"));
+  QCOMPARE(page->firstFluxField()->text(), QString()); // not the 610 MHz figure
+  QCOMPARE(value(page->results(), 0), QString());
+  type(page->firstFluxField(), "250");
+  type(page->secondFluxField(), "450");
+  QCOMPARE(value(page->results(), 0), QString("296.99 SFU"));
+  QCOMPARE(page->remarks()->text(), QString());
+  type(page->frequencyField(), "24048");
+  QCOMPARE(value(page->results(), 0), QString("718.65 SFU"));
+  QVERIFY2(page->remarks()->text().startsWith(
+               "Warning: 24048 MHz is above the observatories' highest report (15400 MHz)"),
+           qPrintable(page->remarks()->text()));
+  type(page->frequencyField(), "1296");
+  QCOMPARE(page->firstFluxField()->text(), QString("80"));
+  QCOMPARE(value(page->results(), 0), QString("106.40 SFU"));
+  type(page->frequencyField(), "2750");
+  QCOMPARE(page->secondFrequency()->currentText(), QString("2800 (10.7 cm, F10.7)"));
+  type(page->firstFluxField(), "70");
+  type(page->secondFluxField(), "74");
+  QCOMPARE(value(page->results(), 0), QString("72.087 SFU"));
+}
+
+// A pair picked by hand stays, and a frequency outside it is refused in words
+// (the 2695 and 2800 MHz reports gave 496 SFU at 10368 MHz, where the reports
+// either side give about 300).
+void SunWindowTest::reportsPickedByHandStay() {
+  SunWindow window(DesignSeed{0.4, 1.2, true, 2750});
+  SunFluxPage *page = window.fluxPage();
+  page->firstFrequency()->setFocus();
+  QTest::keyClick(page->firstFrequency(), Qt::Key_Up); // 1415 MHz, picked
+  QTest::keyClick(page->firstFrequency(), Qt::Key_Down);
+  QCOMPARE(page->firstFrequency()->currentText(), QString("2695"));
+  type(page->firstFluxField(), "70");
+  type(page->secondFluxField(), "74");
+  type(page->frequencyField(), "10368");
+  QCOMPARE(page->firstFrequency()->currentText(), QString("2695"));
+  QCOMPARE(page->message()->text(),
+           QString("The frequency 10368 MHz is not between the two reports (2695 and 2800 MHz): "
+                   "take the reports either side of it, 8800 and 15400 MHz."));
+  QCOMPARE(value(page->results(), 0), QString());
   QVERIFY(!page->useButton()->isEnabled());
 }
 

@@ -1,5 +1,5 @@
 // The templates window driven as a user would: through its named inputs.
-#include "tools/template_window.h"
+#include "tools/templates/template_window.h"
 
 #include "calc/page_layout/template_sheet.h"
 
@@ -7,14 +7,16 @@
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <clocale>
 #include <cmath>
+#include <string>
 
 using namespace dishwright;
 
@@ -61,7 +63,7 @@ private slots:
     named<QComboBox>(window, "Template kind")->setCurrentIndex(1);
     QLabel *width = named<QLabel>(window, "Gore width at rim");
     QCOMPARE(width->text(), QString("310.583 mm"));
-    named<QSpinBox>(window, "Number of ribs or gores")->setValue(8);
+    named<QDoubleSpinBox>(window, "Number of ribs or gores")->setValue(8);
     const double expected = 1200 * std::sin(3.14159265358979 / 8); // 459.220
     QCOMPARE(width->text(), QString::number(expected, 'f', 3) + " mm");
     QVERIFY(!named<QDoubleSpinBox>(window, "Hub radius")->isEnabled());
@@ -121,16 +123,106 @@ private slots:
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"rib.pdf"});
   }
 
+  // What is typed is read as the command line reads it: a comma is refused in
+  // words (and stays in the field when the focus leaves), never dropped into
+  // 25 for 2,5; no template is made from it.
+  void typedCommaIsRefusedInWords_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<QString>("mended");
+    QTest::newRow("hub") << "Hub radius"
+                         << "2,5"
+                         << "the hub radius \"2,5\" is not a number; a point is the decimal "
+                            "mark (2.5, not 2,5)"
+                         << "2.5";
+    QTest::newRow("diameter") << "Diameter"
+                              << "1,2"
+                              << "the diameter \"1,2\" is not a number; a point is the "
+                                 "decimal mark (1.2, not 1,2)"
+                              << "1.2";
+    QTest::newRow("f/D") << "f/D"
+                         << "0,4"
+                         << "the f/D \"0,4\" is not a number; a point is the decimal mark "
+                            "(0.4, not 0,4)"
+                         << "0.4";
+    QTest::newRow("N") << "Number of ribs or gores"
+                       << "1,2"
+                       << "the number of ribs \"1,2\" is not a number; a point is the decimal "
+                          "mark (1.2, not 1,2)"
+                       << "12";
+    QTest::newRow("N whole") << "Number of ribs or gores"
+                             << "12.5"
+                             << "the number of ribs must be a whole number, not 12.5"
+                             << "12";
+  }
+  void typedCommaIsRefusedInWords() {
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, words);
+    QFETCH(QString, mended);
+    TemplateWindow window({0.4, 4, false, 2304});
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto *box = named<QDoubleSpinBox>(window, field);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, typed);
+    const QString status = QString("No template: %1.").arg(words);
+    QCOMPARE(named<QLabel>(window, "Status")->text(), status);
+    QCOMPARE(window.pageCount(), 0);
+    QVERIFY(!button(window, "Save &PDF...")->isEnabled());
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClick(&window, Qt::Key_Tab);
+    QVERIFY(!box->hasFocus());
+    QVERIFY(box->findChild<QLineEdit *>()->text().startsWith(typed));
+    QCOMPARE(named<QLabel>(window, "Status")->text(), status);
+    // Mended with a point, the field makes the template again.
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, mended);
+    QCOMPARE(window.problem(), QString());
+    QVERIFY(window.pageCount() > 0);
+  }
+
+  // Typed with a point, the hub is the number typed: the rib of a 4 ft dish at
+  // f/D 0.4 (f = 19.2 in) from r = 2.5 in to the rim at 24 in is
+  // [r/2 sqrt(1 + (r/2f)^2) + f asinh(r/2f)] from 2.5 to 24 = 22.9800 in long.
+  void hubTypedWithAPoint() {
+    TemplateWindow window({0.4, 4, false, 0});
+    auto *hub = named<QDoubleSpinBox>(window, "Hub radius");
+    hub->selectAll();
+    QTest::keyClicks(hub, "2.5");
+    QCOMPARE(named<QLabel>(window, "Rib length")->text(), QString("22.9800 in"));
+  }
+
+  // Save DXF writes numbers with a point whatever the locale the program runs in.
+  // Meaningful under a decimal-comma locale: tests/cli/template_locale_check.sh
+  // runs this case under one.
+  void dxfIsTheSameInEveryLocale() {
+    QTemporaryDir dir;
+    TemplateWindow window({0.4, 1.2, true, 2304});
+    QVERIFY(window.saveDxf(dir.filePath("here.dxf")));
+    const std::string here = std::setlocale(LC_ALL, nullptr);
+    std::setlocale(LC_ALL, "C");
+    const bool saved = window.saveDxf(dir.filePath("c.dxf"));
+    std::setlocale(LC_ALL, here.c_str());
+    QVERIFY(saved);
+    QFile a(dir.filePath("here.dxf")), b(dir.filePath("c.dxf"));
+    QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    QCOMPARE(a.readAll(), b.readAll());
+  }
+
   void goresForTheFrequencyAndANote() {
     // 4 ft at f/D 0.4 is 7.5 in deep; at 2304 MHz lambda/16 is 0.320 in, which
     // 16 gores keep within (7.5 sin^2(pi/16) = 0.285 in) and 8 do not (1.098 in).
     TemplateWindow window({0.4, 4, false, 2304});
     named<QComboBox>(window, "Template kind")->setCurrentIndex(1);
-    named<QSpinBox>(window, "Number of ribs or gores")->setValue(8);
+    named<QDoubleSpinBox>(window, "Number of ribs or gores")->setValue(8);
     QCOMPARE(named<QLabel>(window, "Gores for lambda/16")->text(), QString("16"));
     QLabel *notes = named<QLabel>(window, "Notes");
     QVERIFY(notes->text().contains("8 gores leave 1.09835 INCHES of flat-gore error"));
-    named<QSpinBox>(window, "Number of ribs or gores")->setValue(16);
+    named<QDoubleSpinBox>(window, "Number of ribs or gores")->setValue(16);
     QVERIFY(notes->text().isEmpty());
     named<QDoubleSpinBox>(window, "f/D")->setValue(0.1);
     QVERIFY(notes->text().contains("deeper than dishes are built"));

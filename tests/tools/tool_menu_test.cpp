@@ -1,19 +1,22 @@
 #include "../screens/screen_fixture.h"
 #include "screens/screen_style.h"
-#include "tools/builder_tools.h"
-#include "tools/can_check_window.h"
-#include "tools/feed_window.h"
-#include "tools/measure_window.h"
-#include "tools/prime_focus_page.h"
-#include "tools/sun_predict_page.h"
-#include "tools/sun_window.h"
-#include "tools/surface_page.h"
-#include "tools/template_window.h"
-#include "tools/tool_menu.h"
+#include "tools/can_check/can_check_window.h"
+#include "tools/feed/feed_window.h"
+#include "tools/measure/measure_window.h"
+#include "tools/measure/prime_focus_page.h"
+#include "tools/measure/surface_page.h"
+#include "tools/menu/builder_tools.h"
+#include "tools/menu/tool_menu.h"
+#include "tools/menu/tool_table.h"
+#include "tools/sun/sun_predict_page.h"
+#include "tools/sun/sun_window.h"
+#include "tools/templates/template_window.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -76,10 +79,15 @@ private slots:
     Program p;
     Opened opened;
     ToolMenu menu(*p.screens);
-    menu.addTool("Templates...", QKeySequence("Ctrl+T"), [&opened](const DesignSeed &seed) {
-      opened.seeds.push_back(seed);
-      return nullptr;
-    });
+    QStringList expected;
+    for (ToolRow row : toolTable()) { // each remembers the design, makes no window
+      row.make = [&opened](const DesignSeed &seed) {
+        opened.seeds.push_back(seed);
+        return nullptr;
+      };
+      menu.addTool(row);
+      expected << row.menuText;
+    }
     p.close(ScreenId::Input); // loaded again below, now with the menu
     p.screens->openScreen(ScreenId::Input);
     p.inputs("0.4", "1.2", "2304");
@@ -89,7 +97,6 @@ private slots:
          {ScreenId::CoffeeCan, ScreenId::ImperialPrint, ScreenId::MetricPrint, ScreenId::WebLink})
       p.screens->openScreen(id);
     QWidget *window = p.screen(ScreenId(screen))->window();
-    QStringList expected{"Templates..."};
     if (profile)
       expected << "Copy profile"
                << "Save profile as CSV...";
@@ -97,14 +104,18 @@ private slots:
 
     window->activateWindow(); // shortcuts work in the active window
     QVERIFY(QTest::qWaitForWindowActive(window));
-    QTest::keyClick(window, Qt::Key_T, Qt::ControlModifier);
-    QCOMPARE(opened.seeds.size(), std::size_t{1});
-    QCOMPARE(opened.seeds[0].fd, double(0.4f));
-    QCOMPARE(opened.seeds[0].diameter, double(1.2f));
-    QCOMPARE(opened.seeds[0].frequencyMHz, 2304.0);
-    QCOMPARE(opened.seeds[0].metric, metric);
+    for (const ToolRow &row : toolTable())
+      QTest::keySequence(window, row.shortcut);
+    QCOMPARE(opened.seeds.size(), toolTable().size());
+    for (const DesignSeed &seed : opened.seeds) {
+      QCOMPARE(seed.fd, double(0.4f));
+      QCOMPARE(seed.diameter, double(1.2f));
+      QCOMPARE(seed.frequencyMHz, 2304.0);
+      QCOMPARE(seed.metric, metric);
+    }
   }
 
+  // Each tool's key opens its window, titled as the table says.
   void builderToolsOpenAndAMeasuredFdComesBack() {
     Program p;
     ToolMenu menu(*p.screens);
@@ -114,8 +125,13 @@ private slots:
     QWidget *window = p.screen(ScreenId::MetricCalculation)->window();
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
-    for (auto key : {Qt::Key_T, Qt::Key_M, Qt::Key_K, Qt::Key_E, Qt::Key_U})
-      QTest::keyClick(window, key, Qt::ControlModifier);
+    for (const ToolRow &row : toolTable()) {
+      QTest::keySequence(window, row.shortcut);
+      QTRY_VERIFY(QApplication::activeWindow() != window);
+      QCOMPARE(QApplication::activeWindow()->windowTitle(), row.title);
+      window->activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(window));
+    }
     QTRY_VERIFY(findTop<MeasureWindow>() && findTop<TemplateWindow>() &&
                 findTop<CanCheckWindow>() && findTop<FeedWindow>() && findTop<SunWindow>());
     QCOMPARE(findTop<FeedWindow>()->fdField()->text(), QString("0.4"));
@@ -131,7 +147,7 @@ private slots:
     measure->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(measure));
     QCOMPARE(measure->focusWidget(), findTop<MeasureWindow>()->primeFocusPage()->diameterField());
-    QTest::keyClick(measure, Qt::Key_K, Qt::ControlModifier);
+    QTest::keySequence(measure, toolTable().at(2).shortcut);
     QTRY_VERIFY(findTop<CanCheckWindow>());
     emit findTop<MeasureWindow>()->fdChosen(0.45);
     QCOMPARE(p.text(ScreenId::Input, "Text6"), "0.4500");
@@ -178,9 +194,14 @@ private slots:
     QPointer<QWidget> screen = p.screen(ScreenId::ImperialCalculation)->window();
     screen->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(screen));
-    QTest::keyClick(screen, Qt::Key_M, Qt::ControlModifier);
+    QTest::keySequence(screen, toolTable().at(1).shortcut);
     QTRY_VERIFY(findTop<MeasureWindow>());
     std::unique_ptr<MeasureWindow> measure(findTop<MeasureWindow>());
+    int closeAsked = 0;
+    measure->setCloseQuestion([&closeAsked](QWidget *, const QString &) {
+      ++closeAsked;
+      return false;
+    });
     if (!pasted.isEmpty())
       measure->surfacePage()->pastePoints(pasted);
     QAbstractItemModel *table = measure->surfacePage()->table()->model();
@@ -206,14 +227,91 @@ private slots:
     QCOMPARE(p.loaded(ScreenId::Input), goesOn && byExit);
     QCOMPARE(screen && screen->isVisible(), goesOn);
     QCOMPARE(measure->enteredPointCount(), std::size_t(asking ? (typed ? 1 : 12) : 0));
+    // The windows the program closes as it ends do not ask again; kept, they do.
+    QCOMPARE(measure->close(), !goesOn);
+    QCOMPARE(closeAsked, goesOn ? 1 : 0);
+  }
+
+  // A tool has one window: asked for again it comes to the front; asked from
+  // another design it is made anew on that design while the user has changed
+  // nothing in it, and otherwise keeps what the user did.
+  void askingAgainBringsTheWindowBack_data() {
+    QTest::addColumn<int>("tool");     // its row in the table
+    QTest::addColumn<QString>("edit"); // what the user does in the window first
+    QTest::addColumn<QString>("fd");   // typed on the input screen before asking again
+    QTest::addColumn<bool>("anew");    // made anew on the design asked for
+    QTest::newRow("templates, same design") << 0 << ""
+                                            << "0.4" << false;
+    QTest::newRow("templates, another design") << 0 << ""
+                                               << "0.5" << true;
+    QTest::newRow("templates, a number stepped") << 0 << "step"
+                                                 << "0.5" << false;
+    QTest::newRow("measure, points pasted") << 1 << "paste"
+                                            << "0.5" << false;
+    QTest::newRow("can, a size typed") << 2 << "type"
+                                       << "0.5" << false;
+    QTest::newRow("feed, a model chosen") << 3 << "choose"
+                                          << "0.5" << false;
+    QTest::newRow("sun, another design") << 4 << ""
+                                         << "0.5" << true;
+  }
+  void askingAgainBringsTheWindowBack() {
+    QFETCH(int, tool);
+    QFETCH(QString, edit);
+    QFETCH(QString, fd);
+    QFETCH(bool, anew);
+    Program p;
+    ToolMenu menu(*p.screens);
+    std::vector<DesignSeed> made;
+    for (ToolRow row : toolTable()) {
+      row.make = [&made, make = row.make](const DesignSeed &seed) {
+        made.push_back(seed);
+        return make(seed);
+      };
+      menu.addTool(row);
+    }
+    p.close(ScreenId::Input); // loaded again, now with the menu
+    p.screens->openScreen(ScreenId::Input);
+    p.inputs("0.4", "1.2", "2304");
+    QWidget *screen = p.screen(ScreenId::Input)->window();
+    const QKeySequence key = toolTable().at(tool).shortcut;
+    screen->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(screen));
+    QTest::keySequence(screen, key);
+    QTRY_VERIFY(QApplication::activeWindow() != screen);
+    QPointer<QWidget> first = QApplication::activeWindow();
+    if (edit == "step") {
+      auto *spin = first->findChild<QAbstractSpinBox *>();
+      if (!spin)
+        QSKIP("no spin box in this window");
+      QTest::keyClick(spin, Qt::Key_Up);
+    } else if (edit == "paste") {
+      auto *measure = qobject_cast<MeasureWindow *>(first.data());
+      measure->surfacePage()->pastePoints("100 5\n");
+      measure->setCloseQuestion([](QWidget *, const QString &) { return true; }); // at the end
+    } else if (edit == "type") {
+      QTest::keyClicks(first->findChild<QLineEdit *>(), "3");
+    } else if (edit == "choose") {
+      QTest::keyClick(first->findChild<QComboBox *>(), Qt::Key_Down);
+    }
+    p.type("Text6", fd);
+    screen->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(screen));
+    QTest::keySequence(screen, key);
+    QTRY_VERIFY(QApplication::activeWindow() != screen);
+    QCOMPARE(made.size(), std::size_t(anew ? 2 : 1));
+    QCOMPARE(made.back().fd, double((anew ? fd : QString("0.4")).toFloat()));
+    QCOMPARE(QApplication::activeWindow() == first, !anew);
+    QTRY_COMPARE(first.isNull(), anew); // the one it replaces is gone
+    QApplication::activeWindow()->close();
   }
 
   void profileGoesToClipboardAndCsv() {
     Program p;
     ToolMenu menu(*p.screens);
     QTemporaryDir dir;
-    const QString csv = dir.filePath("profile.csv");
-    menu.setFileChooser([csv](QWidget *, const QString &) { return csv; });
+    QString csv = dir.filePath("profile.csv");
+    menu.setFileChooser([&csv](QWidget *, const QString &) { return csv; });
     p.inputs("0.4", "4", "2304");
     p.click(ScreenId::Input, "Command1");
     QWidget *window = p.screen(ScreenId::ImperialCalculation)->window();

@@ -1,24 +1,29 @@
 // The builder's tool windows driven as a user drives them, on the offscreen platform.
-#include "tools/can_check_window.h"
-#include "tools/measure_window.h"
-#include "tools/offset_page.h"
-#include "tools/point_table_model.h"
-#include "tools/prime_focus_page.h"
-#include "tools/result_grid.h"
-#include "tools/surface_page.h"
+#include "tools/can_check/can_check_window.h"
+#include "tools/kit/result_grid.h"
+#include "tools/measure/measure_window.h"
+#include "tools/measure/offset_page.h"
+#include "tools/measure/point_table_model.h"
+#include "tools/measure/prime_focus_page.h"
+#include "tools/measure/surface_page.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <QUndoStack>
+#include <QWindow>
 
 using namespace dishwright;
 
@@ -70,6 +75,9 @@ private slots:
   void tabFromAnOpenCellLeavesTheTable();
   void typedPointsAreFitted();
   void fdChosenCarriesTheShownFd();
+  void closingAsksWhilePointsAreEntered_data();
+  void closingAsksWhilePointsAreEntered();
+  void closeQuestionKeepsThePointsByDefault();
   void canBelowCutoffShowsTheErrorAndNoFigures();
   void canCheckShowsTheScreensRuleBesideItsOwn();
   void tabFollowsTheForm();
@@ -79,21 +87,26 @@ void ToolWindowsTest::typingUpdatesTheFigures_data() {
   QTest::addColumn<int>("page");
   QTest::addColumn<QStringList>("typed");
   QTest::addColumn<QStringList>("shown");
+  QTest::addColumn<QString>("note");
   QTest::newRow("prime") << 0 << QStringList{"3000", "450"}
-                         << QStringList{"1250.0 mm", "0.41667", "61.928 degrees", "2.6708 dB"};
+                         << QStringList{"1250.0 mm", "0.41667", "61.928 degrees", "2.6708 dB"}
+                         << "";
   // Focus, tapes, half-angle and aim point checked apart, by the distances and
   // the angle bisector from the focus to the two rim points of the parabola.
-  QTest::newRow("offset") << 1 << QStringList{"460", "500", "43"}
-                          << QStringList{"282.95 mm", "23.074 degrees", "0.71282",  "283.06 mm",
-                                         "479.02 mm", "38.654 degrees", "185.72 mm"};
-  QTest::newRow("wider than high")
-      << 1 << QStringList{"510", "500", "43"} << QStringList{"", "", "", "", "", "", ""};
+  const QStringList offset{"282.95 mm", "23.074 degrees", "0.71282",  "283.06 mm",
+                           "479.02 mm", "38.654 degrees", "185.72 mm"};
+  QTest::newRow("offset") << 1 << QStringList{"460", "500", "43"} << offset << "";
+  QTest::newRow("offset, height first")
+      << 1 << QStringList{"500", "460", "43"} << offset
+      << "Taken the other way round: the larger size, 500 mm, as the height (long axis), 460 mm "
+         "as the width.";
 }
 
 void ToolWindowsTest::typingUpdatesTheFigures() {
   QFETCH(int, page);
   QFETCH(QStringList, typed);
   QFETCH(QStringList, shown);
+  QFETCH(QString, note);
   MeasureWindow window(DesignSeed{0.4, 1.2, true, 10368});
   window.tabs()->setCurrentIndex(page);
   QList<QLineEdit *> fields;
@@ -110,6 +123,11 @@ void ToolWindowsTest::typingUpdatesTheFigures() {
     type(fields[i], typed[i]);
   for (int i = 0; i < shown.size(); ++i)
     QCOMPARE(value(results, i), shown[i]);
+  if (page == 1) { // the f/D of a round dish the feed sees, not the oval's own
+    QCOMPARE(results->valueField(2)->accessibleName(),
+             QString("Equivalent f/D (for choosing the feed)"));
+    QCOMPARE(window.offsetPage()->axesNote()->text(), note);
+  }
   QCOMPARE(window.useFdButton()->isEnabled(), !shown[0].isEmpty());
   window.unitChooser()->setCurrentIndex(window.unitChooser()->findText("inch"));
   if (!shown[0].isEmpty())
@@ -250,6 +268,93 @@ void ToolWindowsTest::fdChosenCarriesTheShownFd() {
   QVERIFY(qAbs(chosen[0][0].toDouble() - 481.92919 / 1200) < 1e-6);
 }
 
+void ToolWindowsTest::closingAsksWhilePointsAreEntered_data() {
+  QTest::addColumn<QString>("route");
+  QTest::addColumn<QString>("pasted");
+  QTest::addColumn<bool>("discard");
+  QTest::addColumn<QString>("question"); // "" when nothing is asked
+  const QString twelve = QString("100 5\n").repeated(12);
+  const QString ask12 = "Close and discard the 12 measured points?";
+  for (const char *route : {"Escape", "Close key", "close box", "Alt+F4"}) {
+    QTest::addRow("%s, Cancel", route) << route << twelve << false << ask12;
+    QTest::addRow("%s, Discard", route) << route << twelve << true << ask12;
+    QTest::addRow("%s, no points", route) << route << "" << false << "";
+  }
+  QTest::newRow("1 point") << "close box"
+                           << "100 5\n"
+                           << false << "Close and discard the 1 measured point?";
+}
+
+// Every way of closing the window asks while it holds points, and once; the
+// window manager's Alt+F4 arrives as the close the window system delivers.
+void ToolWindowsTest::closingAsksWhilePointsAreEntered() {
+  QFETCH(QString, route);
+  QFETCH(QString, pasted);
+  QFETCH(bool, discard);
+  QFETCH(QString, question);
+  QPointer<MeasureWindow> window = new MeasureWindow(DesignSeed{0.4, 1.2, true, 10368});
+  window->setAttribute(Qt::WA_DeleteOnClose); // as the tool menu opens it
+  QStringList asked;
+  window->setCloseQuestion([&](QWidget *over, const QString &text) {
+    asked << text;
+    return over == window && discard;
+  });
+  if (!pasted.isEmpty())
+    window->surfacePage()->pastePoints(pasted);
+  window->show();
+  QVERIFY(QTest::qWaitForWindowActive(window));
+  if (route == "Escape")
+    QTest::keyClick(window, Qt::Key_Escape);
+  else if (route == "Close key")
+    QTest::keySequence(window, QKeySequence::Close);
+  else if (route == "close box")
+    window->close();
+  else { // what the window system sends on the window manager's word
+    QCloseEvent event;
+    QApplication::sendEvent(window->windowHandle(), &event);
+  }
+  QCOMPARE(asked, question.isEmpty() ? QStringList() : QStringList{question});
+  if (question.isEmpty() || discard) {
+    QTRY_VERIFY(!window); // closed and gone
+    return;
+  }
+  QVERIFY(window->isVisible());
+  QCOMPARE(window->enteredPointCount(), std::size_t(pasted.count('\n')));
+  delete window;
+}
+
+// The question as the user meets it: Enter (its default button) and Escape keep
+// the points, Discard closes.
+void ToolWindowsTest::closeQuestionKeepsThePointsByDefault() {
+  MeasureWindow window(DesignSeed{0.4, 1.2, true, 10368});
+  window.surfacePage()->pastePoints("100 5\n200 20\n");
+  window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  QString asked;
+  const auto answerWith = [&asked](Qt::Key key) {
+    QTimer::singleShot(0, [&asked, key] {
+      if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+        asked = box->text();
+        QTest::keyClick(box, key);
+      }
+    });
+  };
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+    asked.clear();
+    answerWith(key);
+    QVERIFY(!window.close());
+    QCOMPARE(asked, QString("Close and discard the 2 measured points?"));
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.enteredPointCount(), std::size_t{2});
+  }
+  QTimer::singleShot(0, [] {
+    if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+      QTest::mouseClick(button(box, "&Discard"), Qt::LeftButton);
+  });
+  QVERIFY(window.close());
+  QVERIFY(!window.isVisible());
+}
+
 void ToolWindowsTest::canBelowCutoffShowsTheErrorAndNoFigures() {
   CanCheckWindow window(DesignSeed{0.4, 4, false, 2000});
   type(window.diameterField(), "3.0");
@@ -262,6 +367,13 @@ void ToolWindowsTest::canBelowCutoffShowsTheErrorAndNoFigures() {
   QCOMPARE(value(window.results(), 5), QString("13.292 in"));
   QVERIFY(window.warnings()->text().startsWith("Warning: close to the TE11 cutoff"));
   QVERIFY(window.message()->text().isEmpty());
+  // 3 in at 10368 MHz is 2.63 wavelengths: every higher mode is named, its cutoff
+  // the root times 11802.85 / (pi 3 in).
+  type(window.frequencyField(), "10368");
+  QVERIFY2(window.warnings()->text().startsWith("Warning: above the TM01 cutoff 3011.6 MHz, the "
+                                                "TE21 cutoff 3824.9 MHz and the TE01/TM11 cutoff "
+                                                "4798.5 MHz: modes besides TE11"),
+           qPrintable(window.warnings()->text()));
 }
 
 // Beside its own figures the check shows the coffee-can screen's for the frequency,

@@ -1,0 +1,49 @@
+#include "tools/kit/file_dialogs.h"
+
+#include <QFileDialog>
+#include <QFileIconProvider>
+#include <QFileInfo>
+
+namespace dishwright {
+namespace {
+
+// Icons and types from what stat() says and the name's suffix; never a read.
+class NameOnlyIcons : public QFileIconProvider {
+public:
+  QIcon icon(const QFileInfo &info) const override {
+    return QFileIconProvider::icon(info.isDir() ? Folder : File);
+  }
+  QString type(const QFileInfo &info) const override {
+    if (info.isDir())
+      return QFileDialog::tr("Folder");
+    const QString suffix = info.suffix();
+    return suffix.isEmpty() ? QFileDialog::tr("File")
+                            : QFileDialog::tr("%1 File").arg(suffix.toUpper());
+  }
+};
+
+QString choose(QWidget *parent, const QString &title, const QString &suggested,
+               const QString &filter, bool save) {
+  NameOnlyIcons icons; // outlives the dialog, which only borrows it
+  QFileDialog dialog(parent, title, suggested, filter);
+  dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontUseCustomDirectoryIcons);
+  dialog.setIconProvider(&icons);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (dialog.exec() != QDialog::Accepted)
+    return {};
+  return dialog.selectedFiles().value(0);
+}
+
+} // namespace
+
+QString chooseSaveFile(QWidget *parent, const QString &title, const QString &suggested,
+                       const QString &filter) {
+  return choose(parent, title, suggested, filter, true);
+}
+
+QString chooseOpenFile(QWidget *parent, const QString &title, const QString &filter) {
+  return choose(parent, title, QString(), filter, false);
+}
+
+} // namespace dishwright

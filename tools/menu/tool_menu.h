@@ -1,0 +1,83 @@
+// The builder's tools on every screen: a right-click menu (also the Menu key and
+// Shift+F10) with keyboard shortcuts, that opens the tools' own windows and takes
+// a screen's profile list elsewhere. The screens themselves stay as they are.
+#pragma once
+
+#include "calc/screen_rules/profile.h"
+#include "screens/screen_set.h"
+#include "tools/kit/design_seed.h"
+#include "tools/menu/tool_table.h"
+
+#include <QKeySequence>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace dishwright {
+
+class ToolMenu : public QObject {
+  Q_OBJECT
+
+public:
+  explicit ToolMenu(ScreenSet &screens, QObject *parent = nullptr);
+
+  // Adds a tool: an entry of every screen's menu, and a shortcut there and in
+  // every tool window, that opens its window from the design of the window the
+  // key was pressed in. A tool has one window at a time: asking for it again
+  // brings it to the front; asked from another design, it takes that design only
+  // while the user has changed nothing in it (it is made anew in its place).
+  // A held key opens it once. Add tools before the first screen is opened.
+  void addTool(ToolRow row);
+
+  // The design a tool opened from screen `id` starts from: the inputs the screen
+  // was loaded with, or on the input screen the texts typed there when they read
+  // as numbers.
+  DesignSeed seedFor(ScreenId id) const;
+
+  // Where "Save profile as CSV..." writes: by default the user picks a file. Tests
+  // answer instead; an empty name cancels.
+  using FileChooser = std::function<QString(QWidget *parent, const QString &suggested)>;
+  void setFileChooser(FileChooser choose) { chooseFile_ = std::move(choose); }
+
+  // Builds the menu a screen's window shows, with its entries in order.
+  static QMenu *menuFor(QWidget *window, QWidget *parent);
+
+signals:
+  // A tool's window was made (not when one was only brought to the front).
+  void toolOpened(QWidget *window);
+
+private:
+  struct Tool {
+    ToolRow row;
+    QPointer<QWidget> window; // the one open, if any
+    DesignSeed seed;          // the design it was made on
+    bool edited = false;      // the user has changed something in it
+  };
+  static QList<QAction *> entries(QWidget *window);
+  void attach(ScreenId id, QWidget *window);
+  // The tools' shortcut actions on `window`, opening each on the design `seed` gives.
+  void addToolActions(QWidget *window, const std::function<DesignSeed()> &seed);
+  void openTool(std::size_t index, const DesignSeed &seed);
+  // The profile rows of a loaded screen with a profile, as numbers.
+  std::optional<std::vector<ProfilePoint>> profileOf(ScreenId id) const;
+  void copyProfile(ScreenId id) const;
+  void saveProfile(ScreenId id, QWidget *window) const;
+  static bool hasProfile(ScreenId id);
+  static bool isMetric(ScreenId id);
+
+  ScreenSet &screens_;
+  std::vector<Tool> tools_;
+  FileChooser chooseFile_;
+  bool lastMetric_ = false; // the unit of the calculation screen loaded last
+};
+
+} // namespace dishwright
