@@ -1,0 +1,57 @@
+#include "tools/feed/can_model_chooser.h"
+
+#include "calc/common/figure_text.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+
+#include <cmath>
+
+namespace dishwright {
+namespace {
+
+QString tr(const char *text) { return QCoreApplication::translate("CanModelChooser", text); }
+
+QString length(double wavelengths, const PhaseLengthUnit &unit) {
+  return QString::fromStdString(
+             figureText(std::abs(wavelengths) / unit.wavelengthsPerUnit, kMeasuredDigits)) +
+         QLatin1Char(' ') + unit.unit;
+}
+
+} // namespace
+
+QComboBox *makeCanModelChooser(QWidget *parent) {
+  auto *chooser = new QComboBox(parent);
+  chooser->addItem(tr("real can, simulated full-wave"), static_cast<int>(CanModel::Simulated));
+  chooser->addItem(tr("open waveguide, aperture formula"),
+                   static_cast<int>(CanModel::OpenWaveguide));
+  chooser->setAccessibleName(tr("can model"));
+  chooser->setAccessibleDescription(
+      tr("real thin-walled cans with a closed back, 0.6 to 1.3 wavelengths across, from full-wave "
+         "simulations; or the textbook formula of the field in the open end alone"));
+  return chooser;
+}
+
+CanModel chosenCanModel(const QComboBox *chooser) {
+  return static_cast<CanModel>(chooser->currentData().toInt());
+}
+
+QString phaseCentreText(const PhaseCentre &centre, const PhaseLengthUnit &unit) {
+  // E and H counted the way the mean is said, in front of the mouth or behind it.
+  const double way = centre.meanWavelengths < 0 ? -1.0 : 1.0;
+  const auto plane = [&](double wavelengths) {
+    return QString::fromStdString(
+        figureText(way * wavelengths / unit.wavelengthsPerUnit, kMeasuredDigits));
+  };
+  return (way < 0 ? tr("%1 in front of the mouth (E %2, H %3)")
+                  : tr("%1 behind the mouth (E %2, H %3)"))
+      .arg(length(centre.meanWavelengths, unit), plane(centre.eWavelengths),
+           plane(centre.hWavelengths));
+}
+
+QString mouthPlacementText(const PhaseCentre &centre, const PhaseLengthUnit &unit) {
+  return (centre.meanWavelengths < 0 ? tr("%1 behind the focus") : tr("%1 in front of the focus"))
+      .arg(length(centre.meanWavelengths, unit));
+}
+
+} // namespace dishwright
