@@ -52,6 +52,8 @@ void PatternReader::addLine(std::string_view line) {
   if (!allNumbers)
     throw InputError(where + notALevel(line));
   const bool phased = numbers.size() > kLevelFields;
+  if (!levels_.empty() && phased != !phases_.empty() && !decimalCommaHint(line).empty())
+    throw InputError(where + notALevel(line)); // "150,5 12,3": commas in numbers, not phases
   if (!levels_.empty() && phased != !phases_.empty())
     throw InputError(where + shownLine(line) +
                      (phased ? " lists phases, the lines before it none"
