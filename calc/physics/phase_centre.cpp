@@ -14,6 +14,9 @@ namespace {
 // A main beam narrower than this in (1 - cos t) cannot place a phase centre:
 // the fit's slope would be noise over a constant.
 constexpr double kNarrowestBeam = 1e-9;
+// A rim this little past the pattern's extent still lies within it, a share of
+// the extent: the rounding of the rim angle.
+constexpr double kRimRounding = 1e-12;
 
 using PhaseOf = double (FeedPattern::*)(std::size_t) const;
 using AmplitudeOf = double (FeedPattern::*)(std::size_t) const;
@@ -69,7 +72,7 @@ PhaseCentre phaseCentre(const FeedPattern &pattern) {
 double phaseEfficiency(const FeedPattern &pattern, double fd, double inFrontWavelengths) {
   requirePositive(fd, "f/D");
   const double rimRad = 2.0 * std::atan(1.0 / (4.0 * fd));
-  if (rimRad > pattern.extentRad() * (1.0 + 1e-12))
+  if (rimRad > pattern.extentRad() * (1.0 + kRimRounding))
     throw InputError("the feed's pattern stops short of the dish's rim");
   // Trapezoids on the pattern's samples, the last one cut at the rim.
   std::complex<double> phased = 0;

@@ -36,22 +36,21 @@ CanModel chosenCanModel(const QComboBox *chooser) {
   return static_cast<CanModel>(chooser->currentData().toInt());
 }
 
-QString phaseCentreText(const PhaseCentre &centre, const PhaseLengthUnit &unit) {
+QString phaseCentreValue(const PhaseCentre &centre, const PhaseLengthUnit &unit) {
+  return length(centre.meanWavelengths, unit);
+}
+
+QString phaseCentreMeaning(const PhaseCentre &centre, const PhaseLengthUnit &unit) {
   // E and H counted the way the mean is said, in front of the mouth or behind it.
   const double way = centre.meanWavelengths < 0 ? -1.0 : 1.0;
   const auto plane = [&](double wavelengths) {
     return QString::fromStdString(
         figureText(way * wavelengths / unit.wavelengthsPerUnit, kMeasuredDigits));
   };
-  return (way < 0 ? tr("%1 in front of the mouth (E %2, H %3)")
-                  : tr("%1 behind the mouth (E %2, H %3)"))
-      .arg(length(centre.meanWavelengths, unit), plane(centre.eWavelengths),
-           plane(centre.hWavelengths));
-}
-
-QString mouthPlacementText(const PhaseCentre &centre, const PhaseLengthUnit &unit) {
-  return (centre.meanWavelengths < 0 ? tr("%1 behind the focus") : tr("%1 in front of the focus"))
-      .arg(length(centre.meanWavelengths, unit));
+  return (way < 0 ? tr("in front of the mouth (E %1, H %2): put the mouth %3 behind the focus")
+                  : tr("behind the mouth (E %1, H %2): put the mouth %3 in front of the focus"))
+      .arg(plane(centre.eWavelengths), plane(centre.hWavelengths),
+           length(centre.meanWavelengths, unit));
 }
 
 } // namespace dishwright

@@ -23,10 +23,10 @@ struct PhaseLengthUnit {
   QString unit;
 };
 
-// "0.69 mm in front of the mouth (E 0.40, H 0.98)" for a centre ahead of the
-// mouth, "... behind the mouth ..." for one inside the can.
-QString phaseCentreText(const PhaseCentre &centre, const PhaseLengthUnit &length);
-// Where the mouth goes: "0.69 mm behind the focus", or "in front of".
-QString mouthPlacementText(const PhaseCentre &centre, const PhaseLengthUnit &length);
+// The phase centre's distance from the mouth, "0.69096 mm", and what it means:
+// "in front of the mouth (E 0.40, H 0.98): put the mouth 0.69096 mm behind the
+// focus", or the same behind the mouth and in front of the focus.
+QString phaseCentreValue(const PhaseCentre &centre, const PhaseLengthUnit &length);
+QString phaseCentreMeaning(const PhaseCentre &centre, const PhaseLengthUnit &length);
 
 } // namespace dishwright

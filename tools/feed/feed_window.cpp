@@ -45,7 +45,6 @@ enum Row {
   BestFdRow,
   BestAperture,
   PhaseCentreRow,
-  MouthPlacement,
   PhaseEfficiencyRow,
   Blockage,
   Surface,
@@ -266,9 +265,7 @@ void FeedWindow::addResultRows() {
   grid->addRow(tr("Aperture efficiency"), tr("spillover times illumination"));
   grid->addRow(tr("Best f/D"), tr("the dish this feed lights best"));
   grid->addRow(tr("Best aperture efficiency"), tr("the aperture efficiency on that dish"));
-  grid->addRow(tr("Phase centre"), tr("where the feed's waves seem to come from, from its mouth "
-                                      "(E and H plane apart)"));
-  grid->addRow(tr("Put the mouth"), tr("so that the phase centre sits at the focus"));
+  grid->addRow(tr("Phase centre"), tr("where the feed's waves seem to come from"));
   grid->addRow(tr("Phase efficiency"), tr("what the feed's phase leaves, its phase centre at the "
                                           "focus"));
   grid->addRow(tr("Blockage efficiency"), tr("what the feed's shadow on the dish leaves"));
@@ -340,7 +337,7 @@ void FeedWindow::forget() {
   onDish_.reset();
   gain_.reset();
   remarks_.clear();
-  for (int row : {PhaseCentreRow, MouthPlacement, PhaseEfficiencyRow})
+  for (int row : {PhaseCentreRow, PhaseEfficiencyRow})
     results()->setRowVisible(row, false); // shown again for a feed with phases
 }
 
@@ -449,10 +446,10 @@ void FeedWindow::showFeedOnDish(const FeedOnDish &onDish) {
 void FeedWindow::showPhase(const FeedPhaseFigures &phase) {
   if (!phase.centre)
     return;
-  for (int row : {PhaseCentreRow, MouthPlacement, PhaseEfficiencyRow})
+  for (int row : {PhaseCentreRow, PhaseEfficiencyRow})
     results()->setRowVisible(row, true);
-  results()->setValue(PhaseCentreRow, phaseCentreText(*phase.centre, phaseUnit_));
-  results()->setValue(MouthPlacement, mouthPlacementText(*phase.centre, phaseUnit_));
+  results()->setValue(PhaseCentreRow, phaseCentreValue(*phase.centre, phaseUnit_));
+  results()->setMeaning(PhaseCentreRow, phaseCentreMeaning(*phase.centre, phaseUnit_));
   results()->setValue(PhaseEfficiencyRow, percent(*phase.efficiency));
 }
 
