@@ -1,5 +1,6 @@
 #include "calc/physics/phase_centre.h"
 
+#include "calc/common/figure_text.h"
 #include "calc/common/input_checks.h"
 #include "calc/common/input_error.h"
 #include "calc/common/units.h"
@@ -93,6 +94,11 @@ double phaseEfficiency(const FeedPattern &pattern, double fd, double inFrontWave
 
 FeedPhaseFigures feedPhaseFigures(const FeedPattern &pattern, double fd,
                                   std::optional<double> defocusWavelengths) {
+  if (defocusWavelengths && !(std::abs(*defocusWavelengths) <= kMostDefocusWavelengths))
+    throw InputError("the defocus must lie within " + plainFigureText(kMostDefocusWavelengths) +
+                     " wavelengths of the phase centre, not " +
+                     plainFigureText(*defocusWavelengths) +
+                     ": farther, the feed is not near the focus");
   FeedPhaseFigures out;
   if (pattern.hasPhases())
     out.centre = phaseCentre(pattern);

@@ -39,11 +39,17 @@ PhaseCentre phaseCentre(const FeedPattern &pattern);
 // pattern reaches the rim.
 double phaseEfficiency(const FeedPattern &pattern, double fd, double inFrontWavelengths);
 
+// The farthest a feed may be placed off its phase centre along the axis for the
+// phase efficiency, free-space wavelengths: farther, the feed is not near the
+// focus, the first-order path no longer holds, and the pattern's samples are too
+// coarse for the phase.
+inline constexpr double kMostDefocusWavelengths = 10;
+
 // What a feed's phase gives on a dish: its phase centre when the pattern has
 // phases, and the phase efficiency with the reference point at the phase centre
 // (at the reference point itself for a pattern without phases) moved
 // `defocusWavelengths` toward the dish, when the pattern has phases or a defocus
-// is given.
+// is given. Throws InputError for a defocus past kMostDefocusWavelengths.
 struct FeedPhaseFigures {
   std::optional<PhaseCentre> centre;
   std::optional<double> efficiency; // 0 to 1

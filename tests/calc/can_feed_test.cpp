@@ -43,7 +43,8 @@ TEST(SimulatedCans, CompiledRowsAreTheTable) {
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const CanPatternRow &a = rows[i], &b = kCanPatternRows[i];
     ASSERT_EQ(a.diameterWavelengths, b.diameterWavelengths) << i;
-    EXPECT_NEAR(b.diameterWavelengths, 0.60 + step * double(i / kCanPatternAngles), 1e-9) << i;
+    const std::size_t can = i / kCanPatternAngles; // whole cans before this row
+    EXPECT_NEAR(b.diameterWavelengths, 0.60 + step * double(can), 1e-9) << i;
     EXPECT_EQ(b.angleDeg, double(i % kCanPatternAngles)) << i;
     EXPECT_EQ(a.eDb, b.eDb) << i;
     EXPECT_EQ(a.hPhaseDeg, b.hPhaseDeg) << i;
@@ -196,6 +197,8 @@ TEST(PhaseCentre, FitsEachPlane) {
   EXPECT_NEAR(centre.hWavelengths, -0.04, 1e-9);
   EXPECT_NEAR(centre.meanWavelengths, 0.04, 1e-9);
   EXPECT_THROW(phaseCentre(FeedPattern(M_PI, {1, 0.5}, {1, 0.5})), InputError);
+  EXPECT_THROW(feedPhaseFigures(p, 0.4, 10.5), InputError); // not near the focus
+  EXPECT_TRUE(feedPhaseFigures(p, 0.4, -10).efficiency.has_value());
 }
 
 } // namespace
