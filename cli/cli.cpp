@@ -21,6 +21,10 @@ constexpr const char *kProgram = "dishwright-calc";
 // Not in the usage: the build asks it for the script it installs.
 constexpr const char *kCompletionOption = "--completion";
 constexpr const char *kDishOptions = "[--dish feet|meters DIAMETER FREQ] [--blockage B] [--rms E]";
+constexpr const char *kCanOptions = "[--dish feet|meters DIAMETER FREQ] [--blockage B] [--rms E] "
+                                    "[--model can|open-waveguide] [--defocus D]";
+constexpr const char *kPatternOptions =
+    "[--dish feet|meters DIAMETER FREQ] [--blockage B] [--rms E] [--defocus D]";
 
 // clang-format off
 const CommandTable &commands() {
@@ -44,9 +48,9 @@ const CommandTable &commands() {
                                                    runFeedCos},
     {"feed FD beamwidth DEGREES",                  kDishOptions, "a feed by its -10 dB beamwidth",
                                                    runFeedBeamwidth},
-    {"feed FD can in|cm|mm DIAMETER FREQ",         kDishOptions, "an open can (TE11) as the feed",
+    {"feed FD can in|cm|mm DIAMETER FREQ",         kCanOptions, "an open can (TE11) as the feed",
                                                    runFeedCan},
-    {"feed FD pattern FILE|-",                     kDishOptions,
+    {"feed FD pattern FILE|-",                     kPatternOptions,
                                                    "a listed pattern, \"angle E [H]\" lines",
                                                    runFeedPattern},
     {"sun predict GAIN_DBI TSYS_K FREQ FLUX",      "[--beamwidth DEG]",
@@ -69,7 +73,12 @@ const CommandTable &commands() {
              "lists \"angle E H\" lines: degrees off the axis from 0, E- and H-plane levels in dB.\n"
              "--dish gives the dish's DIAMETER in feet or metres and FREQ in MHz for its gain;\n"
              "B, the feed's blocking diameter, and E, the RMS error of its surface, are in\n"
-             "inches for a dish in feet, in mm for a dish in metres.\n"},
+             "inches for a dish in feet, in mm for a dish in metres.\n"
+             "--model picks the can's model: can, real cans from full-wave simulations (the\n"
+             "default), or open-waveguide, the aperture formula. A pattern\n"
+             "may list phases (degrees) as a 4th and 5th column. --defocus moves the feed D\n"
+             "toward the dish from where the phase centre line puts it (D in the can's unit,\n"
+             "in wavelengths for a pattern) and gives the phase efficiency there.\n"},
     {"sun", sunNoteText.c_str()},
   },
     "       dishwright-calc COMMAND --help\n"

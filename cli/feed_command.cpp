@@ -5,11 +5,14 @@
 #include "calc/common/input_checks.h"
 #include "calc/common/input_error.h"
 #include "calc/common/length_unit.h"
+#include "calc/common/units.h"
+#include "calc/physics/can_feed.h"
 #include "calc/physics/feed_efficiency.h"
 #include "calc/physics/feed_pattern.h"
 #include "calc/physics/feed_remarks.h"
 #include "calc/physics/guide_modes.h"
 #include "calc/physics/pattern_reader.h"
+#include "calc/physics/phase_centre.h"
 #include "cli/line_input.h"
 
 #include <iostream>
@@ -23,10 +26,22 @@ namespace {
 struct FeedFigures {
   FeedOnDish onDish;
   BestFd best;
-  std::optional<double> equivalentN; // for a feed given by its beamwidth
-  std::optional<DishGain> gain;      // for a feed on a dish given with --dish
-  std::vector<FeedRemark> remarks;   // the feed's warnings and notes, after the figures
+  std::optional<double> equivalentN;    // for a feed given by its beamwidth
+  std::optional<DishGain> gain;         // for a feed on a dish given with --dish
+  std::vector<FeedRemark> remarks;      // the feed's warnings and notes, after the figures
+  const char *model = nullptr;          // a can's model, named on the first line
+  FeedPhaseFigures phase;               // phase centre and efficiency, when known
+  FigureUnit lengthUnit = kWavelengths; // the unit of the phase centre's line
+  double wavelengthsPerUnit = 1;        // free-space wavelengths in one of that unit
 };
+
+// How the phase lines measure lengths: in the can's unit, or in wavelengths for
+// a pattern, which has no unit of its own.
+struct PhaseLength {
+  FigureUnit unit;
+  double wavelengthsPerUnit;
+};
+constexpr PhaseLength kInWavelengths{kWavelengths, 1.0};
 
 double readFd(const Invocation &call) {
   const double fd = readDecimal(call.arg(0), "f/D");
@@ -55,13 +70,43 @@ std::optional<DishForGain> readDish(const Invocation &call) {
   return out;
 }
 
-FeedFigures workOut(double fd, FeedPattern pattern, const std::optional<DishForGain> &dish) {
+// --defocus in wavelengths, when given.
+std::optional<double> readDefocus(const Invocation &call, const PhaseLength &length) {
+  if (!call.has("--defocus"))
+    return std::nullopt;
+  return readDecimal(call.values("--defocus")[0], "defocus") * length.wavelengthsPerUnit;
+}
+
+FeedFigures workOut(double fd, FeedPattern pattern, const std::optional<DishForGain> &dish,
+                    std::optional<double> defocusWavelengths = std::nullopt,
+                    const PhaseLength &length = kInWavelengths) {
   const FeedEfficiencies feed(std::move(pattern));
-  FeedFigures figures{feed.at(fd), feed.best(), std::nullopt, std::nullopt,
-                      patternRemarks(feed.pattern())};
+  FeedFigures figures;
+  figures.onDish = feed.at(fd);
+  figures.best = feed.best();
+  figures.remarks = patternRemarks(feed.pattern());
+  figures.phase = feedPhaseFigures(feed.pattern(), fd, defocusWavelengths);
+  figures.lengthUnit = length.unit;
+  figures.wavelengthsPerUnit = length.wavelengthsPerUnit;
   if (dish)
-    figures.gain = dishGain(*dish, figures.onDish.aperture);
+    figures.gain = dishGain(*dish, figures.onDish.aperture * figures.phase.efficiency.value_or(1));
   return figures;
+}
+
+// "phase centre: put the mouth 0.41 MM behind the focus", "phase efficiency: 0.99912"
+void printPhase(const FeedFigures &figures, Report &out) {
+  if (const std::optional<PhaseCentre> &centre = figures.phase.centre) {
+    const double distance = centre->meanWavelengths / figures.wavelengthsPerUnit;
+    const bool behind = distance < 0;
+    out.line("phase centre",
+             {wordsPart(figures.model ? "put the mouth" : "put the reference point"),
+              figurePart(Figure::number(behind ? "phase_centre_behind_focus"
+                                               : "phase_centre_in_front_of_focus",
+                                        std::abs(distance), figures.lengthUnit, kMeasuredDigits)),
+              wordsPart(behind ? "behind the focus" : "in front of the focus")});
+  }
+  if (figures.phase.efficiency)
+    out.figure("phase efficiency", *figures.phase.efficiency);
 }
 
 void printRemarks(const std::vector<FeedRemark> &remarks, Report &out) {
@@ -90,6 +135,8 @@ void printBest(const BestFd &best, Report &out) {
 }
 
 void print(const FeedFigures &figures, Report &out) {
+  if (figures.model)
+    out.words("model", figures.model);
   out.figure("rim angle", figures.onDish.rimAngleDeg, kDegrees);
   if (figures.equivalentN)
     out.figure("equivalent cos n", *figures.equivalentN);
@@ -98,6 +145,7 @@ void print(const FeedFigures &figures, Report &out) {
   out.figure("illumination efficiency", figures.onDish.illumination);
   out.figure("aperture efficiency", figures.onDish.aperture);
   printBest(figures.best, out);
+  printPhase(figures, out);
   if (figures.gain) {
     out.figure("blockage efficiency", figures.gain->blockage);
     out.figure("surface efficiency", figures.gain->surface);
@@ -146,15 +194,23 @@ void runFeedCan(const Invocation &call, Report &out) {
   const LengthUnit unit = *lengthUnitFromText(call.arg(1));
   const double diameter = readDecimal(call.arg(2), "can diameter");
   const double frequency = readDecimal(call.arg(3), "frequency");
-  FeedFigures figures = workOut(fd, canPattern(diameter, unit, frequency), dish);
-  figures.remarks = canFeedRemarks(canModes(diameter, unit, frequency));
+  const CanModel model =
+      call.has("--model") ? *canModelFromText(call.values("--model")[0]) : CanModel::Simulated;
+  CanFeed can = canFeed(diameter, unit, frequency, model);
+  const PhaseLength length{FigureUnit{lengthWord(unit), lengthSymbol(unit)},
+                           mmPerUnit(unit) * frequency / kSpeedOfLightMmMHz};
+  FeedFigures figures =
+      workOut(fd, std::move(can.pattern), dish, readDefocus(call, length), length);
+  figures.model = canModelName(can.model);
+  figures.remarks = std::move(can.remarks);
   print(figures, out);
 }
 
 void runFeedPattern(const Invocation &call, Report &out) {
   const double fd = readFd(call);
   const auto dish = readDish(call);
-  print(workOut(fd, readPatternFrom(call.arg(1), *call.in), dish), out);
+  const std::optional<double> defocus = readDefocus(call, kInWavelengths);
+  print(workOut(fd, readPatternFrom(call.arg(1), *call.in), dish, defocus), out);
 }
 
 } // namespace dishwright

@@ -24,6 +24,7 @@ inline constexpr FigureUnit kDecibels{"DB", "dB"};
 inline constexpr FigureUnit kDecibelsIsotropic{"DBI", "dBi"};
 inline constexpr FigureUnit kDecibelsPerKelvin{"DB/K", "dB/K"};
 inline constexpr FigureUnit kDegrees{"DEGREES", "deg"};
+inline constexpr FigureUnit kWavelengths{"WAVELENGTHS", "wavelengths"};
 inline constexpr FigureUnit kKelvin{"K", "K"};
 inline constexpr FigureUnit kSolarFluxUnits{"SFU", "SFU"};
 

@@ -8,6 +8,7 @@
 #include "calc/screen_rules/calc_error.h"
 #include "calc/screen_rules/dish_figures.h"
 #include "paper/file_name.h"
+#include "tools/feed/can_model_chooser.h"
 #include "tools/feed/efficiency_plot.h"
 #include "tools/feed/feed_table.h"
 #include "tools/feed/pattern_file_loader.h"
@@ -43,6 +44,8 @@ enum Row {
   Aperture,
   BestFdRow,
   BestAperture,
+  PhaseCentreRow,
+  PhaseEfficiencyRow,
   Blockage,
   Surface,
   Total,
@@ -153,7 +156,8 @@ FeedWindow::FeedWindow(const DesignSeed &seed, QWidget *parent)
        {exponent_, beamwidth_, canDiameter_, fd_, diameter_, frequency_, blockage_, surfaceError_})
     connect(field, &QLineEdit::textChanged, this, &FeedWindow::refresh);
   connect(model_, &QComboBox::currentIndexChanged, this, &FeedWindow::chooseModel);
-  connect(canUnit_, &QComboBox::currentIndexChanged, this, &FeedWindow::refresh);
+  for (QComboBox *chooser : {canUnit_, canModel_})
+    connect(chooser, &QComboBox::currentIndexChanged, this, &FeedWindow::refresh);
   connect(dishUnit_, &QComboBox::currentIndexChanged, this, [this] {
     showSmallSizeUnit();
     refresh();
@@ -194,6 +198,9 @@ QWidget *FeedWindow::makeModelPages() {
   canUnit_ = makeUnitChooser(LengthUnit::Inch, this);
   canUnit_->setAccessibleName(tr("can diameter unit"));
   page(buddyLabel(tr("Can &inside diameter:"), canDiameter_), withUnit(canDiameter_, canUnit_));
+  canModel_ = makeCanModelChooser(this);
+  static_cast<QFormLayout *>(modelPages_->widget(Can)->layout())
+      ->addRow(buddyLabel(tr("Can m&odel:"), canModel_), canModel_);
   openPattern_ = new QPushButton(tr("Open &pattern..."));
   openPattern_->setAccessibleDescription(
       tr("reads a text file of lines \"angle E H\": degrees off the axis from 0, E- and H-plane "
@@ -256,9 +263,12 @@ void FeedWindow::addResultRows() {
   grid->addRow(tr("Aperture efficiency"), tr("spillover times illumination"));
   grid->addRow(tr("Best f/D"), tr("the dish this feed lights best"));
   grid->addRow(tr("Best aperture efficiency"), tr("the aperture efficiency on that dish"));
+  grid->addRow(tr("Phase centre"), tr("where the feed's waves seem to come from"));
+  grid->addRow(tr("Phase efficiency"), tr("what the feed's phase leaves, its phase centre at the "
+                                          "focus"));
   grid->addRow(tr("Blockage efficiency"), tr("what the feed's shadow on the dish leaves"));
   grid->addRow(tr("Surface efficiency"), tr("what the surface error leaves (Ruze)"));
-  grid->addRow(tr("Total efficiency"), tr("aperture times blockage times surface"));
+  grid->addRow(tr("Total efficiency"), tr("aperture times phase, blockage and surface"));
   grid->addRow(tr("Gain with this feed"), tr("worked out here from the total efficiency"));
   grid->addRow(tr("Rule-of-thumb gain"),
                tr("the calculation screen's, which takes about 55 % efficiency"));
@@ -273,8 +283,9 @@ void FeedWindow::chooseModel(int model) {
 // In reading order: the chooser, the page's fields (those of hidden pages are
 // passed over), the dish; each unit chooser after its field.
 void FeedWindow::orderTabs() {
-  QWidget *order[] = {model_, exponent_, beamwidth_, canDiameter_, canUnit_,  openPattern_,
-                      fd_,    diameter_, dishUnit_,  frequency_,   blockage_, surfaceError_};
+  QWidget *order[] = {model_,     exponent_,    beamwidth_,   canDiameter_, canUnit_,
+                      canModel_,  openPattern_, fd_,          diameter_,    dishUnit_,
+                      frequency_, blockage_,    surfaceError_};
   for (std::size_t i = 0; i + 1 < std::size(order); ++i)
     setTabOrder(order[i], order[i + 1]);
 }
@@ -324,6 +335,8 @@ void FeedWindow::forget() {
   onDish_.reset();
   gain_.reset();
   remarks_.clear();
+  for (int row : {PhaseCentreRow, PhaseEfficiencyRow})
+    results()->setRowVisible(row, false); // shown again for a feed with phases
 }
 
 std::optional<FeedPattern> FeedWindow::typedPattern() {
@@ -344,9 +357,11 @@ std::optional<FeedPattern> FeedWindow::typedPattern() {
     const auto frequency = typedValue(frequency_, "frequency");
     if (!diameter || !frequency)
       return std::nullopt;
-    FeedPattern can = canPattern(*diameter, chosenUnit(canUnit_), *frequency);
-    remarks_ = canFeedRemarks(canModes(*diameter, chosenUnit(canUnit_), *frequency));
-    return can;
+    CanFeed can = canFeed(*diameter, chosenUnit(canUnit_), *frequency, chosenCanModel(canModel_));
+    remarks_ = std::move(can.remarks);
+    phaseUnit_ = {mmPerUnit(chosenUnit(canUnit_)) * *frequency / kSpeedOfLightMmMHz,
+                  QString::fromUtf8(lengthSymbol(chosenUnit(canUnit_)))};
+    return std::move(can.pattern);
   }
   default:
     if (!filePattern_ && !fileError_.isEmpty())
@@ -369,6 +384,7 @@ void FeedWindow::computeFigures() {
   const auto fd = typedValue(fd_, "f/D");
   if (fd)
     requirePositive(*fd, "f/D");
+  phaseUnit_ = {1.0, tr("wavelengths")};
   auto pattern = typedPattern();
   if (!pattern)
     return;
@@ -382,7 +398,9 @@ void FeedWindow::computeFigures() {
     return;
   onDish_ = feed_->at(*fd);
   showFeedOnDish(*onDish_);
-  computeGain(onDish_->aperture);
+  const FeedPhaseFigures phase = feedPhaseFigures(feed_->pattern(), *fd, std::nullopt);
+  showPhase(phase);
+  computeGain(onDish_->aperture * phase.efficiency.value_or(1));
 }
 
 // A best f/D at an end of the range searched is said to lie there or beyond.
@@ -421,6 +439,16 @@ void FeedWindow::showFeedOnDish(const FeedOnDish &onDish) {
   results()->setValue(Spillover, percent(onDish.spillover));
   results()->setValue(Illumination, percent(onDish.illumination));
   results()->setValue(Aperture, percent(onDish.aperture));
+}
+
+void FeedWindow::showPhase(const FeedPhaseFigures &phase) {
+  if (!phase.centre)
+    return;
+  for (int row : {PhaseCentreRow, PhaseEfficiencyRow})
+    results()->setRowVisible(row, true);
+  results()->setValue(PhaseCentreRow, phaseCentreValue(*phase.centre, phaseUnit_));
+  results()->setMeaning(PhaseCentreRow, phaseCentreMeaning(*phase.centre, phaseUnit_));
+  results()->setValue(PhaseEfficiencyRow, percent(*phase.efficiency));
 }
 
 void FeedWindow::computeGain(double apertureEfficiency) {

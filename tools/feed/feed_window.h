@@ -8,6 +8,8 @@
 #include "calc/physics/feed_efficiency.h"
 #include "calc/physics/feed_pattern.h"
 #include "calc/physics/feed_remarks.h"
+#include "calc/physics/phase_centre.h"
+#include "tools/feed/can_model_chooser.h"
 #include "tools/kit/design_seed.h"
 #include "tools/kit/tool_page.h"
 
@@ -55,6 +57,7 @@ public:
   QLineEdit *beamwidthField() const { return beamwidth_; }
   QLineEdit *canDiameterField() const { return canDiameter_; }
   QComboBox *canUnitChooser() const { return canUnit_; }
+  QComboBox *canModelChooser() const { return canModel_; }
   QPushButton *openPatternButton() const { return openPattern_; }
   QLabel *dishLine() const { return dishLine_; }
   QLineEdit *fdField() const { return fd_; }
@@ -101,6 +104,7 @@ private:
   void showBest(const BestFd &best);
   void showRemarks();
   void showFeedOnDish(const FeedOnDish &onDish);
+  void showPhase(const FeedPhaseFigures &phase);
   void computeGain(double apertureEfficiency);
   void showRuleOfThumbGain();
 
@@ -110,6 +114,7 @@ private:
   QLineEdit *beamwidth_;
   QLineEdit *canDiameter_;
   QComboBox *canUnit_;
+  QComboBox *canModel_;
   QPushButton *openPattern_;
   QLabel *patternName_;
   QLabel *dishLine_;
@@ -140,6 +145,7 @@ private:
   std::optional<FeedOnDish> onDish_;
   std::vector<FeedRemark> remarks_;
   std::optional<double> gain_;
+  PhaseLengthUnit phaseUnit_;      // the unit the phase centre is said in
   std::optional<double> sentGain_; // the last gain signalled, while there is one
 };
 
