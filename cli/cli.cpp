@@ -3,6 +3,7 @@
 #include "calc/screen_rules/calc_error.h"
 #include "cli/command_table.h"
 #include "cli/commands.h"
+#include "cli/design_option.h"
 #include "cli/held_output.h"
 #include "files/held_files.h"
 
@@ -70,7 +71,9 @@ const CommandTable &commands() {
     "       dishwright-calc COMMAND --help\n"
     "       dishwright-calc --help | -h | --version | -V | -v\n"
     "FD is the focal length over the diameter, FREQ is in MHz. Every number is read\n"
-    "as the input screen reads it: \" 4 \", \"4.5e1\" and \"-2\" are numbers.\n");
+    "as the input screen reads it: \" 4 \", \"4.5e1\" and \"-2\" are numbers.\n"
+    "--design FILE gives feet, meters, print, can, template and feed the design\n"
+    "saved in FILE by dishwright (FD, DIA, its unit and FREQ) in place of typed ones.\n");
   return table;
 }
 // clang-format on
@@ -102,7 +105,7 @@ int runCommand(const std::vector<std::string> &args, std::istream &in, HeldOutpu
     return 0;
   }
   try {
-    auto [row, call] = commands().parse(args);
+    auto [row, call] = commands().parse(withDesignArguments(args));
     call.in = &in;
     row->run(call, held);
     if (!held)
