@@ -9,6 +9,7 @@
 #include "tools/measure/point_table_model.h"
 #include "tools/measure/step_button.h"
 #include "tools/measure/surface_plot.h"
+#include "tools/kit/tool_state.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QJsonArray>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
@@ -119,7 +121,32 @@ SurfacePage::SurfacePage(LengthUnit unit, double frequencyMHz, QWidget *parent)
   connect(clear, &QPushButton::clicked, this, &SurfacePage::clearAll);
   connect(model_, &PointTableModel::pointsChanged, this, &SurfacePage::refresh);
   connect(frequency_, &QLineEdit::textChanged, this, &SurfacePage::refresh);
+  auto *state = new ToolState(this, QStringLiteral("surface"));
+  state->add(QStringLiteral("points"), [this] { return pointsAsJson(); },
+             [this](const QJsonValue &rows) { setPointsFromJson(rows); });
+  state->add(QStringLiteral("frequencyMHz"), frequency_);
   refresh();
+}
+
+// Each row [radius, depth] as typed, so that a design file reads as the table does.
+QJsonValue SurfacePage::pointsAsJson() const {
+  QJsonArray rows;
+  for (const auto &[radius, depth] : model_->cellTexts())
+    rows.append(QJsonArray{radius, depth});
+  return rows;
+}
+
+// A fresh table: the steps to undo belonged to the table it replaces.
+void SurfacePage::setPointsFromJson(const QJsonValue &value) {
+  if (!value.isArray())
+    return;
+  std::vector<std::pair<QString, QString>> rows;
+  for (const QJsonValue &row : value.toArray()) {
+    const QJsonArray cells = row.toArray();
+    rows.emplace_back(cells.at(0).toString(), cells.at(1).toString());
+  }
+  undo_->clear();
+  model_->setCellTexts(rows);
 }
 
 void SurfacePage::setUnit(LengthUnit unit) {

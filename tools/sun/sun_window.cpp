@@ -9,6 +9,7 @@
 #include "tools/sun/sun_measure_page.h"
 #include "tools/sun/sun_predict_page.h"
 #include "tools/sun/sun_text.h"
+#include "tools/kit/tool_state.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -88,6 +89,8 @@ SunWindow::SunWindow(const DesignSeed &seed, QWidget *parent)
   });
   connect(new QShortcut(QKeySequence::Close, this), &QShortcut::activated, this, &QWidget::close);
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
+  auto *state = new ToolState(this);
+  state->add(QStringLiteral("page"), tabs_);
 }
 
 void SunWindow::setPredictedGain(double gainDbi, const QString &source) {
