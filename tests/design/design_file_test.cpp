@@ -4,9 +4,14 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <string>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace dishwright {
 namespace {
@@ -121,6 +126,37 @@ TEST(DesignFileOnDisk, WrittenWholeOrNotAtAll) {
   EXPECT_THROW(writeDesignFile(path, file), std::runtime_error);
   EXPECT_EQ(readDesignFile(path).design.fd, "0.4");
   EXPECT_THROW(readDesignFile((dir / "none.dish").string()), InputError);
+  std::filesystem::remove_all(dir);
+}
+
+// Killed while saving: the kernel ends the writer (SIGXFSZ) once the new file
+// passes 1 MB, mid-write. The old file is left whole, and the temporary file
+// left beside it shows where the kill landed.
+TEST(DesignFileOnDisk, AKillWhileSavingLeavesTheOldFileWhole) {
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "design_kill_test";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  const std::string path = (dir / "dish.dish").string();
+  DesignFile file = DesignFile::fromText(kSaved, "shed.dish");
+  writeDesignFile(path, file);
+  json points = json::array();
+  for (int i = 0; i < 100000; ++i)
+    points.push_back({std::to_string(i), "0.5"});
+  file.windows["measure"]["points"] = points;
+  file.design.fd = "0.9";
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    const rlimit oneMegabyte{1u << 20u, 1u << 20u};
+    setrlimit(RLIMIT_FSIZE, &oneMegabyte);
+    writeDesignFile(path, file);
+    _exit(0);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
+  EXPECT_EQ(readDesignFile(path).design.fd, "0.4");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 2);
   std::filesystem::remove_all(dir);
 }
 
