@@ -8,8 +8,8 @@ namespace dishwright {
 
 // How the program was asked to start.
 struct StartOptions {
-  bool fresh = false;  // --fresh: without what earlier runs left, and leaving it as it is
-  QString designFile;  // a design file to open, "" for none
+  bool fresh = false; // --fresh: without what earlier runs left, and leaving it as it is
+  QString designFile; // a design file to open, "" for none
 };
 
 // Answers --help and --version (and refuses unknown options) on the terminal,

@@ -65,12 +65,14 @@ INSTANTIATE_TEST_SUITE_P(
     Commands, DesignOption,
     ::testing::Values(
         SameFigures{"Feet", "feet", {"feet", "--design", "FILE"}, {"feet", "0.45", "1.2", "10368"}},
-        SameFigures{"Meters", "meters", {"meters", "--design=FILE"},
-                    {"meters", "0.45", "1.2", "10368"}},
-        SameFigures{"Print", "meters", {"print", "--design", "FILE"},
-                    {"print", "meters", "0.45", "1.2"}},
+        SameFigures{
+            "Meters", "meters", {"meters", "--design=FILE"}, {"meters", "0.45", "1.2", "10368"}},
+        SameFigures{
+            "Print", "meters", {"print", "--design", "FILE"}, {"print", "meters", "0.45", "1.2"}},
         SameFigures{"Can", "feet", {"can", "--design", "FILE"}, {"can", "10368"}},
-        SameFigures{"FeedWithDish", "meters", {"feed", "--design", "FILE", "cos", "2"},
+        SameFigures{"FeedWithDish",
+                    "meters",
+                    {"feed", "--design", "FILE", "cos", "2"},
                     {"feed", "0.45", "cos", "2", "--dish", "meters", "1.2", "10368"}},
         SameFigures{"FeedOwnDish",
                     "meters",
@@ -105,13 +107,19 @@ TEST_P(DesignOptionRefusal, SaysWhy) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, DesignOptionRefusal,
     ::testing::Values(
-        Refused{"OtherUnit", {"meters", "--design", "FILE"}, 1,
+        Refused{"OtherUnit",
+                {"meters", "--design", "FILE"},
+                1,
                 "error: \"PATH\" holds a diameter in feet: use feet, not meters"},
-        Refused{"NoDesignTaken", {"sun", "flux", "--design", "FILE"}, 2,
+        Refused{"NoDesignTaken",
+                {"sun", "flux", "--design", "FILE"},
+                2,
                 "dishwright-calc: --design is taken by feet, meters, print, can, template and "
                 "feed, not by \"sun\""},
         Refused{"NoFile", {"feet", "--design"}, 2, "dishwright-calc: --design needs FILE"},
-        Refused{"Missing", {"can", "--design", "/nonexistent/x.dish"}, 1,
+        Refused{"Missing",
+                {"can", "--design", "/nonexistent/x.dish"},
+                1,
                 "error: cannot open \"/nonexistent/x.dish\": No such file or directory"}),
     [](const auto &info) { return std::string(info.param.name); });
 

@@ -121,9 +121,8 @@ QJsonObject saveToolInputs(const QWidget *window) {
 
 void restoreToolInputs(QWidget *window, const QJsonObject &inputs) {
   for (const ToolState *state : statesOf(window))
-    state->restore(state->objectName().isEmpty()
-                       ? inputs
-                       : inputs.value(state->objectName()).toObject());
+    state->restore(state->objectName().isEmpty() ? inputs
+                                                 : inputs.value(state->objectName()).toObject());
 }
 
 bool hasToolInputs(const QWidget *window) { return !statesOf(window).empty(); }

@@ -5,10 +5,10 @@
 #include "calc/common/units.h"
 #include "tools/feed/feed_window.h"
 #include "tools/kit/tool_form.h"
+#include "tools/kit/tool_state.h"
 #include "tools/measure/offset_page.h"
 #include "tools/measure/prime_focus_page.h"
 #include "tools/measure/surface_page.h"
-#include "tools/kit/tool_state.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

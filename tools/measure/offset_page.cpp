@@ -3,8 +3,8 @@
 #include "calc/common/figure_text.h"
 #include "tools/kit/result_grid.h"
 #include "tools/kit/tool_form.h"
-#include "tools/measure/dish_sketch.h"
 #include "tools/kit/tool_state.h"
+#include "tools/measure/dish_sketch.h"
 
 #include <QFormLayout>
 #include <QLabel>

@@ -5,11 +5,11 @@
 #include "calc/physics/surface_fit.h"
 #include "tools/kit/result_grid.h"
 #include "tools/kit/tool_form.h"
+#include "tools/kit/tool_state.h"
 #include "tools/measure/point_table_edits.h"
 #include "tools/measure/point_table_model.h"
 #include "tools/measure/step_button.h"
 #include "tools/measure/surface_plot.h"
-#include "tools/kit/tool_state.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,8 +17,8 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QJsonArray>
 #include <QItemSelectionModel>
+#include <QJsonArray>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -122,8 +122,9 @@ SurfacePage::SurfacePage(LengthUnit unit, double frequencyMHz, QWidget *parent)
   connect(model_, &PointTableModel::pointsChanged, this, &SurfacePage::refresh);
   connect(frequency_, &QLineEdit::textChanged, this, &SurfacePage::refresh);
   auto *state = new ToolState(this, QStringLiteral("surface"));
-  state->add(QStringLiteral("points"), [this] { return pointsAsJson(); },
-             [this](const QJsonValue &rows) { setPointsFromJson(rows); });
+  state->add(
+      QStringLiteral("points"), [this] { return pointsAsJson(); },
+      [this](const QJsonValue &rows) { setPointsFromJson(rows); });
   state->add(QStringLiteral("frequencyMHz"), frequency_);
   refresh();
 }

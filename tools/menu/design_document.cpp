@@ -30,7 +30,7 @@ const char *const kBaseTitle = "dishwrightBaseTitle";
 constexpr Field kInputFields[] = {Field::FdRatio, Field::Diameter, Field::Frequency};
 
 std::string *typedField(DesignInputs &design, Field field) {
-  return field == Field::FdRatio ? &design.fd
+  return field == Field::FdRatio    ? &design.fd
          : field == Field::Diameter ? &design.diameter
                                     : &design.frequencyMHz;
 }
@@ -65,7 +65,8 @@ bool sameSeed(const DesignSeed &a, const DesignSeed &b) {
 bool askInABox(QWidget *over, const QString &question) {
   QMessageBox box(QMessageBox::Question, QStringLiteral("dishwright"), question,
                   QMessageBox::Cancel, over);
-  QPushButton *discard = box.addButton(QObject::tr("&Discard changes"), QMessageBox::DestructiveRole);
+  QPushButton *discard =
+      box.addButton(QObject::tr("&Discard changes"), QMessageBox::DestructiveRole);
   box.setDefaultButton(QMessageBox::Cancel);
   box.exec();
   return box.clickedButton() == discard;
@@ -79,8 +80,8 @@ QString chooseInADialog(QWidget *over, bool forSaving) {
   const QString filter = QObject::tr("Designs (*.dish);;All files (*)");
   if (!forSaving)
     return chooseOpenFile(over, QObject::tr("Open design"), filter);
-  QString name = chooseSaveFile(over, QObject::tr("Save design as"), QStringLiteral("dish.dish"),
-                                filter);
+  QString name =
+      chooseSaveFile(over, QObject::tr("Save design as"), QStringLiteral("dish.dish"), filter);
   if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
     name += QStringLiteral(".dish");
   return name;
@@ -95,19 +96,19 @@ DesignDocument::DesignDocument(ScreenSet &screens, ToolMenu &tools, QObject *par
   connect(&screens, &ScreenSet::screenLoaded, this,
           [this](ScreenId id, QWidget *window) { watchScreen(static_cast<int>(id), window); });
   connect(&tools, &ToolMenu::toolOpened, this, &DesignDocument::watchTool);
-  tools.setKeptInputs([this](std::size_t index, const DesignSeed &seed)
-                          -> std::optional<ToolMenu::KeptInputs> {
-    const auto found = kept_.find(tools_.toolRow(index).key);
-    if (found == kept_.end())
-      return std::nullopt;
-    const QJsonObject &entry = found->second;
-    const bool edited = entry.value(QStringLiteral("edited")).toBool();
-    // As a window left open would: the user's work stays, an untouched window
-    // follows the design it is asked from.
-    if (!edited && !sameSeed(seedFrom(entry.value(QStringLiteral("seed")).toObject()), seed))
-      return std::nullopt;
-    return ToolMenu::KeptInputs{entry.value(QStringLiteral("inputs")).toObject(), edited};
-  });
+  tools.setKeptInputs(
+      [this](std::size_t index, const DesignSeed &seed) -> std::optional<ToolMenu::KeptInputs> {
+        const auto found = kept_.find(tools_.toolRow(index).key);
+        if (found == kept_.end())
+          return std::nullopt;
+        const QJsonObject &entry = found->second;
+        const bool edited = entry.value(QStringLiteral("edited")).toBool();
+        // As a window left open would: the user's work stays, an untouched window
+        // follows the design it is asked from.
+        if (!edited && !sameSeed(seedFrom(entry.value(QStringLiteral("seed")).toObject()), seed))
+          return std::nullopt;
+        return ToolMenu::KeptInputs{entry.value(QStringLiteral("inputs")).toObject(), edited};
+      });
   ScreenSet::QuitGuard before = screens.quitGuard();
   screens.setQuitGuard([this, before = std::move(before)](QWidget *over) {
     if (modified_ && !path_.isEmpty()) // covers the measured points too
@@ -166,8 +167,7 @@ std::optional<std::size_t> DesignDocument::toolOf(const QWidget *window) const {
   return tools_.toolIndexOf(window);
 }
 
-QJsonObject DesignDocument::windowEntry(std::size_t index, const QWidget *window,
-                                        bool open) const {
+QJsonObject DesignDocument::windowEntry(std::size_t index, const QWidget *window, bool open) const {
   return {{QStringLiteral("open"), open},
           {QStringLiteral("edited"), tools_.toolEdited(index)},
           {QStringLiteral("seed"), seedJson(tools_.toolSeed(index))},
@@ -221,8 +221,9 @@ void DesignDocument::apply(const DesignFile &file, bool reopen) {
 bool DesignDocument::mayDiscardChanges(QWidget *over) {
   if (!modified_ || path_.isEmpty())
     return true;
-  if (!ask_(over, tr("Discard the unsaved changes to %1?")
-                      .arg(shownFileName(QFileInfo(path_).fileName()))))
+  if (!ask_(
+          over,
+          tr("Discard the unsaved changes to %1?").arg(shownFileName(QFileInfo(path_).fileName()))))
     return false;
   for (std::size_t i = 0; i < tools_.toolCount(); ++i)
     if (auto *measure = qobject_cast<MeasureWindow *>(tools_.toolWindow(i)))
@@ -253,7 +254,8 @@ bool DesignDocument::saveAs(const QString &path) {
   try {
     writeDesignFile(fileNameBytes(path).toStdString(), file);
   } catch (const std::exception &e) {
-    report_(activeWindow(), tr("The design was not saved: %1.").arg(QString::fromStdString(e.what())));
+    report_(activeWindow(),
+            tr("The design was not saved: %1.").arg(QString::fromStdString(e.what())));
     return false;
   }
   base_ = file;
@@ -304,7 +306,8 @@ void DesignDocument::setPath(const QString &path) {
 
 void DesignDocument::showTitles() {
   for (int id = 0; id < static_cast<int>(kScreenCount); ++id)
-    if (const Screen *screen = screens_.screen(static_cast<ScreenId>(id)); screen && screen->isLoaded())
+    if (const Screen *screen = screens_.screen(static_cast<ScreenId>(id));
+        screen && screen->isLoaded())
       showTitle(screen->window());
   for (std::size_t i = 0; i < tools_.toolCount(); ++i)
     if (QWidget *window = tools_.toolWindow(i))
@@ -320,8 +323,8 @@ void DesignDocument::showTitle(QWidget *window) const {
     window->setWindowTitle(base);
     return;
   }
-  window->setWindowTitle(base + QStringLiteral(" - ") +
-                         shownFileName(QFileInfo(path_).fileName()) + QStringLiteral("[*]"));
+  window->setWindowTitle(base + QStringLiteral(" - ") + shownFileName(QFileInfo(path_).fileName()) +
+                         QStringLiteral("[*]"));
   window->setWindowModified(modified_);
 }
 

@@ -97,9 +97,9 @@ private:
 
   ScreenSet &screens_;
   ToolMenu &tools_;
-  DesignInputs typed_;                   // the input screen's fields as last typed
-  std::map<QString, QJsonObject> kept_;  // tool key -> its entry, while no window shows it
-  DesignFile base_;                      // the file read last: what this version does not know
+  DesignInputs typed_;                  // the input screen's fields as last typed
+  std::map<QString, QJsonObject> kept_; // tool key -> its entry, while no window shows it
+  DesignFile base_;                     // the file read last: what this version does not know
   QString path_;
   QStringList recent_;
   bool modified_ = false;

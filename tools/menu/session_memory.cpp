@@ -70,8 +70,8 @@ void SessionMemory::place(QWidget *window, const QString &key, bool sized) {
 bool SessionMemory::eventFilter(QObject *watched, QEvent *event) {
   if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
     auto *window = static_cast<QWidget *>(watched);
-    if (const auto key = windows_.constFind(window); key != windows_.constEnd() &&
-                                                      window->isVisible())
+    if (const auto key = windows_.constFind(window);
+        key != windows_.constEnd() && window->isVisible())
       places_.insert(*key, QRect(window->pos(), window->size()));
   }
   return QObject::eventFilter(watched, event);

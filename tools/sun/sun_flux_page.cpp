@@ -5,8 +5,8 @@
 #include "tools/kit/result_grid.h"
 #include "tools/kit/tool_colours.h"
 #include "tools/kit/tool_form.h"
-#include "tools/sun/sun_text.h"
 #include "tools/kit/tool_state.h"
+#include "tools/sun/sun_text.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -5,11 +5,11 @@
 #include "calc/common/figure_text.h"
 #include "calc/screen_rules/calc_error.h"
 #include "calc/screen_rules/dish_figures.h"
+#include "tools/kit/tool_state.h"
 #include "tools/sun/sun_flux_page.h"
 #include "tools/sun/sun_measure_page.h"
 #include "tools/sun/sun_predict_page.h"
 #include "tools/sun/sun_text.h"
-#include "tools/kit/tool_state.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

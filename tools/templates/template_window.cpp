@@ -9,8 +9,8 @@
 #include "paper/template_writer.h"
 #include "tools/kit/decimal_validator.h"
 #include "tools/kit/file_dialogs.h"
-#include "tools/templates/page_preview.h"
 #include "tools/kit/tool_state.h"
+#include "tools/templates/page_preview.h"
 
 #include <QComboBox>
 #include <QFormLayout>
