@@ -41,7 +41,7 @@ QString choose(QWidget *parent, const QString &title, const QString &suggested,
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   if (dialog.exec() != QDialog::Accepted)
     return {};
-  const QString chosen = dialog.selectedFiles().value(0);
+  QString chosen = dialog.selectedFiles().value(0);
   if (!chosen.isEmpty())
     lastFolder() = QFileInfo(chosen).absolutePath();
   return chosen;

@@ -142,7 +142,8 @@ void SurfacePage::setPointsFromJson(const QJsonValue &value) {
   if (!value.isArray())
     return;
   std::vector<std::pair<QString, QString>> rows;
-  for (const QJsonValue &row : value.toArray()) {
+  const QJsonArray table = value.toArray();
+  for (const auto &row : table) {
     const QJsonArray cells = row.toArray();
     rows.emplace_back(cells.at(0).toString(), cells.at(1).toString());
   }
