@@ -200,8 +200,12 @@ void DesignDocument::apply(const DesignFile &file, bool reopen) {
   closeToolWindows();
   base_ = file;
   kept_.clear();
-  for (const auto &[key, entry] : file.windows.items())
-    kept_[QString::fromStdString(key)] = toQt(entry);
+  for (const auto &[key, entry] : file.windows.items()) {
+    QJsonObject kept = toQt(entry);
+    if (!reopen) // none is open now: a design saved later must not open it
+      kept.insert(QStringLiteral("open"), false);
+    kept_[QString::fromStdString(key)] = kept;
+  }
   typed_ = file.design;
   tools_.setLastMetric(file.design.unit == DesignUnit::Meters);
   for (const Field field : kInputFields)
@@ -219,11 +223,11 @@ void DesignDocument::apply(const DesignFile &file, bool reopen) {
 }
 
 bool DesignDocument::mayDiscardChanges(QWidget *over) {
-  if (!modified_ || path_.isEmpty())
+  if (!modified_)
     return true;
-  if (!ask_(
-          over,
-          tr("Discard the unsaved changes to %1?").arg(shownFileName(QFileInfo(path_).fileName()))))
+  const QString name = path_.isEmpty() ? tr("the design, which is in no file yet")
+                                       : shownFileName(QFileInfo(path_).fileName());
+  if (!ask_(over, tr("Discard the unsaved changes to %1?").arg(name)))
     return false;
   for (std::size_t i = 0; i < tools_.toolCount(); ++i)
     if (auto *measure = qobject_cast<MeasureWindow *>(tools_.toolWindow(i)))

@@ -56,8 +56,9 @@ public:
   void setReporter(Reporter report) { report_ = std::move(report); }
   void setFileChooser(FileChooser choose) { choose_ = std::move(choose); }
 
-  // Whether the unsaved changes of a design file may be lost: true when there are
-  // none or the user agrees (measure windows then close without asking again).
+  // Whether the unsaved changes may be lost: true when there are none or the
+  // user agrees (measure windows then close without asking again). Quitting asks
+  // only for a design file's changes: the memory between runs keeps the others.
   bool mayDiscardChanges(QWidget *over);
 
 public slots:
