@@ -4,6 +4,7 @@
 #include "cli/command_completion.h"
 #include "cli/command_table.h"
 #include "cli/commands.h"
+#include "cli/design_option.h"
 #include "cli/held_output.h"
 #include "cli/report.h"
 #include "files/held_files.h"
@@ -88,7 +89,9 @@ const CommandTable &commands() {
     "Every command takes --format text|csv|json: its figures as lines (text, the\n"
     "default), as CSV rows or as one JSON object; warnings and notes go to standard\n"
     "error. An option's value may be joined to it (--hub=2, -orib.pdf); -- ends the\n"
-    "options, so that every argument after it is an operand.\n",
+    "options, so that every argument after it is an operand.\n"
+    "--design FILE gives feet, meters, print, can, template and feed the design\n"
+    "saved in FILE by dishwright (FD, DIA, its unit and FREQ) in place of typed ones.\n",
     "[--format text|csv|json]");
   return table;
 }
@@ -149,7 +152,7 @@ int runCommand(const std::vector<std::string> &args, std::istream &in, HeldOutpu
     return 0;
   }
   try {
-    auto [row, call] = commands().parse(args);
+    auto [row, call] = commands().parse(withDesignArguments(args));
     call.in = &in;
     Report report(formatOf(call), held);
     row->run(call, report);

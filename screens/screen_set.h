@@ -64,6 +64,7 @@ public:
   // user's work ask here; by default nothing is asked.
   using QuitGuard = std::function<bool(QWidget *over)>;
   void setQuitGuard(QuitGuard guard) { quitGuard_ = std::move(guard); }
+  const QuitGuard &quitGuard() const { return quitGuard_; }
   // Where Print goes: by default the print system's default printer, or why
   // there is none.
   using PrinterFactory = dishwright::PrinterFactory;

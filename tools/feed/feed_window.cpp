@@ -17,11 +17,13 @@
 #include "tools/kit/result_grid.h"
 #include "tools/kit/tool_colours.h"
 #include "tools/kit/tool_form.h"
+#include "tools/kit/tool_state.h"
 
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QJsonValue>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -170,6 +172,25 @@ FeedWindow::FeedWindow(const DesignSeed &seed, QWidget *parent)
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
   orderTabs();
   chooseModel(CosN);
+  auto *state = new ToolState(this);
+  state->add(QStringLiteral("model"), model_);
+  state->add(QStringLiteral("exponent"), exponent_);
+  state->add(QStringLiteral("beamwidth"), beamwidth_);
+  state->add(QStringLiteral("canUnit"), canUnit_);
+  state->add(QStringLiteral("canDiameter"), canDiameter_);
+  state->add(QStringLiteral("dishUnit"), dishUnit_);
+  state->add(QStringLiteral("fd"), fd_);
+  state->add(QStringLiteral("diameter"), diameter_);
+  state->add(QStringLiteral("frequencyMHz"), frequency_);
+  state->add(QStringLiteral("blockage"), blockage_);
+  state->add(QStringLiteral("surfaceError"), surfaceError_);
+  // The pattern file by its name: read again when the inputs are given back.
+  state->add(
+      QStringLiteral("patternFile"), [this] { return QJsonValue(filePatternPath_); },
+      [this](const QJsonValue &name) {
+        if (!name.toString().isEmpty())
+          loadPatternFile(name.toString());
+      });
 }
 
 QWidget *FeedWindow::makeModelPages() {
@@ -307,6 +328,7 @@ void FeedWindow::loadPatternFile(const QString &path) { patternLoader_->load(pat
 
 void FeedWindow::usePatternFile(const QString &path, const FeedPattern &pattern) {
   filePattern_ = pattern;
+  filePatternPath_ = path;
   filePatternName_ = shownFileName(QFileInfo(path).fileName());
   fileError_.clear();
   patternName_->setText(

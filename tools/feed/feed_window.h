@@ -137,6 +137,7 @@ private:
   // not be read.
   std::optional<FeedPattern> filePattern_;
   QString filePatternName_;
+  QString filePatternPath_; // as chosen, for a design file
   QString fileError_;
   // What compute() worked out, for the plots and the gain signal.
   std::optional<FeedEfficiencies> feed_;

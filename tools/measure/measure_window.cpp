@@ -5,6 +5,7 @@
 #include "calc/common/units.h"
 #include "tools/feed/feed_window.h"
 #include "tools/kit/tool_form.h"
+#include "tools/kit/tool_state.h"
 #include "tools/measure/offset_page.h"
 #include "tools/measure/prime_focus_page.h"
 #include "tools/measure/surface_page.h"
@@ -91,6 +92,9 @@ MeasureWindow::MeasureWindow(const DesignSeed &seed, QWidget *parent)
   prime_->diameterField()->setFocus(); // typing goes into the first size at once
   connect(new QShortcut(QKeySequence::Close, this), &QShortcut::activated, this, &QWidget::close);
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
+  auto *state = new ToolState(this);
+  state->add(QStringLiteral("unit"), unit_);
+  state->add(QStringLiteral("page"), tabs_);
   updateUseButton();
 }
 

@@ -5,6 +5,7 @@
 #include "paper/whole_file.h"
 #include "screens/screen.h"
 #include "tools/kit/file_dialogs.h"
+#include "tools/kit/tool_state.h"
 #include "tools/menu/profile_export.h"
 #include "tools/menu/user_edits.h"
 
@@ -178,6 +179,11 @@ void ToolMenu::openTool(std::size_t index, const DesignSeed &seed) {
   tool.window = w;
   tool.seed = seed;
   tool.edited = false;
+  if (keptInputs_) // given back before the edits are watched: they are not the user's now
+    if (const std::optional<KeptInputs> kept = keptInputs_(index, seed)) {
+      restoreToolInputs(w, kept->inputs);
+      tool.edited = kept->edited;
+    }
   watchUserEdits(w, this, [this, index, w] {
     if (tools_[index].window == w) // not one it replaced
       tools_[index].edited = true;
@@ -190,6 +196,18 @@ void ToolMenu::openTool(std::size_t index, const DesignSeed &seed) {
     old->close();
   }
   bringForward(w);
+}
+
+QWidget *ToolMenu::toolWindow(std::size_t index) const {
+  QWidget *window = tools_[index].window;
+  return window && window->isVisible() ? window : nullptr;
+}
+
+std::optional<std::size_t> ToolMenu::toolIndexOf(const QWidget *window) const {
+  for (std::size_t i = 0; i < tools_.size(); ++i)
+    if (window && tools_[i].window == window)
+      return i;
+  return std::nullopt;
 }
 
 std::optional<std::vector<ProfilePoint>> ToolMenu::profileOf(ScreenId id) const {

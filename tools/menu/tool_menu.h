@@ -8,6 +8,7 @@
 #include "tools/kit/design_seed.h"
 #include "tools/menu/tool_table.h"
 
+#include <QJsonObject>
 #include <QKeySequence>
 #include <QList>
 #include <QObject>
@@ -51,6 +52,34 @@ public:
   // Builds the menu a screen's window shows, with its entries in order.
   static QMenu *menuFor(QWidget *window, QWidget *parent);
 
+  // The tools added, by their place in the table.
+  std::size_t toolCount() const { return tools_.size(); }
+  const ToolRow &toolRow(std::size_t index) const { return tools_[index].row; }
+  // Its window while one is open, else nullptr.
+  QWidget *toolWindow(std::size_t index) const;
+  // The tool whose window `window` is (shown, or made and not yet shown, or
+  // closing), if any.
+  std::optional<std::size_t> toolIndexOf(const QWidget *window) const;
+  // The design its window was made on, and whether the user changed anything in it.
+  DesignSeed toolSeed(std::size_t index) const { return tools_[index].seed; }
+  bool toolEdited(std::size_t index) const { return tools_[index].edited; }
+  // Opens a tool as its key does, on `seed`.
+  void openTool(std::size_t index, const DesignSeed &seed);
+  // Whether the calculation screen loaded last was the metric one: the unit the
+  // design's diameter is in.
+  bool lastMetric() const { return lastMetric_; }
+  void setLastMetric(bool metric) { lastMetric_ = metric; }
+
+  // The inputs a tool window takes as it is made on `seed`, beyond the design:
+  // the user's work kept for it (in a design file or from the last run).
+  struct KeptInputs {
+    QJsonObject inputs;
+    bool edited = false; // the window counts as changed by the user
+  };
+  using KeptInputsSource =
+      std::function<std::optional<KeptInputs>(std::size_t index, const DesignSeed &seed)>;
+  void setKeptInputs(KeptInputsSource source) { keptInputs_ = std::move(source); }
+
 signals:
   // A tool's window was made (not when one was only brought to the front).
   void toolOpened(QWidget *window);
@@ -66,7 +95,6 @@ private:
   void attach(ScreenId id, QWidget *window);
   // The tools' shortcut actions on `window`, opening each on the design `seed` gives.
   void addToolActions(QWidget *window, const std::function<DesignSeed()> &seed);
-  void openTool(std::size_t index, const DesignSeed &seed);
   // The profile rows of a loaded screen with a profile, as numbers.
   std::optional<std::vector<ProfilePoint>> profileOf(ScreenId id) const;
   void copyProfile(ScreenId id) const;
@@ -77,6 +105,7 @@ private:
   ScreenSet &screens_;
   std::vector<Tool> tools_;
   FileChooser chooseFile_;
+  KeptInputsSource keptInputs_;
   bool lastMetric_ = false; // the unit of the calculation screen loaded last
 };
 

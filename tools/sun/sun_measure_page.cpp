@@ -7,6 +7,7 @@
 #include "tools/kit/result_grid.h"
 #include "tools/kit/tool_colours.h"
 #include "tools/kit/tool_form.h"
+#include "tools/kit/tool_state.h"
 #include "tools/sun/sun_text.h"
 
 #include <QComboBox>
@@ -81,6 +82,14 @@ SunMeasurePage::SunMeasurePage(const DesignSeed &seed, QWidget *parent)
   for (QLineEdit *field : {yFactor_, frequency_, flux_, beamwidth_, diameter_, system_})
     connect(field, &QLineEdit::textChanged, this, &SunMeasurePage::refresh);
   connect(unit_, &QComboBox::currentIndexChanged, this, &SunMeasurePage::refresh);
+  auto *state = new ToolState(this, QStringLiteral("measure"));
+  state->add(QStringLiteral("yFactorDb"), yFactor_);
+  state->add(QStringLiteral("frequencyMHz"), frequency_);
+  state->add(QStringLiteral("fluxSfu"), flux_);
+  state->add(QStringLiteral("beamwidth"), beamwidth_);
+  state->add(QStringLiteral("unit"), unit_);
+  state->add(QStringLiteral("diameter"), diameter_);
+  state->add(QStringLiteral("systemK"), system_);
   refresh();
 }
 

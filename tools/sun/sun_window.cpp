@@ -6,6 +6,7 @@
 #include "calc/screen_rules/calc_error.h"
 #include "calc/screen_rules/dish_figures.h"
 #include "tools/kit/tool_form.h"
+#include "tools/kit/tool_state.h"
 #include "tools/sun/sun_flux_page.h"
 #include "tools/sun/sun_measure_page.h"
 #include "tools/sun/sun_predict_page.h"
@@ -89,6 +90,8 @@ SunWindow::SunWindow(const DesignSeed &seed, QWidget *parent)
   });
   connect(new QShortcut(QKeySequence::Close, this), &QShortcut::activated, this, &QWidget::close);
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
+  auto *state = new ToolState(this);
+  state->add(QStringLiteral("page"), tabs_);
 }
 
 void SunWindow::setPredictedGain(double gainDbi, const QString &source) {

@@ -10,6 +10,7 @@
 #include "tools/kit/decimal_validator.h"
 #include "tools/kit/file_dialogs.h"
 #include "tools/kit/tool_form.h"
+#include "tools/kit/tool_state.h"
 #include "tools/templates/page_preview.h"
 
 #include <QComboBox>
@@ -111,6 +112,15 @@ TemplateWindow::TemplateWindow(const DesignSeed &seed, QWidget *parent)
   auto *whole = new QHBoxLayout(this);
   whole->addLayout(left);
   whole->addWidget(buildPreview(), 1);
+  auto *state = new ToolState(this);
+  state->add(QStringLiteral("unit"), unit_);
+  state->add(QStringLiteral("fd"), fd_);
+  state->add(QStringLiteral("diameter"), diameter_);
+  state->add(QStringLiteral("frequencyMHz"), frequency_);
+  state->add(QStringLiteral("kind"), kind_);
+  state->add(QStringLiteral("count"), count_);
+  state->add(QStringLiteral("hub"), hub_);
+  state->add(QStringLiteral("paper"), paper_);
   remake();
 }
 
