@@ -5,7 +5,9 @@
 
 #include "calc/screen_rules/profile.h"
 #include "screens/screen_set.h"
+#include "tools/help/help_menu.h"
 #include "tools/kit/design_seed.h"
+#include "tools/menu/file_menu.h"
 #include "tools/menu/tool_table.h"
 
 #include <QKeySequence>
@@ -20,6 +22,7 @@
 
 class QAction;
 class QMenu;
+class QMenuBar;
 class QWidget;
 
 namespace dishwright {
@@ -51,6 +54,18 @@ public:
   // Builds the menu a screen's window shows, with its entries in order.
   static QMenu *menuFor(QWidget *window, QWidget *parent);
 
+  // Every window's File menu: what reads and writes design files connects here.
+  FileMenu &fileMenu() { return file_; }
+  HelpMenu &helpMenu() { return help_; }
+
+  // Gives a window made elsewhere what a tool window gets: the tools' keys on
+  // `seed` and the menu bar (File, Tools, Help, the manual at `helpSection`).
+  // The window needs a layout for the bar to sit on.
+  void equip(QWidget *window, const DesignSeed &seed, const QString &helpSection);
+
+  // The manual's section about a screen.
+  static QString helpSection(ScreenId id);
+
 signals:
   // A tool's window was made (not when one was only brought to the front).
   void toolOpened(QWidget *window);
@@ -64,6 +79,8 @@ private:
   };
   static QList<QAction *> entries(QWidget *window);
   void attach(ScreenId id, QWidget *window);
+  // Fills the window's File, Tools (its named actions) and Help menus.
+  void fillMenuBar(QMenuBar *bar, QWidget *window, const QString &helpSection);
   // The tools' shortcut actions on `window`, opening each on the design `seed` gives.
   void addToolActions(QWidget *window, const std::function<DesignSeed()> &seed);
   void openTool(std::size_t index, const DesignSeed &seed);
@@ -77,6 +94,8 @@ private:
   ScreenSet &screens_;
   std::vector<Tool> tools_;
   FileChooser chooseFile_;
+  FileMenu file_;
+  HelpMenu help_;
   bool lastMetric_ = false; // the unit of the calculation screen loaded last
 };
 

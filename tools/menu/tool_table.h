@@ -22,6 +22,7 @@ struct ToolRow {
   QString title;         // the window's title: "Templates"
   // A new top-level window on `seed`, owned by the caller; nullptr when none.
   std::function<QWidget *(const DesignSeed &seed)> make;
+  QString helpSection; // the manual's section about the window: "templates"
 
   // The window made and given its title.
   QWidget *open(const DesignSeed &seed) const;
