@@ -17,4 +17,9 @@ QMenuBar *makeWindowMenuBar(QWidget *window);
 // One of the three menus of a bar makeWindowMenuBar() made; nullptr for another bar.
 QMenu *windowMenu(const QMenuBar *bar, WindowMenu which);
 
+// Takes the Alt+letter off each of the bar's titles whose letter a control of
+// `window` uses (a label's buddy, a button, a group box, a tab): the window's
+// own keys stay as they were, and Alt alone still goes into the bar.
+void yieldTakenMnemonics(QMenuBar *bar, const QWidget *window);
+
 } // namespace dishwright

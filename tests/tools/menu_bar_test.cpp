@@ -78,9 +78,10 @@ QMenuBar *barOf(QWidget *window) {
   return window ? window->findChild<QMenuBar *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
 }
 
+// The menu of that title, with or without its Alt+letter.
 QMenu *menuTitled(QMenuBar *bar, const QString &title) {
   for (QAction *action : bar->actions())
-    if (action->text() == title)
+    if (QString(action->text()).remove('&') == QString(title).remove('&'))
       return action->menu();
   return nullptr;
 }
@@ -122,7 +123,11 @@ private slots:
     QStringList titles;
     for (QAction *action : bar->actions())
       titles << action->text();
-    QCOMPARE(titles, QStringList({"&File", "&Tools", "&Help"}));
+    // A tool window's own controls keep their Alt+letters (accessibility_test).
+    if (which < kToolBase)
+      QCOMPARE(titles, QStringList({"&File", "&Tools", "&Help"}));
+    else
+      QCOMPARE(titles.join(' ').remove('&'), "File Tools Help");
     const QList<QAction *> tools = menuTitled(bar, "&Tools")->actions();
     QVERIFY(tools.size() >= int(toolTable().size()));
     for (std::size_t i = 0; i < toolTable().size(); ++i) {

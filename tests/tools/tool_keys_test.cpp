@@ -231,12 +231,10 @@ private slots:
     QVERIFY(screen);
     QStringList done;
     FileMenu &file = menu.fileMenu();
-    connect(&file, &FileMenu::openDesignRequested, &file, [&](QWidget *over) {
-      done << (over == screen ? "open" : "open elsewhere");
-    });
+    connect(&file, &FileMenu::openDesignRequested, &file,
+            [&](QWidget *over) { done << (over == screen ? "open" : "open elsewhere"); });
     connect(&file, &FileMenu::saveDesignRequested, &file, [&](QWidget *) { done << "save"; });
-    connect(&file, &FileMenu::saveDesignAsRequested, &file,
-            [&](QWidget *) { done << "save as"; });
+    connect(&file, &FileMenu::saveDesignAsRequested, &file, [&](QWidget *) { done << "save as"; });
     auto *field = qobject_cast<QLineEdit *>(p.screen(ScreenId::Input)->control("Text6"));
     field->setFocus();
     field->setCursorPosition(1);
@@ -261,6 +259,27 @@ private slots:
     QCOMPARE(field->text(), "0.4");
     if (done == QStringList{does}) // a field left shows its start (desktop_test)
       QCOMPARE(field->cursorPosition(), 1);
+  }
+
+  // In a tool window, whose controls keep their Alt+letters, Alt alone goes
+  // into the menu bar and Down opens its first menu.
+  void altAloneOpensTheBarOfAToolWindow() {
+    Program p;
+    ToolMenu menu(*p.screens);
+    QWidget *screen = inputScreenWithTools(p, menu);
+    QVERIFY(screen);
+    QTest::keySequence(screen, toolTable().front().shortcut);
+    QWidget *window = windowTitled(toolTable().front().title);
+    QVERIFY(window);
+    QTRY_COMPARE(QApplication::activeWindow(), window);
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QTest::keyPress(focus, Qt::Key_Alt);
+    QTest::keyRelease(focus, Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+    QCOMPARE(qobject_cast<QMenu *>(QApplication::activePopupWidget())->title().remove('&'), "File");
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
   }
 
   // A held key sends the press again and again; the window opens once.

@@ -186,6 +186,7 @@ void ToolMenu::fillMenuBar(QMenuBar *bar, QWidget *window, const QString &helpSe
   }
   file_.fill(windowMenu(bar, WindowMenu::File), window);
   help_.fill(windowMenu(bar, WindowMenu::Help), window, helpSection);
+  yieldTakenMnemonics(bar, window);
 }
 
 void ToolMenu::equip(QWidget *window, const DesignSeed &seed, const QString &helpSection) {
