@@ -30,7 +30,7 @@ int main(int argc, char *argv[]) {
   dishwright::ToolMenu tools(screens);
   dishwright::addBuilderTools(tools, screens);
   dishwright::DesignDocument document(screens, tools);
-  dishwright::addDesignActions(document, screens);
+  dishwright::addDesignActions(document, tools.fileMenu());
   QSettings settings;
   // --fresh reads nothing and writes nothing: the next plain run finds what the
   // last plain run left.

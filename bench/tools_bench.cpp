@@ -8,6 +8,7 @@
 //   dishwright-tools-bench --show sun
 //   dishwright-tools-bench --show feed
 #include "calc/physics/surface_fit.h"
+#include "screens/screen_set.h"
 #include "screens/screen_style.h"
 #include "tools/can_check/can_check_window.h"
 #include "tools/feed/efficiency_plot.h"
@@ -17,6 +18,7 @@
 #include "tools/measure/offset_page.h"
 #include "tools/measure/prime_focus_page.h"
 #include "tools/measure/surface_page.h"
+#include "tools/menu/tool_menu.h"
 #include "tools/menu/tool_table.h"
 #include "tools/sun/sun_flux_page.h"
 #include "tools/sun/sun_measure_page.h"
@@ -313,9 +315,17 @@ int rows() {
   return 0;
 }
 
+// Puts the menu bar on `window` as the program does.
+void equip(QWidget *window, const DesignSeed &seed, const char *section) {
+  static auto *screens = new ScreenSet;
+  static auto *menu = new ToolMenu(*screens);
+  menu->equip(window, seed, QString::fromLatin1(section));
+}
+
 int show(const std::string &which) {
   if (which == "measure") {
     auto *window = new MeasureWindow(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368});
+    equip(window, DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368}, "measure");
     window->tabs()->setCurrentWidget(window->surfacePage());
     window->surfacePage()->pastePoints(kExamplePoints);
     window->primeFocusPage()->depthField()->setText(QStringLiteral("180"));
@@ -324,6 +334,7 @@ int show(const std::string &which) {
   } else if (which == "sun") {
     // A 3 m dish at 1296 MHz on a day of 80 SFU at 610 MHz and 110 at 1415 MHz.
     auto *window = new SunWindow(DesignSeed{0.4, 3, DishSizeUnit::Metres, 1296});
+    equip(window, DesignSeed{0.4, 3, DishSizeUnit::Metres, 1296}, "sun");
     window->fluxPage()->firstFluxField()->setText(QStringLiteral("80"));
     window->fluxPage()->secondFluxField()->setText(QStringLiteral("110"));
     window->fluxPage()->useButton()->click();
@@ -334,10 +345,12 @@ int show(const std::string &which) {
     window->show();
   } else if (which == "feed") {
     FeedWindow *window = typedFeedWindow();
+    equip(window, DesignSeed{0.4, 1.2, true, 2400}, "feed");
     window->resize(window->sizeHint().expandedTo(QSize(1180, 860)));
     window->show();
   } else {
     auto *window = new CanCheckWindow(DesignSeed{0.4, 4, DishSizeUnit::Feet, 2400});
+    equip(window, DesignSeed{0.4, 4, DishSizeUnit::Feet, 2400}, "can-check");
     window->diameterField()->setText(QStringLiteral("3.0"));
     window->resize(window->sizeHint().expandedTo(QSize(760, 640)));
     window->show();

@@ -273,7 +273,11 @@ bool ScreenSet::mayClose(ScreenId id) const {
 
 void ScreenSet::endProgram() {
   const Screen *acting = screen(acting_);
-  if (!mayQuit(acting && acting->isLoaded() ? acting->window() : nullptr))
+  quit(acting && acting->isLoaded() ? acting->window() : nullptr);
+}
+
+void ScreenSet::quit(QWidget *over) {
+  if (!mayQuit(over))
     return;
   for (const auto &s : screens_)
     if (s)
@@ -284,7 +288,7 @@ void ScreenSet::endProgram() {
 void ScreenSet::printScreen(ScreenId id) {
   const auto &s = static_cast<const PrintScreen &>(*screen(id));
   ListingJob job;
-  job.window = s.window();
+  job.window = s.clientArea(); // the screen as laid out, without the menu bar
   job.list = qobject_cast<const QListView *>(s.control(QStringLiteral("List1")));
   job.heading = s.heading();
   // A long listing shows its progress after a while and can be cancelled.

@@ -51,6 +51,10 @@ public:
   // diameter or frequency), as if the user had typed it.
   void putInput(Field field, const QString &text);
 
+  // Ends the program as EXIT does (File > Quit, Ctrl+Q): the quit guard is asked
+  // first, over `over`, and answered no, everything stays as it was.
+  void quit(QWidget *over);
+
   // What the program does on a failure: by default a message box over the window
   // of the screen whose action failed (`over`, nullptr when no screen is open),
   // modal to it. Tests capture the message instead.

@@ -139,7 +139,7 @@ void MeasureWindow::openFeedWindow() {
   auto *window = new FeedWindow(seed);
   window->showDish(seed.diameter, seed.unit, dish->which);
   window->setAttribute(Qt::WA_DeleteOnClose);
-  emit feedWindowOpened(window);
+  emit feedWindowOpened(window, seed);
   window->show();
   window->raise();
   window->activateWindow();

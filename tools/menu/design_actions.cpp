@@ -1,28 +1,25 @@
 #include "tools/menu/design_actions.h"
 
-#include "screens/screen_set.h"
 #include "tools/menu/design_document.h"
+#include "tools/menu/file_menu.h"
 
-#include <QAction>
 #include <QWidget>
 
 namespace dishwright {
 
-void addDesignActions(DesignDocument &document, ScreenSet &screens) {
-  QObject::connect(
-      &screens, &ScreenSet::screenLoaded, &document, [&document](ScreenId, QWidget *window) {
-        auto *open = new QAction(QObject::tr("&Open design..."), window);
-        open->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
-        auto *save = new QAction(QObject::tr("&Save design"), window);
-        save->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-        auto *saveAs = new QAction(QObject::tr("Save design &as..."), window);
-        for (QAction *action : {open, save})
-          action->setAutoRepeat(false); // a held key asks once
-        QObject::connect(open, &QAction::triggered, &document, &DesignDocument::openWithDialog);
-        QObject::connect(save, &QAction::triggered, &document, &DesignDocument::save);
-        QObject::connect(saveAs, &QAction::triggered, &document, &DesignDocument::saveAsWithDialog);
-        window->addActions({open, save, saveAs});
-      });
+void addDesignActions(DesignDocument &document, FileMenu &menu) {
+  // The document's dialogs find their own parent: the window in front.
+  QObject::connect(&menu, &FileMenu::openDesignRequested, &document,
+                   [&document](QWidget *) { document.openWithDialog(); });
+  QObject::connect(&menu, &FileMenu::saveDesignRequested, &document,
+                   [&document](QWidget *) { document.save(); });
+  QObject::connect(&menu, &FileMenu::saveDesignAsRequested, &document,
+                   [&document](QWidget *) { document.saveAsWithDialog(); });
+  QObject::connect(&menu, &FileMenu::recentDesignRequested, &document,
+                   [&document](QWidget *, const QString &path) { document.open(path); });
+  QObject::connect(&document, &DesignDocument::recentDesignsChanged, &menu,
+                   &FileMenu::setRecentDesigns);
+  menu.setRecentDesigns(document.recentDesigns());
 }
 
 } // namespace dishwright

@@ -1,15 +1,14 @@
-// "Open design...", "Save design" and "Save design as..." on every screen's
-// right-click menu, after the builder's tools, with their keys.
+// The File menu's design entries on every window ("Open design...", "Save
+// design", "Save design as...", "Recent designs") given to the design document.
 #pragma once
 
 namespace dishwright {
 
 class DesignDocument;
-class ScreenSet;
+class FileMenu;
 
-// Call after the ToolMenu is made, so that the entries follow the tools'.
-// "Save design as..." has no key here: Ctrl+Shift+S saves the profile as CSV on
-// the screens with a profile.
-void addDesignActions(DesignDocument &document, ScreenSet &screens);
+// Connects the menu's entries to `document` (which enables them) and keeps the
+// menu's list of recent designs the document's.
+void addDesignActions(DesignDocument &document, FileMenu &menu);
 
 } // namespace dishwright

@@ -4,6 +4,7 @@
 #include "calc/screen_rules/input_step.h"
 #include "paper/whole_file.h"
 #include "screens/screen.h"
+#include "screens/window_menu_bar.h"
 #include "tools/kit/file_dialogs.h"
 #include "tools/kit/tool_state.h"
 #include "tools/menu/profile_export.h"
@@ -13,8 +14,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QTextEdit>
 
@@ -24,7 +27,8 @@ namespace dishwright {
 namespace {
 
 const QKeySequence kCopyProfileKey(QStringLiteral("Ctrl+Shift+C"));
-const QKeySequence kSaveProfileKey(QStringLiteral("Ctrl+Shift+S"));
+// Ctrl+Shift+S is the desktop's "Save as", the File menu's Save design as....
+const QKeySequence kSaveProfileKey(QStringLiteral("Ctrl+Shift+P"));
 const QKeySequence kMenuKey(QStringLiteral("Shift+F10"));
 
 QString profileUnit(bool metric) {
@@ -58,6 +62,7 @@ ToolMenu::ToolMenu(ScreenSet &screens, QObject *parent) : QObject(parent), scree
                           tr("CSV files (*.csv);;All files (*)"));
   };
   connect(&screens_, &ScreenSet::screenLoaded, this, &ToolMenu::attach);
+  file_.setQuit([this](QWidget *over) { screens_.quit(over); });
 }
 
 void ToolMenu::addTool(ToolRow row) { tools_.push_back({std::move(row), nullptr, {}, false}); }
@@ -116,6 +121,8 @@ void ToolMenu::attach(ScreenId id, QWidget *window) {
     QApplication::sendEvent(target, &event);
   });
   window->addAction(menuKey);
+  if (const Screen *screen = screens_.screen(id))
+    fillMenuBar(screen->menuBar(), window, helpSection(id));
 
   // The window's background, labels, buttons, pictures and lists show the tools;
   // text fields show their own edit menu with the tools under it.
@@ -150,6 +157,45 @@ QMenu *ToolMenu::menuFor(QWidget *window, QWidget *parent) {
   auto *menu = new QMenu(parent);
   menu->addActions(entries(window));
   return menu;
+}
+
+QString ToolMenu::helpSection(ScreenId id) {
+  switch (id) {
+  case ScreenId::Input:
+    return QStringLiteral("input");
+  case ScreenId::ImperialCalculation:
+  case ScreenId::MetricCalculation:
+    return QStringLiteral("calculation");
+  case ScreenId::CoffeeCan:
+    return QStringLiteral("coffee-can");
+  case ScreenId::ImperialPrint:
+  case ScreenId::MetricPrint:
+    return QStringLiteral("print");
+  case ScreenId::WebLink:
+    return QStringLiteral("web-link");
+  }
+  return {};
+}
+
+void ToolMenu::fillMenuBar(QMenuBar *bar, QWidget *window, const QString &helpSection) {
+  QMenu *tools = windowMenu(bar, WindowMenu::Tools);
+  const QList<QAction *> named = entries(window);
+  for (int i = 0; i < named.size(); ++i) {
+    if (i == int(tools_.size())) // the profile's entries after the tools
+      tools->addSeparator();
+    tools->addAction(named[i]);
+  }
+  file_.fill(windowMenu(bar, WindowMenu::File), window);
+  help_.fill(windowMenu(bar, WindowMenu::Help), window, helpSection);
+  yieldTakenMnemonics(bar, window);
+}
+
+void ToolMenu::equip(QWidget *window, const DesignSeed &seed, const QString &helpSection) {
+  addToolActions(window, [seed] { return seed; });
+  QMenuBar *bar = makeWindowMenuBar(window);
+  if (QLayout *layout = window->layout())
+    layout->setMenuBar(bar);
+  fillMenuBar(bar, window, helpSection);
 }
 
 void ToolMenu::addToolActions(QWidget *window, const std::function<DesignSeed()> &seed) {
@@ -188,8 +234,9 @@ void ToolMenu::openTool(std::size_t index, const DesignSeed &seed) {
     if (tools_[index].window == w) // not one it replaced
       tools_[index].edited = true;
   });
-  // The tools' shortcuts work in a tool's window too, with the design it has.
-  addToolActions(w, [seed] { return seed; });
+  // The tools' shortcuts and the menu bar work in a tool's window too, with the
+  // design it has.
+  equip(w, seed, tool.row.helpSection);
   emit toolOpened(w);
   if (old) { // untouched, on another design: the new one takes its place
     w->restoreGeometry(old->saveGeometry());

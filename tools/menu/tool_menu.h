@@ -5,7 +5,9 @@
 
 #include "calc/screen_rules/profile.h"
 #include "screens/screen_set.h"
+#include "tools/help/help_menu.h"
 #include "tools/kit/design_seed.h"
+#include "tools/menu/file_menu.h"
 #include "tools/menu/tool_table.h"
 
 #include <QJsonObject>
@@ -21,6 +23,7 @@
 
 class QAction;
 class QMenu;
+class QMenuBar;
 class QWidget;
 
 namespace dishwright {
@@ -79,6 +82,17 @@ public:
   using KeptInputsSource =
       std::function<std::optional<KeptInputs>(std::size_t index, const DesignSeed &seed)>;
   void setKeptInputs(KeptInputsSource source) { keptInputs_ = std::move(source); }
+  // Every window's File menu: what reads and writes design files connects here.
+  FileMenu &fileMenu() { return file_; }
+  HelpMenu &helpMenu() { return help_; }
+
+  // Gives a window made elsewhere what a tool window gets: the tools' keys on
+  // `seed` and the menu bar (File, Tools, Help, the manual at `helpSection`).
+  // The window needs a layout for the bar to sit on.
+  void equip(QWidget *window, const DesignSeed &seed, const QString &helpSection);
+
+  // The manual's section about a screen.
+  static QString helpSection(ScreenId id);
 
 signals:
   // A tool's window was made (not when one was only brought to the front).
@@ -93,6 +107,8 @@ private:
   };
   static QList<QAction *> entries(QWidget *window);
   void attach(ScreenId id, QWidget *window);
+  // Fills the window's File, Tools (its named actions) and Help menus.
+  void fillMenuBar(QMenuBar *bar, QWidget *window, const QString &helpSection);
   // The tools' shortcut actions on `window`, opening each on the design `seed` gives.
   void addToolActions(QWidget *window, const std::function<DesignSeed()> &seed);
   // The profile rows of a loaded screen with a profile, as numbers.
@@ -106,6 +122,8 @@ private:
   std::vector<Tool> tools_;
   FileChooser chooseFile_;
   KeptInputsSource keptInputs_;
+  FileMenu file_;
+  HelpMenu help_;
   bool lastMetric_ = false; // the unit of the calculation screen loaded last
 };
 

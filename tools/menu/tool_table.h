@@ -25,6 +25,7 @@ struct ToolRow {
   // Its inputs' key in a design file and in the memory between runs: never
   // translated, never changed once released.
   QString key;
+  QString helpSection; // the manual's section about the window: "templates"
 
   // The window made and given its title.
   QWidget *open(const DesignSeed &seed) const;
