@@ -30,12 +30,12 @@ _<P>_fits() {
 # The candidates for the word being typed ($3) when the words before it follow
 # form $1 with options $2; nothing when they do not.
 _<P>_row() {
-  local -a form spec
+  local -a form options
   local -A arity=() values=()
   read -ra form <<<"$1"
-  read -ra spec <<<"$2"
+  read -ra options <<<"$2"
   local cur=$3 name="" w token i pos=0 ended=0 left=0 option=""
-  for w in "${spec[@]}"; do
+  for w in "${options[@]}"; do
     w=${w#[}
     w=${w%]}
     if [[ $w == -* ]]; then

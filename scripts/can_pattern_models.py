@@ -174,11 +174,11 @@ def complex_pairs(values):
     return [[float(v.real), float(v.imag)] for v in values]
 
 
-def run_can_model(spec, work_dir):
+def run_can_model(model, work_dir):
     """Builds and runs one can (axis z, mouth at z = 0, TE11 with E along x);
     returns the far field in the E plane (phi 0 and 180) and the H plane (90, 270)."""
     np, ContinuousStructure, openEMS = import_openems()
-    g = can_geometry(spec['diameter_wl'], spec['mesh'])
+    g = can_geometry(model['diameter_wl'], model['mesh'])
     radius, cell, length = g['radius'], g['cell'], g['length']
     gap = AIR_GAP_WAVELENGTHS * WAVELENGTH_MM
     xy_lines = symmetric_lines(radius + gap, cell)
@@ -205,23 +205,23 @@ def run_can_model(spec, work_dir):
     nf2ff = fdtd.CreateNF2FFBox(start=[-side, -side, on_line(z_lines, -length - box)],
                                 stop=[side, side, on_line(z_lines, box)], frequency=[FREQUENCY_HZ])
     started = time.time()
-    fdtd.Run(work_dir, cleanup=True, numThreads=spec['threads'], verbose=0)
+    fdtd.Run(work_dir, cleanup=True, numThreads=model['threads'], verbose=0)
     fdtd_seconds = time.time() - started
     check_box_closed(work_dir)
     far = nf2ff.CalcNF2FF(work_dir, FREQUENCY_HZ, ANGLES_DEG, [0, 90, 180, 270], center=[0, 0, 0])
     e_theta, e_phi = far.E_theta[0], far.E_phi[0]
-    return {'spec': spec, 'theta': ANGLES_DEG, 'cell_mm': cell, 'fdtd_seconds': fdtd_seconds,
+    return {'model': model, 'theta': ANGLES_DEG, 'cell_mm': cell, 'fdtd_seconds': fdtd_seconds,
             'cells': len(xy_lines) ** 2 * len(z_lines),
             'e_plane': [complex_pairs(e_theta[:, 0]), complex_pairs(e_theta[:, 2])],
             'h_plane': [complex_pairs(e_phi[:, 1]), complex_pairs(e_phi[:, 3])]}
 
 
-def run_dipole_model(spec, work_dir):
+def run_dipole_model(model, work_dir):
     """A dipole of `length_wl` along z, fed in its middle: its far field (phi = 0)
     referred to its middle and to a point DIPOLE_REFERENCE_SHIFT_WAVELENGTHS up the axis."""
     np, ContinuousStructure, openEMS = import_openems()
     cell = WAVELENGTH_MM / DIPOLE_CELLS_PER_WAVELENGTH
-    half = int(round((spec['length_wl'] * WAVELENGTH_MM / cell - 1) / 2))  # cells each side of the gap
+    half = int(round((model['length_wl'] * WAVELENGTH_MM / cell - 1) / 2))  # cells each side of the gap
     gap = AIR_GAP_WAVELENGTHS * WAVELENGTH_MM
     xy_lines = symmetric_lines(gap, cell)
     z_lines = symmetric_lines(half * cell + gap, cell)
@@ -234,22 +234,22 @@ def run_dipole_model(spec, work_dir):
     nf2ff = fdtd.CreateNF2FFBox(start=[-box, -box, on_line(z_lines, -half * cell - box)],
                                 stop=[box, box, on_line(z_lines, (half + 1) * cell + box)], frequency=[FREQUENCY_HZ])
     started = time.time()
-    fdtd.Run(work_dir, cleanup=True, numThreads=spec['threads'], verbose=0)
+    fdtd.Run(work_dir, cleanup=True, numThreads=model['threads'], verbose=0)
     fdtd_seconds = time.time() - started
     check_box_closed(work_dir)
     middle = cell / 2 * 1e-3  # metres, as the near-field files
     shift = DIPOLE_REFERENCE_SHIFT_WAVELENGTHS * WAVELENGTH_MM * 1e-3
     far = [nf2ff.CalcNF2FF(work_dir, FREQUENCY_HZ, ANGLES_DEG, [0], center=[0, 0, z], outfile='ff%d.h5' % i)
            for i, z in enumerate((middle, middle + shift))]
-    return {'spec': spec, 'theta': ANGLES_DEG, 'fdtd_seconds': fdtd_seconds, 'cell_mm': cell,
+    return {'model': model, 'theta': ANGLES_DEG, 'fdtd_seconds': fdtd_seconds, 'cell_mm': cell,
             'cells': len(xy_lines) ** 2 * len(z_lines), 'wire_wavelengths': (2 * half + 1) * cell / WAVELENGTH_MM,
             'at_middle': complex_pairs(far[0].E_theta[0][:, 0]), 'shifted': complex_pairs(far[1].E_theta[0][:, 0])}
 
 
 def main(argv):
-    spec, model_dir = json.loads(argv[0]), argv[1]
-    runner = run_dipole_model if spec['kind'] == 'dipole' else run_can_model
-    result = runner(spec, os.path.join(model_dir, 'sim'))
+    model, model_dir = json.loads(argv[0]), argv[1]
+    runner = run_dipole_model if model['kind'] == 'dipole' else run_can_model
+    result = runner(model, os.path.join(model_dir, 'sim'))
     temporary = os.path.join(model_dir, 'result.json.part')
     with open(temporary, 'w', encoding='utf-8') as out:
         json.dump(result, out)
