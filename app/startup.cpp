@@ -22,7 +22,7 @@ void quitWithoutDisplay(QtMsgType type, const QMessageLogContext &, const QStrin
 
 } // namespace
 
-void handleOptions(int argc, char **argv) {
+StartOptions handleOptions(int argc, char **argv) {
   QCoreApplication options(argc, argv); // no display needed to answer them
   QCoreApplication::setApplicationName(QStringLiteral("dishwright"));
   QCoreApplication::setApplicationVersion(QStringLiteral(DISHWRIGHT_VERSION));
@@ -36,11 +36,25 @@ void handleOptions(int argc, char **argv) {
       {QStringLiteral("v"), QStringLiteral("V"), QStringLiteral("version")},
       QStringLiteral("Displays version information."));
   parser.addOption(version);
+  const QCommandLineOption fresh(
+      QStringLiteral("fresh"),
+      QStringLiteral("Starts as on the first run: without the last design, inputs, window "
+                     "places and recent files, which stay remembered for the next run."));
+  parser.addOption(fresh);
+  parser.addPositionalArgument(QStringLiteral("FILE"),
+                               QStringLiteral("A design file (.dish) to open."),
+                               QStringLiteral("[FILE]"));
   parser.process(options); // prints and exits for --help and bad options
   if (parser.isSet(version)) {
     std::printf("dishwright %s\n", DISHWRIGHT_VERSION);
     std::exit(0);
   }
+  const QStringList files = parser.positionalArguments();
+  if (files.size() > 1) {
+    std::fputs("dishwright: give one design file at most\n", stderr);
+    std::exit(1);
+  }
+  return {parser.isSet(fresh), files.value(0)};
 }
 
 DisplayGuard::DisplayGuard() { qInstallMessageHandler(quitWithoutDisplay); }

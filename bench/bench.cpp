@@ -221,7 +221,7 @@ int table(int argc, char **argv) {
   std::printf("%-48s %10s %10s\n", "measure", "ms", "target");
   std::printf("%-48s %10.1f\n", "bare Qt window: process start to shown", bare);
   std::printf("%-48s %10.1f\n", "window with one line of text: start to shown", text);
-  std::printf("%-48s %10.1f %10.1f\n", "dishwright: process start to Form1 shown", ours,
+  std::printf("%-48s %10.1f %10.1f\n", "dishwright: process start to InputScreen shown", ours,
               1.3 * bare);
   std::printf("%-48s %10.2f %10.2f\n", "ratio to the bare window", ours / bare, 1.3);
   std::printf("%-48s %10.2f\n", "ratio to the window with text", ours / text);

@@ -37,8 +37,8 @@ long statusKiB(const char *key) {
 }
 
 // The largest templates a user prints: a 3 m dish on A4, as one rib and as 8 gores.
-TemplateInput rib3m() { return {TemplateKind::Rib, 0.4, 3, true, 0, 0, 10368}; }
-TemplateInput petal3m() { return {TemplateKind::Petal, 0.4, 3, true, 8, 0, 10368}; }
+TemplateInput rib3m() { return {TemplateKind::Rib, 0.4, 3, DishSizeUnit::Metres, 0, 0, 10368}; }
+TemplateInput petal3m() { return {TemplateKind::Petal, 0.4, 3, DishSizeUnit::Metres, 8, 0, 10368}; }
 
 double median(std::vector<double> v) {
   std::sort(v.begin(), v.end());
@@ -63,7 +63,8 @@ double writeMs(const TemplateInput &in, const QString &path) {
 int writeOnce(int argc, char **argv) {
   QGuiApplication app(argc, argv);
   QTemporaryDir dir;
-  const TemplateSheet warm({TemplateKind::Rib, 0.4, 0.3, true, 0, 0, 0}, PaperKind::A4);
+  const TemplateSheet warm({TemplateKind::Rib, 0.4, 0.3, DishSizeUnit::Metres, 0, 0, 0},
+                           PaperKind::A4);
   writeTemplatePdf(TemplatePainter(warm), dir.filePath("warm.pdf"));
   const long before = statusKiB("VmRSS:");
   for (const TemplateInput &in : {rib3m(), petal3m()}) {

@@ -8,6 +8,7 @@
 //   dishwright-tools-bench --show sun
 //   dishwright-tools-bench --show feed
 #include "calc/physics/surface_fit.h"
+#include "screens/screen_set.h"
 #include "screens/screen_style.h"
 #include "tools/can_check/can_check_window.h"
 #include "tools/feed/budget_fields.h"
@@ -18,6 +19,7 @@
 #include "tools/measure/offset_page.h"
 #include "tools/measure/prime_focus_page.h"
 #include "tools/measure/surface_page.h"
+#include "tools/menu/tool_menu.h"
 #include "tools/menu/tool_table.h"
 #include "tools/sun/sun_flux_page.h"
 #include "tools/sun/sun_measure_page.h"
@@ -84,7 +86,7 @@ std::string longTable(int count) {
 
 // The feed window with a can at 2400 MHz typed in, lighting a 1.2 m dish.
 FeedWindow *typedFeedWindow() {
-  auto *window = new FeedWindow(DesignSeed{0.4, 1.2, true, 2400});
+  auto *window = new FeedWindow(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 2400});
   window->modelChooser()->setCurrentIndex(FeedWindow::Can);
   window->canUnitChooser()->setCurrentIndex(window->canUnitChooser()->findText("cm"));
   window->canDiameterField()->setText(QStringLiteral("9.5"));
@@ -163,7 +165,7 @@ Cost pasteIntoNewWindow(const QString &text) {
   std::vector<double> times;
   Cost cost;
   for (int i = 0; i < 3; ++i) {
-    MeasureWindow window(DesignSeed{0.4, 1.2, true, 10368});
+    MeasureWindow window(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368});
     window.tabs()->setCurrentWidget(window.surfacePage());
     window.show();
     QApplication::processEvents();
@@ -217,7 +219,7 @@ bool openEveryTool(double target) {
     const double ms = medianMs(
         5,
         [&] {
-          window.reset(tool.open(DesignSeed{0.4, 1.2, true, 2304}));
+          window.reset(tool.open(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 2304}));
           window->show();
           QElapsedTimer wait;
           wait.start();
@@ -243,7 +245,7 @@ int rows() {
   const double fit = medianMs(11, [&] { focus = fitSurface(points, LengthUnit::Mm).focalLength; });
   const double parse = medianMs(11, [&] { parseSurfacePoints(text); });
 
-  MeasureWindow measure(DesignSeed{0.4, 1.2, true, 10368});
+  MeasureWindow measure(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368});
   measure.show();
   QApplication::processEvents();
   int step = 0;
@@ -274,7 +276,7 @@ int rows() {
     const double paintOnly = medianMs(5, [&] { measure.repaint(); });
     std::printf("  100,000 points: update %.1f ms, repaint %.1f ms\n", noPaint, paintOnly);
   }
-  CanCheckWindow can(DesignSeed{0.4, 1.2, false, 2400});
+  CanCheckWindow can(DesignSeed{0.4, 1.2, DishSizeUnit::Feet, 2400});
   can.show();
   QApplication::processEvents();
   const double canTyping = medianMs(21, [&] {
@@ -282,7 +284,7 @@ int rows() {
     can.repaint();
   });
 
-  SunWindow sun(DesignSeed{0.4, 3, true, 1296});
+  SunWindow sun(DesignSeed{0.4, 3, DishSizeUnit::Metres, 1296});
   sun.tabs()->setCurrentWidget(sun.measurePage());
   sun.measurePage()->fluxField()->setText(QStringLiteral("106"));
   sun.measurePage()->systemField()->setText(QStringLiteral("60"));
@@ -317,9 +319,17 @@ int rows() {
   return 0;
 }
 
+// Puts the menu bar on `window` as the program does.
+void equip(QWidget *window, const DesignSeed &seed, const char *section) {
+  static auto *screens = new ScreenSet;
+  static auto *menu = new ToolMenu(*screens);
+  menu->equip(window, seed, QString::fromLatin1(section));
+}
+
 int show(const std::string &which) {
   if (which == "measure") {
-    auto *window = new MeasureWindow(DesignSeed{0.4, 1.2, true, 10368});
+    auto *window = new MeasureWindow(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368});
+    equip(window, DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368}, "measure");
     window->tabs()->setCurrentWidget(window->surfacePage());
     window->surfacePage()->pastePoints(kExamplePoints);
     window->primeFocusPage()->depthField()->setText(QStringLiteral("180"));
@@ -327,7 +337,8 @@ int show(const std::string &which) {
     window->show();
   } else if (which == "sun") {
     // A 3 m dish at 1296 MHz on a day of 80 SFU at 610 MHz and 110 at 1415 MHz.
-    auto *window = new SunWindow(DesignSeed{0.4, 3, true, 1296});
+    auto *window = new SunWindow(DesignSeed{0.4, 3, DishSizeUnit::Metres, 1296});
+    equip(window, DesignSeed{0.4, 3, DishSizeUnit::Metres, 1296}, "sun");
     window->fluxPage()->firstFluxField()->setText(QStringLiteral("80"));
     window->fluxPage()->secondFluxField()->setText(QStringLiteral("110"));
     window->fluxPage()->useButton()->click();
@@ -338,10 +349,12 @@ int show(const std::string &which) {
     window->show();
   } else if (which == "feed") {
     FeedWindow *window = typedFeedWindow();
+    equip(window, DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 2400}, "feed");
     window->resize(window->sizeHint().expandedTo(QSize(1180, 900)));
     window->show();
   } else {
-    auto *window = new CanCheckWindow(DesignSeed{0.4, 4, false, 2400});
+    auto *window = new CanCheckWindow(DesignSeed{0.4, 4, DishSizeUnit::Feet, 2400});
+    equip(window, DesignSeed{0.4, 4, DishSizeUnit::Feet, 2400}, "can-check");
     window->diameterField()->setText(QStringLiteral("3.0"));
     window->resize(window->sizeHint().expandedTo(QSize(760, 640)));
     window->show();

@@ -1,11 +1,15 @@
 #include "cli/cli.h"
 
 #include "calc/screen_rules/calc_error.h"
+#include "cli/command_completion.h"
 #include "cli/command_table.h"
 #include "cli/commands.h"
+#include "cli/design_option.h"
 #include "cli/held_output.h"
+#include "cli/report.h"
 #include "files/held_files.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <iostream>
@@ -15,13 +19,25 @@ namespace dishwright {
 namespace {
 
 constexpr const char *kProgram = "dishwright-calc";
+// Not in the usage: the build asks it for the script it installs.
+constexpr const char *kCompletionOption = "--completion";
 constexpr const char *kDishOptions =
     "[--dish feet|meters DIAMETER FREQ] [--blockage B] [--rms E] [--struts N WIDTH] [--vswr V] "
     "[--return-loss DB] [--mesh SIZE WIRE]";
+constexpr const char *kCanOptions =
+    "[--dish feet|meters DIAMETER FREQ] [--blockage B] [--rms E] [--struts N WIDTH] [--vswr V] "
+    "[--return-loss DB] [--mesh SIZE WIRE] [--model can|open-waveguide] [--defocus D]";
+constexpr const char *kPatternOptions =
+    "[--dish feet|meters DIAMETER FREQ] [--blockage B] [--rms E] [--struts N WIDTH] [--vswr V] "
+    "[--return-loss DB] [--mesh SIZE WIRE] [--defocus D]";
 // An offset dish has no FD: its sizes give it, and its width the diameter.
 constexpr const char *kOffsetFeedOptions =
     "--offset in|cm|mm WIDTH HEIGHT DEPTH [--aim DEG] [--freq FREQ] [--blockage B] [--rms E] "
     "[--struts N WIDTH] [--vswr V] [--return-loss DB] [--mesh SIZE WIRE]";
+constexpr const char *kOffsetCanOptions =
+    "--offset in|cm|mm WIDTH HEIGHT DEPTH [--aim DEG] [--freq FREQ] [--blockage B] [--rms E] "
+    "[--struts N WIDTH] [--vswr V] [--return-loss DB] [--mesh SIZE WIRE] "
+    "[--model can|open-waveguide]";
 
 // clang-format off
 const CommandTable &commands() {
@@ -45,16 +61,16 @@ const CommandTable &commands() {
                                                    runFeedCos},
     {"feed FD beamwidth DEGREES",                  kDishOptions, "a feed by its -10 dB beamwidth",
                                                    runFeedBeamwidth},
-    {"feed FD can in|cm|mm DIAMETER FREQ",         kDishOptions, "an open can (TE11) as the feed",
+    {"feed FD can in|cm|mm DIAMETER FREQ",         kCanOptions, "an open can (TE11) as the feed",
                                                    runFeedCan},
-    {"feed FD pattern FILE|-",                     kDishOptions,
+    {"feed FD pattern FILE|-",                     kPatternOptions,
                                                    "a listed pattern, \"angle E [H]\" lines",
                                                    runFeedPattern},
     {"feed cos N",                                 kOffsetFeedOptions, "a cos^N feed on an offset dish",
                                                    runFeedCos},
     {"feed beamwidth DEGREES",                     kOffsetFeedOptions, "a feed by its beamwidth, offset dish",
                                                    runFeedBeamwidth},
-    {"feed can in|cm|mm DIAMETER FREQ",            kOffsetFeedOptions, "an open can on an offset dish",
+    {"feed can in|cm|mm DIAMETER FREQ",            kOffsetCanOptions, "an open can on an offset dish",
                                                    runFeedCan},
     {"feed pattern FILE|-",                        kOffsetFeedOptions, "a listed pattern on an offset dish",
                                                    runFeedPattern},
@@ -82,19 +98,50 @@ const CommandTable &commands() {
              "surface are in inches for a dish in feet or inches, in mm otherwise. V is the\n"
              "feed's VSWR, DB its return loss. --offset gives an offset dish as measure offset\n"
              "takes it (no FD); DEG aims the feed that far toward the far rim from the aim\n"
-             "point; --freq gives the frequency in MHz for the gain of its width.\n"},
+             "point; --freq gives the frequency in MHz for the gain of its width.\n"
+             "--model picks the can's model: can, real cans from full-wave simulations (the\n"
+             "default), or open-waveguide, the aperture formula. A pattern\n"
+             "may list phases (degrees) as a 4th and 5th column. --defocus moves the feed D\n"
+             "toward the dish from where the phase centre line puts it (D in the can's unit,\n"
+             "in wavelengths for a pattern) and gives the phase efficiency there.\n"},
     {"sun", sunNoteText.c_str()},
   },
     "       dishwright-calc COMMAND --help\n"
     "       dishwright-calc --help | -h | --version | -V | -v\n"
     "FD is the focal length over the diameter, FREQ is in MHz. Every number is read\n"
-    "as the input screen reads it: \" 4 \", \"4.5e1\" and \"-2\" are numbers.\n");
+    "as the input screen reads it: \" 4 \", \"4.5e1\" and \"-2\" are numbers.\n"
+    "Every command takes --format text|csv|json: its figures as lines (text, the\n"
+    "default), as CSV rows or as one JSON object; warnings and notes go to standard\n"
+    "error. An option's value may be joined to it (--hub=2, -orib.pdf); -- ends the\n"
+    "options, so that every argument after it is an operand.\n"
+    "--design FILE gives feet, meters, print, can, template and feed the design\n"
+    "saved in FILE by dishwright (FD, DIA, its unit and FREQ) in place of typed ones.\n",
+    "[--format text|csv|json]");
   return table;
 }
 // clang-format on
 
 bool isHelp(const std::string &arg) { return arg == "--help" || arg == "-h"; }
 bool isVersion(const std::string &arg) { return arg == "--version" || arg == "-V" || arg == "-v"; }
+
+// COMMAND ... --help anywhere before "--": the usage of that command's group.
+bool asksGroupHelp(const std::vector<std::string> &args) {
+  if (args.size() < 2 || !commands().hasGroup(args[0]))
+    return false;
+  const auto end = std::find(args.begin(), args.end(), "--");
+  return std::any_of(args.begin() + 1, end, isHelp);
+}
+
+// A usage error: what was wrong, then the usage of the command meant; for a
+// command or an option that does not exist, one line and where the usage is.
+void sayUsageError(const UsageError &e, std::ostream &err) {
+  if (!e.brief()) {
+    err << kProgram << ": " << e.what() << "\n\n" << commands().usage(e.group());
+    return;
+  }
+  err << "error: " << e.what() << '\n'
+      << "try '" << kProgram << (e.group().empty() ? "" : " " + e.group()) << " --help'\n";
+}
 
 // "error: <kind>", then what failed: the kind's words stay first for scripts.
 std::string errorLine(const CalcError &e) {
@@ -104,14 +151,19 @@ std::string errorLine(const CalcError &e) {
   return line;
 }
 
-// Runs the command into `held`; its exit status.
+// The format --format names (the table allows only these words); text without it.
+ReportFormat formatOf(const Invocation &call) {
+  return call.has("--format") ? *reportFormatNamed(call.values("--format")[0]) : ReportFormat::Text;
+}
+
+// Runs the command into `held`, its warnings and notes into `remarks`; its exit status.
 int runCommand(const std::vector<std::string> &args, std::istream &in, HeldOutput &held,
-               std::ostream &err) {
+               std::vector<Remark> &remarks, std::ostream &err) {
   if (args.size() == 1 && isHelp(args[0])) {
     held << commands().usage();
     return 0;
   }
-  if (args.size() == 2 && isHelp(args[1]) && commands().hasGroup(args[0])) {
+  if (asksGroupHelp(args)) {
     held << commands().usage(args[0]);
     return 0;
   }
@@ -119,14 +171,21 @@ int runCommand(const std::vector<std::string> &args, std::istream &in, HeldOutpu
     held << kProgram << ' ' << DISHWRIGHT_VERSION << '\n';
     return 0;
   }
+  if (args.size() == 2 && args[0] == kCompletionOption && args[1] == "bash") {
+    held << bashCompletion(commands());
+    return 0;
+  }
   try {
-    auto [row, call] = commands().parse(args);
+    auto [row, call] = commands().parse(withDesignArguments(args));
     call.in = &in;
-    row->run(call, held);
+    Report report(formatOf(call), held);
+    row->run(call, report);
+    report.finish();
+    remarks = report.remarks();
     if (!held)
       throw std::runtime_error("cannot hold the output: the temporary file could not be written");
   } catch (const UsageError &e) {
-    err << kProgram << ": " << e.what() << "\n\n" << commands().usage(e.group());
+    sayUsageError(e, err);
     return 2;
   } catch (const CalcError &e) {
     err << errorLine(e) << '\n';
@@ -147,7 +206,8 @@ int runCli(const std::vector<std::string> &args, std::istream &in, std::ostream 
            std::ostream &err) {
   HeldFiles files;
   HeldOutput held;
-  if (const int status = runCommand(args, in, held, err); status != 0)
+  std::vector<Remark> remarks;
+  if (const int status = runCommand(args, in, held, remarks, err); status != 0)
     return status;
   errno = 0;
   const bool readBack = held.release(out);
@@ -159,6 +219,10 @@ int runCli(const std::vector<std::string> &args, std::istream &in, std::ostream 
     err << "error: cannot write the output: " << cause << '\n';
     return 1;
   }
+  // The warnings and notes that go with the figures, once the figures are out: on
+  // standard error, in the order the command gave them, whatever the format.
+  for (const Remark &remark : remarks)
+    err << remark.line() << '\n';
   try {
     files.commit();
   } catch (const std::exception &e) {

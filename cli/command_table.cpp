@@ -1,6 +1,7 @@
 #include "cli/command_table.h"
 
 #include "calc/common/shown_text.h"
+#include "cli/argument_split.h"
 
 #include <algorithm>
 #include <cctype>
@@ -141,44 +142,91 @@ std::string argumentNames(const std::vector<Token> &form) {
   return text;
 }
 
-// The arguments that are not options of the row nor their values; nothing is
-// checked, so that the row can be judged on its words first.
-std::vector<std::string> withoutOptions(const std::vector<std::string> &args,
+// An option the row does not have: one line and a hint, not the whole usage.
+struct UnknownOption : std::invalid_argument {
+  using std::invalid_argument::invalid_argument;
+};
+
+// The one-letter options of `rules` that take a value, which may be glued on: "-o".
+std::vector<std::string> shortOptions(const std::vector<OptionRule> &rules) {
+  std::vector<std::string> names;
+  for (const OptionRule &rule : rules)
+    if (rule.name.size() == 2 && !rule.values.empty())
+      names.push_back(rule.name);
+  return names;
+}
+
+// Where the values of the option at `at` end: the next argument when it is the
+// glued value, else as many as the option takes.
+std::size_t afterValues(const std::vector<Argument> &args, std::size_t at, std::size_t count) {
+  std::size_t next = at + 1;
+  for (; count > 0 && next < args.size(); --count)
+    ++next;
+  return next;
+}
+
+// The arguments that are not options nor their values; nothing is checked, so
+// that the row can be judged on its words first.
+std::vector<std::string> withoutOptions(const std::vector<Argument> &args,
                                         const std::vector<OptionRule> &rules) {
   std::vector<std::string> positional;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    if (const OptionRule *rule = findOption(rules, args[i]))
-      i += rule->values.size();
-    else
-      positional.push_back(args[i]);
+    if (looksLikeOption(args[i])) {
+      const OptionRule *rule = findOption(rules, args[i].text);
+      const bool gluedNext = i + 1 < args.size() && args[i + 1].glued;
+      i = afterValues(args, i, rule ? rule->values.size() : gluedNext ? 1 : 0) - 1;
+    } else if (!args[i].glued) {
+      positional.push_back(args[i].text);
+    }
   }
   return positional;
 }
 
+// The values of `rule`, the option at args[at], into `values`, checked; returns
+// the index of its last value.
+std::size_t takeValues(const std::vector<Argument> &args, std::size_t at, const OptionRule &rule,
+                       const std::vector<OptionRule> &rules, std::vector<std::string> &values) {
+  std::size_t i = at;
+  if (rule.values.empty() && i + 1 < args.size() && args[i + 1].glued)
+    throw std::invalid_argument(rule.name + " takes no value, not " + quoted(args[i + 1].text));
+  const std::string needs = rule.name + " needs " + argumentNames(rule.values);
+  for (const Token &value : rule.values) {
+    if (++i >= args.size() || args[i].operand)
+      throw std::invalid_argument(needs);
+    // an option's name is never taken as a value, unless glued on: --hub=--x
+    if (looksLikeOption(args[i]) && findOption(rules, args[i].text))
+      throw std::invalid_argument(needs + ", not " + quoted(args[i].text));
+    checkChoice(value, args[i].text, rule.name);
+    values.push_back(args[i].text);
+  }
+  return i;
+}
+
+// The row's own options and those every row takes.
+std::vector<OptionRule> rulesOf(const Subcommand &row, const std::string &commonOptions) {
+  std::vector<OptionRule> all = optionRules(row.options);
+  for (OptionRule &rule : optionRules(commonOptions))
+    all.push_back(std::move(rule));
+  return all;
+}
+
 // Takes the row's options out of `args` into `call`, checked; returns what is
 // left, the positional arguments. `who` names the command in the words of an error.
-std::vector<std::string> takeOptions(const std::vector<std::string> &args,
+std::vector<std::string> takeOptions(const std::vector<Argument> &args,
                                      const std::vector<OptionRule> &rules, const std::string &who,
                                      Invocation &call) {
   std::vector<std::string> positional;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    const OptionRule *rule = findOption(rules, args[i]);
-    if (!rule) {
-      positional.push_back(args[i]);
+    if (!looksLikeOption(args[i])) {
+      positional.push_back(args[i].text);
       continue;
     }
+    const OptionRule *rule = findOption(rules, args[i].text);
+    if (!rule)
+      throw UnknownOption(who + " has no option " + quoted(args[i].text));
     if (call.has(rule->name))
       throw std::invalid_argument(rule->name + " is given twice");
-    std::vector<std::string> &values = call.options[rule->name];
-    const std::string needs = rule->name + " needs " + argumentNames(rule->values);
-    for (const Token &value : rule->values) {
-      if (++i >= args.size())
-        throw std::invalid_argument(needs);
-      if (findOption(rules, args[i])) // an option's name is never taken as a value
-        throw std::invalid_argument(needs + ", not " + quoted(args[i]));
-      checkChoice(value, args[i], rule->name);
-      values.push_back(args[i]);
-    }
+    i = takeValues(args, i, *rule, rules, call.options[rule->name]);
   }
   for (const OptionRule &rule : rules)
     if (rule.required && !call.has(rule.name))
@@ -216,9 +264,10 @@ void checkArguments(const std::vector<Token> &form, const std::vector<std::strin
 } // namespace
 
 CommandTable::CommandTable(std::string program, std::vector<Subcommand> rows,
-                           std::vector<GroupNote> notes, std::string footer)
+                           std::vector<GroupNote> notes, std::string footer,
+                           std::string commonOptions)
     : program_(std::move(program)), rows_(std::move(rows)), notes_(std::move(notes)),
-      footer_(std::move(footer)) {}
+      footer_(std::move(footer)), commonOptions_(std::move(commonOptions)) {}
 
 bool CommandTable::hasGroup(std::string_view group) const {
   return std::any_of(rows_.begin(), rows_.end(),
@@ -227,22 +276,30 @@ bool CommandTable::hasGroup(std::string_view group) const {
 
 std::pair<const Subcommand *, Invocation>
 CommandTable::parse(const std::vector<std::string> &args) const {
+  if (!args.empty() && args[0] == "--" && args.size() > 1) { // -- COMMAND ...: all operands
+    std::vector<std::string> operands{args[1], "--"};
+    operands.insert(operands.end(), args.begin() + 2, args.end());
+    return parse(operands);
+  }
   if (args.empty())
     throw UsageError("no command given", "");
   const std::string &group = args[0];
   if (!hasGroup(group))
-    throw UsageError("unknown command " + quoted(group), "");
+    throw UsageError("unknown command " + quoted(group), "", true);
   try {
     const Subcommand &row = selectRow(args);
     const std::vector<Token> form = tokens(row.form);
+    const std::vector<OptionRule> options = rulesOf(row, commonOptions_);
     Invocation call;
-    const std::vector<std::string> positional =
-        takeOptions(args, optionRules(row.options), selectingWords(form), call);
+    const std::vector<std::string> positional = takeOptions(
+        splitArguments(args, shortOptions(options)), options, selectingWords(form), call);
     checkArguments(form, positional);
     for (std::size_t i = 0; i < positional.size(); ++i)
       if (form[i].kind != Token::Word)
         call.args.push_back(positional[i]);
     return {&row, std::move(call)};
+  } catch (const UnknownOption &e) {
+    throw UsageError(e.what(), group, true);
   } catch (const std::invalid_argument &e) {
     throw UsageError(e.what(), group);
   }
@@ -258,7 +315,9 @@ const Subcommand &CommandTable::selectRow(const std::vector<std::string> &args) 
     const std::vector<Token> form = tokens(row.form);
     if (form[0].text != args[0])
       continue;
-    const std::size_t matched = wordsMatched(form, withoutOptions(args, optionRules(row.options)));
+    const std::vector<OptionRule> options = rulesOf(row, commonOptions_);
+    const std::size_t matched =
+        wordsMatched(form, withoutOptions(splitArguments(args, shortOptions(options)), options));
     if (matched == form.size())
       return row;
     if (!farthest || matched > depth) {
@@ -272,7 +331,9 @@ const Subcommand &CommandTable::selectRow(const std::vector<std::string> &args) 
   std::string before;
   for (std::size_t i = 0; i < depth; ++i)
     before += (i ? " " : "") + form[i].text;
-  const std::vector<std::string> positional = withoutOptions(args, optionRules(farthest->options));
+  const std::vector<OptionRule> options = rulesOf(*farthest, commonOptions_);
+  const std::vector<std::string> positional =
+      withoutOptions(splitArguments(args, shortOptions(options)), options);
   if (depth >= positional.size())
     throw std::invalid_argument(before + " needs " + alternatives(expected));
   throw std::invalid_argument(before + " takes " + alternatives(expected) + ", not " +

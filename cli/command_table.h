@@ -29,7 +29,8 @@ struct Invocation {
   }
 };
 
-using Handler = void (*)(const Invocation &call, std::ostream &out);
+class Report;
+using Handler = void (*)(const Invocation &call, Report &out);
 
 // One row. `form` is the command's words and arguments in the order they are
 // typed: lower-case words select the row ("measure", "prime"), `a|b|c` is an
@@ -50,32 +51,42 @@ struct GroupNote {
   const char *text; // whole lines, each ending in '\n'
 };
 
-// Wrong usage, in words: "template rib needs -o FILE". The usage follows it.
+// Wrong usage, in words: "template rib needs -o FILE". The usage follows it,
+// or, for a command or an option that does not exist (`brief`), only a hint
+// where the usage is.
 class UsageError : public std::runtime_error {
 public:
-  UsageError(const std::string &what, std::string group)
-      : std::runtime_error(what), group_(std::move(group)) {}
+  UsageError(const std::string &what, std::string group, bool brief = false)
+      : std::runtime_error(what), group_(std::move(group)), brief_(brief) {}
   // The first word of the subcommand that was meant, "" when none was recognised.
   const std::string &group() const { return group_; }
+  bool brief() const { return brief_; }
 
 private:
   std::string group_;
+  bool brief_;
 };
 
 class CommandTable {
 public:
+  // `commonOptions`, in the notation of a row's options, are taken by every row
+  // ("[--format text|csv|json]"); the footer tells of them.
   CommandTable(std::string program, std::vector<Subcommand> rows, std::vector<GroupNote> notes,
-               std::string footer);
+               std::string footer, std::string commonOptions = {});
 
   // The row `args` select and what it is given; throws UsageError when the form
   // is wrong (a word unknown, an argument missing or one too many, an option
-  // missing, unknown or repeated).
+  // missing, unknown or repeated). "--name=VALUE", "-oVALUE" and "--" are read as
+  // argument_split.h tells.
   std::pair<const Subcommand *, Invocation> parse(const std::vector<std::string> &args) const;
 
   // Every row's usage line with the notes and the footer; or, for one group,
   // that group's lines and notes.
   std::string usage(std::string_view group = {}) const;
   bool hasGroup(std::string_view group) const;
+  const std::string &program() const { return program_; }
+  const std::vector<Subcommand> &rows() const { return rows_; }
+  const std::string &commonOptions() const { return commonOptions_; }
 
 private:
   const Subcommand &selectRow(const std::vector<std::string> &args) const;
@@ -85,6 +96,7 @@ private:
   std::vector<Subcommand> rows_;
   std::vector<GroupNote> notes_;
   std::string footer_;
+  std::string commonOptions_;
 };
 
 } // namespace dishwright

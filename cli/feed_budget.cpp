@@ -1,18 +1,14 @@
 #include "cli/feed_budget.h"
 
 #include "calc/common/decimal_text.h"
-#include "calc/common/figure_text.h"
 #include "calc/common/input_checks.h"
 #include "calc/common/input_error.h"
 #include "calc/common/units.h"
 
 #include <cmath>
-#include <ostream>
 
 namespace dishwright {
 namespace {
-
-std::string fig(double value) { return figureText(value, kMeasuredDigits); }
 
 // The whole number of struts, 0 to kMostStruts.
 int readStrutCount(const std::string &text) {
@@ -35,8 +31,9 @@ void requireBudgetAnchor(const Invocation &call, const std::string &anchor) {
                        ": the losses are worked out for the dish at its frequency");
 }
 
-DishLosses readLosses(const Invocation &call, double apertureMm, double frequencyMHz, bool inches) {
-  const double mmPerSmall = inches ? kMmPerInch : 1.0;
+DishLosses readLosses(const Invocation &call, double apertureMm, double frequencyMHz,
+                      LengthUnit smallUnit) {
+  const double mmPerSmall = mmPerUnit(smallUnit);
   const auto small = [&](const char *option, std::size_t i, const char *what) {
     return call.has(option) ? readDecimal(call.values(option)[i], what) * mmPerSmall : 0.0;
   };
@@ -73,14 +70,26 @@ LossBudget budgetFor(const FeedPattern &pattern, const ApertureCircle &aperture,
   return lossBudget(losses, apertureEfficiency, blocked);
 }
 
-void printBudget(const LossBudget &budget, std::ostream &out) {
-  out << "blockage efficiency: " << fig(budget.blockage) << '\n';
-  out << "strut efficiency: " << fig(budget.struts) << '\n';
-  out << "mismatch efficiency: " << fig(budget.mismatch) << '\n';
-  out << "mesh efficiency: " << fig(budget.mesh) << '\n';
-  out << "surface efficiency: " << fig(budget.surface) << '\n';
-  out << "total efficiency: " << fig(budget.total) << '\n';
-  out << "gain: " << fig(budget.gainDbi) << " DBI\n";
+void printBudget(const LossBudget &budget, Report &out) {
+  out.figure("blockage efficiency", budget.blockage);
+  out.figure("strut efficiency", budget.struts);
+  out.figure("mismatch efficiency", budget.mismatch);
+  out.figure("mesh efficiency", budget.mesh);
+  out.figure("surface efficiency", budget.surface);
+  out.figure("total efficiency", budget.total);
+  out.figure("gain", budget.gainDbi, kDecibelsIsotropic);
+}
+
+void printRemarks(const std::vector<FeedRemark> &remarks, const std::optional<LossBudget> &budget,
+                  Report &out) {
+  for (const FeedRemark &remark : remarks)
+    if (remark.kind == FeedRemark::Kind::Note)
+      out.note(remark.text);
+    else
+      out.warning(remark.text);
+  if (budget)
+    for (const std::string &warning : budget->warnings)
+      out.warning(warning);
 }
 
 } // namespace dishwright

@@ -8,16 +8,9 @@
 #include "cli/feed_budget.h"
 
 #include <cmath>
-#include <ostream>
 #include <string>
 
 namespace dishwright {
-namespace {
-
-std::string fig(double value) { return figureText(value, kMeasuredDigits); }
-
-} // namespace
-
 std::optional<OffsetFeedCall> readOffsetFeed(const Invocation &call) {
   if (!call.has("--offset"))
     return std::nullopt;
@@ -37,14 +30,15 @@ std::optional<OffsetFeedCall> readOffsetFeed(const Invocation &call) {
   if (call.has("--freq")) {
     const double frequency = readDecimal(call.values("--freq")[0], "frequency");
     requirePositive(frequency, "frequency");
-    offset.losses = readLosses(call, offset.dish.width * mmPerUnit(offset.unit), frequency,
-                               offset.unit == LengthUnit::Inch);
+    // Small sizes in inches for a dish in inches, in mm for one in cm or mm.
+    const LengthUnit small = offset.unit == LengthUnit::Inch ? LengthUnit::Inch : LengthUnit::Mm;
+    offset.losses = readLosses(call, offset.dish.width * mmPerUnit(offset.unit), frequency, small);
   }
   return offset;
 }
 
 void runOffsetFeed(const OffsetFeedCall &offset, const FeedPattern &pattern,
-                   OffsetFeedExtras extras, std::ostream &out) {
+                   OffsetFeedExtras extras, Report &out) {
   const OffsetIllumination feed(pattern, offsetAperture(offset.dish));
   const OffsetOnDish onDish = feed.at(offset.aimDeg);
   const BestAim best = feed.best();
@@ -63,24 +57,22 @@ void runOffsetFeed(const OffsetFeedCall &offset, const FeedPattern &pattern,
                                      plainFigureText(offset.dish.width) + ' ' + word +
                                      " as the width"});
   }
-  out << "feed half-angle: " << fig(offset.dish.feedHalfAngleDeg) << " DEGREES\n";
+  if (extras.model)
+    out.words("model", extras.model);
+  out.figure("feed half-angle", offset.dish.feedHalfAngleDeg, kDegrees);
   if (extras.equivalentN)
-    out << "equivalent cos n: " << fig(*extras.equivalentN) << '\n';
-  out << "near rim level: " << fig(onDish.nearRimLevelDb) << " DB\n";
-  out << "far rim level: " << fig(onDish.farRimLevelDb) << " DB\n";
-  out << "spillover efficiency: " << fig(onDish.spillover) << '\n';
-  out << "illumination efficiency: " << fig(onDish.illumination) << '\n';
-  out << "cross-polar efficiency: " << fig(onDish.crossPolar) << '\n';
-  out << "aperture efficiency: " << fig(onDish.aperture) << '\n';
-  out << "best aim: " << fig(best.aimDeg) << " DEGREES\n";
-  out << "best aperture efficiency: " << fig(best.aperture) << '\n';
-  if (budget) {
+    out.figure("equivalent cos n", *extras.equivalentN);
+  out.figure("near rim level", onDish.nearRimLevelDb, kDecibels);
+  out.figure("far rim level", onDish.farRimLevelDb, kDecibels);
+  out.figure("spillover efficiency", onDish.spillover);
+  out.figure("illumination efficiency", onDish.illumination);
+  out.figure("cross-polar efficiency", onDish.crossPolar);
+  out.figure("aperture efficiency", onDish.aperture);
+  out.figure("best aim", best.aimDeg, kDegrees);
+  out.figure("best aperture efficiency", best.aperture);
+  if (budget)
     printBudget(*budget, out);
-    for (const std::string &warning : budget->warnings)
-      extras.remarks.push_back({FeedRemark::Kind::Warning, warning});
-  }
-  for (const FeedRemark &remark : extras.remarks)
-    out << (remark.kind == FeedRemark::Kind::Note ? "note: " : "warning: ") << remark.text << '\n';
+  printRemarks(extras.remarks, budget, out);
 }
 
 } // namespace dishwright

@@ -8,8 +8,8 @@
 #include "calc/physics/feed_remarks.h"
 #include "calc/physics/loss_budget.h"
 #include "cli/command_table.h"
+#include "cli/report.h"
 
-#include <iosfwd>
 #include <optional>
 #include <vector>
 
@@ -31,11 +31,12 @@ std::optional<OffsetFeedCall> readOffsetFeed(const Invocation &call);
 struct OffsetFeedExtras {
   std::vector<FeedRemark> remarks;   // the feed's warnings and notes
   std::optional<double> equivalentN; // for a feed given by its beamwidth
+  const char *model = nullptr;       // a can's model, named on the first line
 };
 
 // Works out and prints `pattern` on the offset dish of `offset`: every figure is
 // worked out before the first line is written.
 void runOffsetFeed(const OffsetFeedCall &offset, const FeedPattern &pattern,
-                   OffsetFeedExtras extras, std::ostream &out);
+                   OffsetFeedExtras extras, Report &out);
 
 } // namespace dishwright

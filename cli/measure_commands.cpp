@@ -10,58 +10,64 @@
 #include "calc/physics/dish_measure.h"
 #include "calc/physics/surface_fit.h"
 
-#include <iostream>
 #include <string_view>
 
 namespace dishwright {
 namespace {
 
-std::string fig(double value) { return figureText(value, kMeasuredDigits); }
-
 // The length unit the command's first argument names (the table allows only these).
 LengthUnit unitOf(const Invocation &call) { return *lengthUnitFromText(call.arg(0)); }
 
-void printBothUnits(std::ostream &out, const char *key, double length, LengthUnit unit) {
-  out << key << ": " << fig(convertLength(length, unit, LengthUnit::Inch)) << " INCHES "
-      << fig(convertLength(length, unit, LengthUnit::Cm)) << " CM\n";
+// The unit the core names for `unit` ("INCHES", "CM", "MM").
+FigureUnit figureUnit(LengthUnit unit) { return unitOfWord(lengthWord(unit)); }
+
+// "label: X INCHES Y CM", keys "<label's key>_in" and "_cm".
+void printBothUnits(Report &out, const char *label, double length, LengthUnit unit) {
+  const std::string key = keyOfLabel(label);
+  out.line(label,
+           {figurePart(Figure::number(key + "_in", convertLength(length, unit, LengthUnit::Inch),
+                                      kInches, kMeasuredDigits)),
+            figurePart(Figure::number(key + "_cm", convertLength(length, unit, LengthUnit::Cm),
+                                      kCentimetres, kMeasuredDigits))});
 }
 
 } // namespace
 
-void runMeasurePrime(const Invocation &call, std::ostream &out) {
+void runMeasurePrime(const Invocation &call, Report &out) {
   const LengthUnit unit = unitOf(call);
   const double diameter = readDecimal(call.arg(1), "diameter");
   const double depth = readDecimal(call.arg(2), "depth");
   const PrimeFocusDish dish = measurePrimeFocus(diameter, depth);
-  out << "focal length: " << fig(dish.focalLength) << ' ' << lengthWord(unit) << '\n';
-  out << "f/D: " << fig(dish.fd) << '\n';
-  out << "rim angle: " << fig(dish.rimAngleDeg) << " DEGREES\n";
-  out << "rim illumination loss: " << fig(dish.rimLossDb) << " DB\n";
+  out.figure("focal length", dish.focalLength, figureUnit(unit));
+  out.figure("f/D", dish.fd);
+  out.figure("rim angle", dish.rimAngleDeg, kDegrees);
+  out.figure("rim illumination loss", dish.rimLossDb, kDecibels);
 }
 
-void runMeasureOffset(const Invocation &call, std::ostream &out) {
+void runMeasureOffset(const Invocation &call, Report &out) {
   const LengthUnit unit = unitOf(call);
   const double width = readDecimal(call.arg(1), "width");
   const double height = readDecimal(call.arg(2), "height");
   const double depth = readDecimal(call.arg(3), "depth");
   const OffsetDish dish = measureOffset(width, height, depth);
-  const char *word = lengthWord(unit);
+  const std::string word = lengthWord(unit);
+  const FigureUnit length = figureUnit(unit);
   if (dish.axesSwapped)
-    out << "note: the larger size, " << plainFigureText(dish.height) << ' ' << word
-        << ", is taken as the height (long axis), " << plainFigureText(dish.width) << ' ' << word
-        << " as the width\n";
-  out << "focal length: " << fig(dish.focalLength) << ' ' << word << '\n';
-  out << "offset angle: " << fig(dish.offsetAngleDeg) << " DEGREES\n";
-  out << "equivalent f/D (for choosing the feed): " << fig(dish.fd) << '\n';
-  out << "focus to near rim: " << fig(dish.focusToNearRim) << ' ' << word << '\n';
-  out << "focus to far rim: " << fig(dish.focusToFarRim) << ' ' << word << '\n';
-  out << "feed half-angle: " << fig(dish.feedHalfAngleDeg) << " DEGREES\n";
-  out << "feed aim point from near rim: " << fig(dish.aimFromNearRim) << ' ' << word << '\n';
-  out << "note: the near rim is the end of the long axis nearer the feed, usually the edge the "
-         "feed arm is fixed to\n";
+    out.note("the larger size, " + plainFigureText(dish.height) + ' ' + word +
+             ", is taken as the height (long axis), " + plainFigureText(dish.width) + ' ' + word +
+             " as the width");
+  out.figure("focal length", dish.focalLength, length);
+  out.figure("offset angle", dish.offsetAngleDeg, kDegrees);
+  out.figure({"equivalent f/D (for choosing the feed)", "equivalent_fd"}, dish.fd);
+  out.figure("focus to near rim", dish.focusToNearRim, length);
+  out.figure("focus to far rim", dish.focusToFarRim, length);
+  out.figure("feed half-angle", dish.feedHalfAngleDeg, kDegrees);
+  out.figure("feed aim point from near rim", dish.aimFromNearRim, length);
+  out.note("the near rim is the end of the long axis nearer the feed, usually the edge the feed "
+           "arm is fixed to");
 }
 
-void runMeasureFit(const Invocation &call, std::ostream &out) {
+void runMeasureFit(const Invocation &call, Report &out) {
   const LengthUnit unit = unitOf(call);
   const bool withFrequency = call.hasArg(1);
   const double frequency = withFrequency ? readDecimal(call.arg(1), "frequency") : 0;
@@ -71,31 +77,32 @@ void runMeasureFit(const Invocation &call, std::ostream &out) {
   for (std::string line; input.next(line);)
     reader.addLine(line);
   const SurfaceFit fit = fitSurface(reader.takePoints(), unit);
-  out << "points: " << fit.points << '\n';
-  out << "focal length: " << fig(fit.focalLength) << ' ' << lengthWord(unit) << '\n';
-  out << "surface error: " << fig(fit.rmsError) << ' ' << lengthWord(unit) << '\n';
+  out.count("points", static_cast<long long>(fit.points));
+  out.figure("focal length", fit.focalLength, figureUnit(unit));
+  out.figure("surface error", fit.rmsError, figureUnit(unit));
   if (fit.rmsError > 0)
-    out << "1 dB loss at: " << fig(fit.oneDbLossMHz) << " MHZ\n";
-  else
-    out << "1 dB loss at: never, no loss at any frequency\n";
+    out.figure("1 dB loss at", fit.oneDbLossMHz, kMegahertz);
+  else // no finite frequency: JSON null, an empty CSV value
+    out.line("1 dB loss at",
+             Figure::none("1_db_loss_at", "never, no loss at any frequency", kMegahertz));
   if (withFrequency)
-    out << "gain loss: " << fig(surfaceLossDb(fit.rmsError, unit, frequency)) << " DB\n";
+    out.figure("gain loss", surfaceLossDb(fit.rmsError, unit, frequency), kDecibels);
 }
 
-void runCanCheck(const Invocation &call, std::ostream &out) {
+void runCanCheck(const Invocation &call, Report &out) {
   const LengthUnit unit = unitOf(call);
   const double diameter = readDecimal(call.arg(1), "diameter");
   const double frequency = readDecimal(call.arg(2), "frequency");
   const CanCutoffs cutoffs = canCutoffs(diameter, unit);
-  out << "TE11 cutoff: " << fig(cutoffs.te11MHz) << " MHZ\n";
-  out << "TM01 cutoff: " << fig(cutoffs.tm01MHz) << " MHZ\n";
+  out.figure("TE11 cutoff", cutoffs.te11MHz, kMegahertz);
+  out.figure("TM01 cutoff", cutoffs.tm01MHz, kMegahertz);
   const CanCheck can = checkCan(diameter, unit, frequency);
   printBothUnits(out, "guide wavelength", can.guideWavelength, unit);
   printBothUnits(out, "probe position", can.probePosition, unit);
   printBothUnits(out, "probe length", can.probeLength, unit);
   printBothUnits(out, "shortest can", can.shortestCan, unit);
   for (const std::string &warning : canWarnings(can))
-    out << "warning: " << warning << '\n';
+    out.warning(warning);
 }
 
 } // namespace dishwright

@@ -8,13 +8,10 @@
 #include "calc/physics/sun_noise_verdict.h"
 
 #include <optional>
-#include <ostream>
 #include <string>
 
 namespace dishwright {
 namespace {
-
-std::string fig(double value) { return figureText(value, kMeasuredDigits); }
 
 // The value of `option`, read as a number named `what`, or nothing when the
 // option was not given.
@@ -30,8 +27,8 @@ std::optional<DishSize> dishOption(const Invocation &call) {
   const auto diameter = optionValue(call, "--dish", "dish diameter", 1);
   if (!diameter)
     return std::nullopt;
-  const bool feet = call.values("--dish").at(0) == "feet";
-  return DishSize{*diameter, feet ? DiameterUnit::Feet : DiameterUnit::Metres};
+  const auto unit = dishSizeUnitFromText(call.values("--dish").at(0));
+  return DishSize{*diameter, unit.value_or(DishSizeUnit::Metres)};
 }
 
 } // namespace
@@ -66,19 +63,19 @@ std::string sunNote() {
          "for the efficiency.\n";
 }
 
-void runSunPredict(const Invocation &call, std::ostream &out) {
+void runSunPredict(const Invocation &call, Report &out) {
   const double gain = readDecimal(call.arg(0), "gain in dBi");
   const double systemK = readDecimal(call.arg(1), "system temperature");
   const double frequency = readDecimal(call.arg(2), "frequency");
   const double flux = readDecimal(call.arg(3), "flux");
   const auto beamwidth = optionValue(call, "--beamwidth", "beamwidth");
   const SunPrediction p = predictSunNoise(gain, systemK, frequency, flux, beamwidth);
-  out << "sun temperature: " << fig(p.sunTemperatureK) << " K\n";
-  out << "beam correction: " << fig(p.beamCorrection) << '\n';
-  out << "sun noise: " << fig(p.sunNoiseDb) << " DB\n";
+  out.figure("sun temperature", p.sunTemperatureK, kKelvin);
+  out.figure("beam correction", p.beamCorrection);
+  out.figure("sun noise", p.sunNoiseDb, kDecibels);
 }
 
-void runSunMeasure(const Invocation &call, std::ostream &out) {
+void runSunMeasure(const Invocation &call, Report &out) {
   const double yFactor = readDecimal(call.arg(0), "sun noise in dB");
   const double frequency = readDecimal(call.arg(1), "frequency");
   const double flux = readDecimal(call.arg(2), "flux");
@@ -86,32 +83,34 @@ void runSunMeasure(const Invocation &call, std::ostream &out) {
   const auto dish = dishOption(call);
   const auto systemK = optionValue(call, "--tsys", "system temperature");
   const SunMeasurement m = measureSunNoise(yFactor, frequency, flux, beamwidth, dish, systemK);
-  out << "beam correction: " << fig(m.beamCorrection) << '\n';
+  out.figure("beam correction", m.beamCorrection);
   if (m.source == BeamwidthSource::None)
-    out << "note: no beamwidth given, beam correction taken as 1\n";
-  out << "G/T: " << fig(m.gOverTDbPerK) << " DB/K\n";
+    out.note("no beamwidth given, beam correction taken as 1");
+  out.figure("G/T", m.gOverTDbPerK, kDecibelsPerKelvin);
   if (m.gainDbi)
-    out << "gain: " << fig(*m.gainDbi) << " DBI\n";
+    out.figure("gain", *m.gainDbi, kDecibelsIsotropic);
   if (m.apertureEfficiency)
-    out << "aperture efficiency: " << fig(*m.apertureEfficiency) << '\n';
+    out.figure("aperture efficiency", *m.apertureEfficiency);
   if (m.judgement) {
-    const bool impossible = m.judgement->verdict == EfficiencyVerdict::Impossible;
-    out << (impossible ? "warning: " : "verdict: ") << m.judgement->words << '\n';
+    if (m.judgement->verdict == EfficiencyVerdict::Impossible)
+      out.warning(m.judgement->words);
+    else
+      out.words("verdict", m.judgement->words);
   }
 }
 
-void runSunFlux(const Invocation &call, std::ostream &out) {
+void runSunFlux(const Invocation &call, Report &out) {
   const double frequency = readDecimal(call.arg(0), "frequency");
   const double f1 = readDecimal(call.arg(1), "first observatory frequency");
   const double s1 = readDecimal(call.arg(2), "first observatory flux");
   const double f2 = readDecimal(call.arg(3), "second observatory frequency");
   const double s2 = readDecimal(call.arg(4), "second observatory flux");
   const FluxEstimate estimate = estimateFlux(frequency, f1, s1, f2, s2);
-  out << "flux: " << fig(estimate.fluxSfu) << " SFU\n";
+  out.figure("flux", estimate.fluxSfu, kSolarFluxUnits);
   if (estimate.remarks.warning)
-    out << "warning: " << *estimate.remarks.warning << '\n';
+    out.warning(*estimate.remarks.warning);
   if (estimate.remarks.note)
-    out << "note: " << *estimate.remarks.note << '\n';
+    out.note(*estimate.remarks.note);
 }
 
 } // namespace dishwright

@@ -4,6 +4,7 @@
 #include "calc/common/figure_text.h"
 #include "calc/common/input_error.h"
 #include "calc/common/shown_text.h"
+#include "calc/page_layout/local_paper.h"
 #include "calc/page_layout/template_sheet.h"
 
 #ifdef DISHWRIGHT_TEMPLATES
@@ -17,7 +18,6 @@
 #include <cctype>
 #include <cmath>
 #include <memory>
-#include <ostream>
 #include <stdexcept>
 
 namespace dishwright {
@@ -112,7 +112,7 @@ PaperKind paperNamed(const std::string &name) {
 Request parse(const Invocation &call, TemplateKind kind) {
   Request r;
   r.input.kind = kind;
-  r.input.metric = call.arg(0) == "meters";
+  r.input.unit = dishSizeUnitFromText(call.arg(0)).value_or(DishSizeUnit::Feet);
   r.input.fd = number(call.arg(1), "f/D");
   r.input.diameter = number(call.arg(2), "diameter");
   if (kind == TemplateKind::Petal)
@@ -135,23 +135,24 @@ Request parse(const Invocation &call, TemplateKind kind) {
   return r;
 }
 
-void printFigures(const TemplateSheet &sheet, std::ostream &out) {
+void printFigures(const TemplateSheet &sheet, Report &out) {
   const TemplateGeometry &g = sheet.geometry();
-  const std::string unit = std::string(" ") + g.unitName() + "\n";
-  out << "focal length: " << figureText(g.focalLength()) << unit;
-  out << "depth: " << figureText(g.depth()) << unit;
-  out << "rib length: " << figureText(g.ribLength()) << unit;
+  const FigureUnit unit = unitOfWord(g.unitName());
+  out.figure("focal length", g.focalLength(), unit, kTemplateDigits);
+  out.figure("depth", g.depth(), unit, kTemplateDigits);
+  out.figure("rib length", g.ribLength(), unit, kTemplateDigits);
   if (g.isPetal()) {
-    out << "gores: " << g.input().count << '\n';
-    out << "gore length: " << figureText(g.goreLength()) << unit;
-    out << "gore width at rim: " << figureText(g.goreWidthAtRim()) << unit;
-    out << "flat gore error: " << figureText(g.flatGoreError()) << unit;
+    out.count("gores", g.input().count);
+    out.figure("gore length", g.goreLength(), unit, kTemplateDigits);
+    out.figure("gore width at rim", g.goreWidthAtRim(), unit, kTemplateDigits);
+    out.figure("flat gore error", g.flatGoreError(), unit, kTemplateDigits);
   }
-  out << "pages: " << sheet.plan().pageCount() << '\n';
+  out.count("pages", sheet.plan().pageCount());
   if (g.wavelength() > 0)
-    out << "gores for lambda/16: " << goresWithin(g.depth(), g.wavelength() / 16) << '\n';
+    out.count({"gores for lambda/16", "gores_for_lambda_16"},
+              goresWithin(g.depth(), g.wavelength() / 16));
   for (const std::string &warning : templateWarnings(g))
-    out << "warning: " << warning << '\n';
+    out.warning(warning);
 }
 
 #ifdef DISHWRIGHT_TEMPLATES
@@ -203,23 +204,14 @@ void writeFile(const TemplateSheet &, const Request &) {
 }
 #endif
 
-PaperKind defaultPaper() {
-#ifdef DISHWRIGHT_TEMPLATES
-  // Ask the locale without an application object: QLocale needs none.
-  return localPaper();
-#else
-  return PaperKind::A4;
-#endif
-}
-
 // Makes the file first, the figures after it: they are printed only for a template
 // that was made. The file is put in place by runCli once the figures are out.
-void runTemplate(const Invocation &call, std::ostream &out, TemplateKind kind) {
+void runTemplate(const Invocation &call, Report &out, TemplateKind kind) {
   Request r = parse(call, kind);
   if (r.kind != FileKind::Pdf)
     r.paper = PaperKind::Sheet; // an SVG or a DXF is one sheet
   else if (!r.paperGiven)
-    r.paper = defaultPaper();
+    r.paper = localPaper();
   const TemplateSheet sheet(r.input, r.paper);
   writeFile(sheet, r);
   printFigures(sheet, out);
@@ -227,11 +219,11 @@ void runTemplate(const Invocation &call, std::ostream &out, TemplateKind kind) {
 
 } // namespace
 
-void runRibTemplate(const Invocation &call, std::ostream &out) {
+void runRibTemplate(const Invocation &call, Report &out) {
   runTemplate(call, out, TemplateKind::Rib);
 }
 
-void runPetalTemplate(const Invocation &call, std::ostream &out) {
+void runPetalTemplate(const Invocation &call, Report &out) {
   runTemplate(call, out, TemplateKind::Petal);
 }
 

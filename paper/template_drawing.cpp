@@ -139,7 +139,7 @@ private:
   // along its centre line, so that a ruler laid on the line reads the same.
   void ticks() {
     const bool petal = g_.isPetal();
-    const bool metric = g_.input().metric;
+    const bool metric = isMetric(g_.input().unit);
     const double k = g_.mmPerUnit(), step = g_.tickStep();
     const double span = petal ? g_.goreLength() : g_.radius();
     const QPointF vertex = at({0, 0});

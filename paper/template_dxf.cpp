@@ -61,7 +61,7 @@ public:
     auto *header = new dimeHeaderSection(nullptr);
     model_.insertSection(header);
     setHeader(header, "$ACADVER", 1, "AC1009");
-    const bool metric = sheet.geometry().input().metric;
+    const bool metric = isMetric(sheet.geometry().input().unit);
     setHeader(header, "$INSUNITS", metric ? kDxfMillimetres : kDxfInches);
     setHeader(header, "$MEASUREMENT", metric ? kDxfMeasurementMetric : kDxfMeasurementEnglish);
     auto *tables = new dimeTablesSection;

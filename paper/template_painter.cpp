@@ -122,7 +122,7 @@ QStringList TemplatePainter::figureLines(int index) const {
   QString design = QStringLiteral("%1 TEMPLATE   f/D %2   diameter %3 %4")
                        .arg(g.isPetal() ? QStringLiteral("PETAL") : QStringLiteral("RIB"),
                             figureAs<QString>(in.fd), figureAs<QString>(in.diameter),
-                            in.metric ? QStringLiteral("METERS") : QStringLiteral("FEET"));
+                            QString::fromLatin1(dishSizeWord(in.unit)).toUpper());
   if (in.frequencyMHz > 0)
     design += QStringLiteral("   frequency %1 MHZ").arg(figureAs<QString>(in.frequencyMHz));
   QString lengths =

@@ -7,7 +7,6 @@
 #include "paper/whole_file.h"
 
 #include <QBuffer>
-#include <QLocale>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -123,11 +122,6 @@ void writeTemplateSvg(const TemplatePainter &sheet, const QString &path) {
     fail(path, QString::fromStdString(e.what()));
   }
   writeWholeFile(path, layered);
-}
-
-PaperKind localPaper() {
-  return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? PaperKind::Letter
-                                                                            : PaperKind::A4;
 }
 
 } // namespace dishwright

@@ -3,6 +3,7 @@
 // the target and is renamed into place when complete.
 #pragma once
 
+#include "calc/page_layout/local_paper.h" // localPaper(), the paper when none is chosen
 #include "paper/template_painter.h"
 
 #include <QPageLayout>
@@ -34,9 +35,5 @@ bool paintTemplatePages(const TemplatePainter &pages, QPagedPaintDevice &device,
 bool writeTemplatePdf(const TemplatePainter &pages, const QString &path,
                       const PageProgress &progress = {});
 void writeTemplateSvg(const TemplatePainter &sheet, const QString &path);
-
-// The paper a user in this locale expects: US Letter where the US measurement
-// system is used, A4 elsewhere.
-PaperKind localPaper();
 
 } // namespace dishwright

@@ -106,7 +106,7 @@ QueueState CupsQueues::defaultQueue() const {
 }
 
 QueueState CupsQueues::queue(const QString &name) const {
-  const int slash = name.indexOf(QLatin1Char('/'));
+  const qsizetype slash = name.indexOf(QLatin1Char('/'));
   const QByteArray queueName = name.left(slash).toUtf8();
   const QByteArray instance = slash < 0 ? QByteArray() : name.mid(slash + 1).toUtf8();
   QueueState state = lookUp(queueName.constData(), slash < 0 ? nullptr : instance.constData(),

@@ -138,7 +138,7 @@ QString printProfile(const ListingJob &job, const PrinterFactory &factory,
   if (choice.userPicks) {
     choice.printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     busy.reset(); // the dialog is the user's time
-    if (!dialog || !dialog(*choice.printer, job.window))
+    if (!dialog || !dialog(*choice.printer, job.window ? job.window->window() : nullptr))
       return {};
     busy.emplace();
     if (queued()) {

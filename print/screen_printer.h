@@ -42,10 +42,11 @@ PrinterChoice defaultPrinter();
 PrinterChoice defaultPrinterIn(const std::shared_ptr<const PrintQueues> &queues);
 bool standardPrintDialog(QPrinter &printer, QWidget *parent);
 
-// What a print screen hands to the printer: its window, the list of profile rows
-// in it, and the design the rows belong to, for the heading of every page.
+// What a print screen hands to the printer: the part of its window that is
+// printed (the screen under the menu bar), the list of profile rows in it, and the
+// design the rows belong to, for the heading of every page.
 struct ListingJob {
-  QWidget *window = nullptr;
+  QWidget *window = nullptr; // a print dialog goes over its top-level window
   const QListView *list = nullptr;
   QString heading;
   // Told before each page of a long listing (from 0 of the pages); false cancels

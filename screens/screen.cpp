@@ -3,6 +3,7 @@
 #include "screens/control_factory.h"
 #include "screens/row_list_model.h"
 #include "screens/screen_style.h"
+#include "screens/window_menu_bar.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
@@ -10,7 +11,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QTextEdit>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <algorithm>
@@ -103,30 +106,41 @@ void Screen::build() {
   window->setPalette(screenPalette());
   // Every control has a design font; the desktop's default font is never needed.
   window->setFont(designFont(kDefaultFont));
+  // The menu bar on top, the client area the controls are placed in below it: the
+  // window is as much taller as the bar is high, and the controls keep their places.
+  menuBar_ = makeWindowMenuBar(window);
+  client_ = new QWidget(window);
+  client_->setObjectName(QStringLiteral("clientArea"));
+  auto *layout = new QVBoxLayout(window);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setMenuBar(menuBar_);
+  layout->addWidget(client_, 1);
   const int width = twipsToPixels(spec_.clientWidth), height = twipsToPixels(spec_.clientHeight);
+  const int barHeight = menuBar_->heightForWidth(width);
   if (spec_.fixedFrame) {
     window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint);
-    window->setFixedSize(width, height);
+    window->setFixedSize(width, barHeight + height);
   } else {
-    window->resize(width, height);
+    window->resize(width, barHeight + height);
   }
-  if (spec_.fixedLeft >= 0) // the client area's corner, not the frame's
+  if (spec_.fixedLeft >= 0) // the corner under the title bar, not the frame's
     window->setGeometry(twipsToPixels(spec_.fixedLeft), twipsToPixels(spec_.fixedTop), width,
-                        height);
+                        barHeight + height);
   if (spec_.background != Colour::Default) {
-    QPalette p = window->palette();
+    QPalette p = client_->palette();
     p.setColor(QPalette::Window, designColour(spec_.background));
-    window->setPalette(p);
-    window->setAutoFillBackground(true);
+    client_->setPalette(p);
+    client_->setAutoFillBackground(true);
   }
   rows_ = new RowListModel(window);
   for (const ControlSpec &design : controlSpecs_) {
     ControlHooks hooks;
     hooks.rows = rows_;
     hooks.onClick = [this, command = design.command] { emit clicked(command); };
-    QWidget *w = dishwright::makeControl(design, window, hooks);
+    QWidget *w = dishwright::makeControl(design, client_, hooks);
     controls_.insert(QString::fromUtf8(design.name), w);
     if (design.field != Field::None)
       fields_.insert(design.field, w);
@@ -178,6 +192,8 @@ void Screen::unload() {
     return;
   QWidget *window = window_;
   window_ = nullptr;
+  client_ = nullptr;
+  menuBar_ = nullptr;
   controls_.clear();
   fields_.clear();
   rows_ = nullptr;

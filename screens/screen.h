@@ -15,6 +15,8 @@
 #include <functional>
 #include <vector>
 
+class QMenuBar;
+
 namespace dishwright {
 
 class RowListModel;
@@ -27,7 +29,14 @@ public:
   ~Screen() override;
 
   bool isLoaded() const { return !window_.isNull(); }
+  // The top-level window: the menu bar above the client area.
   QWidget *window() const { return window_; }
+  // The area under the menu bar the controls are placed in, as large as the
+  // table's client width and height; positions are measured from its corner.
+  QWidget *clientArea() const { return client_; }
+  // The window's File, Tools and Help menus (screens/window_menu_bar.h), empty
+  // until another part of the program fills them.
+  QMenuBar *menuBar() const { return menuBar_; }
   QWidget *control(const QString &name) const { return controls_.value(name); }
   // The control a calculation writes `field` into (or the input step reads it from).
   QWidget *control(Field field) const { return fields_.value(field); }
@@ -80,6 +89,8 @@ private:
   WindowSpec spec_;
   std::vector<ControlSpec> controlSpecs_;
   QPointer<QWidget> window_;
+  QWidget *client_ = nullptr;
+  QMenuBar *menuBar_ = nullptr;
   QHash<QString, QWidget *> controls_;
   QHash<Field, QWidget *> fields_;
   DesignValues loadedWith_;

@@ -4,8 +4,8 @@
 #include "calc/screen_rules/input_step.h"
 #include "print/screen_printer.h"
 #include "screens/calculation_screen.h"
-#include "screens/form1.h"
-#include "screens/form4.h"
+#include "screens/coffee_can_screen.h"
+#include "screens/input_screen.h"
 #include "screens/print_screen.h"
 #include "screens/web_screen.h"
 
@@ -66,13 +66,13 @@ constexpr Route kRoutes[] = {
 std::unique_ptr<Screen> makeScreen(ScreenId id) {
   switch (id) {
   case ScreenId::Input:
-    return std::make_unique<Form1>();
+    return std::make_unique<InputScreen>();
   case ScreenId::ImperialCalculation:
     return std::make_unique<CalculationScreen>(CalculationScreen::Units::Imperial);
   case ScreenId::MetricCalculation:
     return std::make_unique<CalculationScreen>(CalculationScreen::Units::Metric);
   case ScreenId::CoffeeCan:
-    return std::make_unique<Form4>();
+    return std::make_unique<CoffeeCanScreen>();
   case ScreenId::ImperialPrint:
     return std::make_unique<PrintScreen>(PrintScreen::Units::Imperial);
   case ScreenId::MetricPrint:
@@ -273,7 +273,11 @@ bool ScreenSet::mayClose(ScreenId id) const {
 
 void ScreenSet::endProgram() {
   const Screen *acting = screen(acting_);
-  if (!mayQuit(acting && acting->isLoaded() ? acting->window() : nullptr))
+  quit(acting && acting->isLoaded() ? acting->window() : nullptr);
+}
+
+void ScreenSet::quit(QWidget *over) {
+  if (!mayQuit(over))
     return;
   for (const auto &s : screens_)
     if (s)
@@ -284,7 +288,7 @@ void ScreenSet::endProgram() {
 void ScreenSet::printScreen(ScreenId id) {
   const auto &s = static_cast<const PrintScreen &>(*screen(id));
   ListingJob job;
-  job.window = s.window();
+  job.window = s.clientArea(); // the screen as laid out, without the menu bar
   job.list = qobject_cast<const QListView *>(s.control(QStringLiteral("List1")));
   job.heading = s.heading();
   // A long listing shows its progress after a while and can be cancelled.

@@ -20,13 +20,13 @@ namespace dishwright {
 class Screen;
 
 enum class ScreenId {
-  Input,               // Form1: the three inputs, FEET and METERS
-  ImperialCalculation, // Form2: figures and profile in feet and inches
-  MetricCalculation,   // Form3: figures and profile in metres, cm and mm
-  CoffeeCan,           // Form4: the coffee-can feed
-  ImperialPrint,       // Form5: the imperial profile in six columns
-  MetricPrint,         // Form6: the metric profile in six columns
-  WebLink,             // web: the author's page
+  Input,               // InputScreen: the three inputs, FEET and METERS
+  ImperialCalculation, // CalculationScreen: figures and profile in feet and inches
+  MetricCalculation,   // CalculationScreen: figures and profile in metres, cm and mm
+  CoffeeCan,           // CoffeeCanScreen: the coffee-can feed
+  ImperialPrint,       // PrintScreen: the imperial profile in six columns
+  MetricPrint,         // PrintScreen: the metric profile in six columns
+  WebLink,             // WebScreen: the author's page
 };
 constexpr std::size_t kScreenCount = 7;
 
@@ -51,6 +51,10 @@ public:
   // diameter or frequency), as if the user had typed it.
   void putInput(Field field, const QString &text);
 
+  // Ends the program as EXIT does (File > Quit, Ctrl+Q): the quit guard is asked
+  // first, over `over`, and answered no, everything stays as it was.
+  void quit(QWidget *over);
+
   // What the program does on a failure: by default a message box over the window
   // of the screen whose action failed (`over`, nullptr when no screen is open),
   // modal to it. Tests capture the message instead.
@@ -64,6 +68,7 @@ public:
   // user's work ask here; by default nothing is asked.
   using QuitGuard = std::function<bool(QWidget *over)>;
   void setQuitGuard(QuitGuard guard) { quitGuard_ = std::move(guard); }
+  const QuitGuard &quitGuard() const { return quitGuard_; }
   // Where Print goes: by default the print system's default printer, or why
   // there is none.
   using PrinterFactory = dishwright::PrinterFactory;

@@ -70,4 +70,36 @@ const char *lengthWord(LengthUnit unit) {
   return "MM";
 }
 
+DishSizeUnit dishSizeUnit(bool metric) {
+  return metric ? DishSizeUnit::Metres : DishSizeUnit::Feet;
+}
+
+bool isMetric(DishSizeUnit unit) { return unit == DishSizeUnit::Metres; }
+
+double metresPerUnit(DishSizeUnit unit) { return isMetric(unit) ? 1.0 : kMetresPerFoot; }
+
+double mmPerUnit(DishSizeUnit unit) {
+  return isMetric(unit) ? kMmPerMetre : kMmPerInch * kInchesPerFoot;
+}
+
+LengthUnit smallUnitOf(DishSizeUnit unit) {
+  return isMetric(unit) ? LengthUnit::Mm : LengthUnit::Inch;
+}
+
+double smallUnitsPerUnit(DishSizeUnit unit) {
+  return isMetric(unit) ? kMmPerMetre : kInchesPerFoot;
+}
+
+const char *dishSizeSymbol(DishSizeUnit unit) { return isMetric(unit) ? "m" : "ft"; }
+
+const char *dishSizeWord(DishSizeUnit unit) { return isMetric(unit) ? "meters" : "feet"; }
+
+std::optional<DishSizeUnit> dishSizeUnitFromText(std::string_view text) {
+  if (text == "feet")
+    return DishSizeUnit::Feet;
+  if (text == "meters")
+    return DishSizeUnit::Metres;
+  return std::nullopt;
+}
+
 } // namespace dishwright

@@ -16,11 +16,15 @@ inline constexpr double kCmPerInch = 2.54;   // centimetres in one inch
 inline constexpr double kInchesPerFoot = 12; // inches in one foot
 inline constexpr double kMmPerMetre = 1000;  // millimetres in one metre
 inline constexpr double kCmPerMetre = 100;   // centimetres in one metre
+// Metres in one foot, exact.
+inline constexpr double kMetresPerFoot = kInchesPerFoot * kMmPerInch / kMmPerMetre;
 
 // The speed of light, c = 299,792,458 m/s, in the forms the calculations use. A
 // wavelength is the constant over the frequency in MHz, in the unit named.
 // Exact: mm x MHz.
 inline constexpr double kSpeedOfLightMmMHz = 299792.458;
+// Exact, metres x MHz: over a frequency in MHz, a wavelength in metres.
+inline constexpr double kSpeedOfLightMetresMHz = kSpeedOfLightMmMHz / kMmPerMetre;
 // Rounded, inch x MHz: the value the coffee-can rules of thumb are built on.
 inline constexpr double kSpeedOfLightInchMHz = 11802.85;
 // Rounded, feet per microsecond (feet x MHz): 983.6 / MHz is a wavelength in
@@ -32,6 +36,11 @@ inline constexpr double kSpeedOfLightMetresPerMicrosecond = 300;
 inline constexpr double kWavelengthInchesMHz = 11810;
 // Rounded, mm x MHz, as the calculation screens' mesh size takes it.
 inline constexpr double kWavelengthMmMHz = 300000;
+
+// Boltzmann's constant, J/K (exact).
+inline constexpr double kBoltzmannJoulesPerKelvin = 1.380649e-23;
+// One solar flux unit (SFU), W/m^2/Hz.
+inline constexpr double kWattsPerSquareMetreHertzPerSfu = 1e-22;
 
 // Percent in a ratio of 1: an efficiency of 0.55 is 55 %.
 inline constexpr double kPercentPerRatio = 100;

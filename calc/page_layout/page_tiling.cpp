@@ -282,7 +282,7 @@ struct Choice {
 // Tries the grid's offsets in one orientation, keeping the one of fewest pages in `best`.
 void tryOffsets(const Samples &s, const TilingPlan &paper, Choice &best) {
   const double w = paper.windowWidthMm, h = paper.windowHeightMm;
-  const double perSide = std::sqrt(kSearchBudget / std::max<double>(1, s.size()));
+  const double perSide = std::sqrt(kSearchBudget / std::max(1.0, static_cast<double>(s.size())));
   const int n = std::clamp(static_cast<int>(perSide), 2, kMostOffsets);
   for (int i = 0; i < n; ++i)
     for (int j = 0; j < n; ++j) {

@@ -205,9 +205,8 @@ DishGain dishGain(const DishForGain &dish, double apertureEfficiency) {
     throw InputError("the aperture efficiency must not exceed 1");
   requireNotNegative(dish.blockageDiameter, "blockage diameter");
   requireNotNegative(dish.surfaceErrorRms, "surface error");
-  const bool feet = dish.unit == DishSizeUnit::Feet;
-  const double diameterMm = dish.diameter * (feet ? kMmPerInch * kInchesPerFoot : kMmPerMetre);
-  const double smallMmPerUnit = feet ? kMmPerInch : 1.0;
+  const double diameterMm = dish.diameter * mmPerUnit(dish.unit);
+  const double smallMmPerUnit = mmPerUnit(smallUnitOf(dish.unit));
   const double blockageMm = dish.blockageDiameter * smallMmPerUnit;
   const double surfaceErrorMm = dish.surfaceErrorRms * smallMmPerUnit;
   const double wavelengthMm = kSpeedOfLightMmMHz / dish.frequencyMHz;

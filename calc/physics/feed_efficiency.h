@@ -4,6 +4,7 @@
 // real dish with a blocking feed and an imperfect surface.
 #pragma once
 
+#include "calc/common/length_unit.h"
 #include "calc/physics/feed_pattern.h"
 
 #include <vector>
@@ -84,10 +85,6 @@ private:
   std::vector<double> focused_;
   std::vector<double> cross_;
 };
-
-// The units of a dish's size; its small sizes (feed, surface error) go in inches
-// for a dish in feet, millimetres for one in metres.
-enum class DishSizeUnit { Feet, Metres };
 
 struct DishForGain {
   double diameter = 0; // feet or metres, as `unit` says

@@ -61,6 +61,19 @@ bool writtenAsDbDown(const std::vector<PatternLevel> &levels) {
   return rises && levels.front().eDb == 0 && levels.front().hDb == 0;
 }
 
+// Each listed phase within half a turn of the one before (degrees), the axis's at 0.
+void unwrapPhases(std::vector<PatternPhase> &phases) {
+  constexpr double kTurnDeg = 360;
+  const PatternPhase axis = phases.front();
+  PatternPhase last;
+  for (PatternPhase &phase : phases) {
+    double e = phase.eDeg - axis.eDeg, h = phase.hDeg - axis.hDeg;
+    e -= kTurnDeg * std::round((e - last.eDeg) / kTurnDeg);
+    h -= kTurnDeg * std::round((h - last.hDeg) / kTurnDeg);
+    phase = last = {e, h};
+  }
+}
+
 } // namespace
 
 FeedPattern::FeedPattern(double extentRad, std::vector<double> eAmplitude,
@@ -78,6 +91,13 @@ FeedPattern::FeedPattern(double extentRad, std::vector<double> eAmplitude,
     e_[i] /= peak;
     h_[i] /= peak;
   }
+}
+
+void FeedPattern::setPhases(std::vector<double> ePhaseRad, std::vector<double> hPhaseRad) {
+  if (ePhaseRad.size() != e_.size() || hPhaseRad.size() != e_.size())
+    throw std::invalid_argument("a feed pattern's phases need one value a sample in each plane");
+  ePhase_ = std::move(ePhaseRad);
+  hPhase_ = std::move(hPhaseRad);
 }
 
 double FeedPattern::angleDeg(std::size_t i) const {
@@ -156,7 +176,7 @@ FeedPattern canPattern(double diameter, LengthUnit unit, double frequencyMHz) {
   return FeedPattern(kPi, e, h);
 }
 
-FeedPattern listedPattern(std::vector<PatternLevel> levels) {
+FeedPattern listedPattern(std::vector<PatternLevel> levels, std::vector<PatternPhase> phases) {
   if (levels.size() < 2 || levels.front().angleDeg != 0 || !(levels.back().angleDeg <= 180))
     throw InputError("a pattern needs two levels at least, from 0 to at most 180 degrees");
   PatternSource source{true, writtenAsDbDown(levels)};
@@ -168,8 +188,14 @@ FeedPattern listedPattern(std::vector<PatternLevel> levels) {
       levels[k].eDb = -levels[k].eDb, levels[k].hDb = -levels[k].hDb;
     peakDb = std::max({peakDb, levels[k].eDb, levels[k].hDb});
   }
+  const bool phased = !phases.empty();
+  if (phased && phases.size() != levels.size())
+    throw std::invalid_argument("a listed pattern's phases need one entry a level");
+  if (phased)
+    unwrapPhases(phases);
   const double extentRad = levels.back().angleDeg / kDegreesPerRadian;
   std::vector<double> e(kPatternSteps + 1), h(kPatternSteps + 1);
+  std::vector<double> ePhase(phased ? e.size() : 0), hPhase(phased ? e.size() : 0);
   std::size_t k = 0; // the listed level at or before the sample
   for (std::size_t i = 0; i <= kPatternSteps; ++i) {
     const double angleDeg = gridAngleRad(extentRad, i) * kDegreesPerRadian;
@@ -180,8 +206,16 @@ FeedPattern listedPattern(std::vector<PatternLevel> levels) {
     // Relative to the strongest level, so that no level overflows 10^(dB/20).
     e[i] = std::pow(10.0, (a.eDb + fraction * (z.eDb - a.eDb) - peakDb) / 20.0);
     h[i] = std::pow(10.0, (a.hDb + fraction * (z.hDb - a.hDb) - peakDb) / 20.0);
+    if (phased) {
+      const PatternPhase &pa = phases[k], &pz = phases[k + 1];
+      ePhase[i] = (pa.eDeg + fraction * (pz.eDeg - pa.eDeg)) / kDegreesPerRadian;
+      hPhase[i] = (pa.hDeg + fraction * (pz.hDeg - pa.hDeg)) / kDegreesPerRadian;
+    }
   }
-  return FeedPattern(extentRad, e, h, source);
+  FeedPattern pattern(extentRad, e, h, source);
+  if (phased)
+    pattern.setPhases(std::move(ePhase), std::move(hPhase));
+  return pattern;
 }
 
 } // namespace dishwright

@@ -56,6 +56,20 @@ public:
   double eAmplitudeAt(double angleRad) const { return at(e_, angleRad); }
   double hAmplitudeAt(double angleRad) const { return at(h_, angleRad); }
 
+  // The field's phase at each sample, E and H plane, radians relative to the
+  // axis, rising as k d (1 - cos t) for a phase centre d behind the pattern's
+  // reference point (exp(+j omega t) phasors). Throws std::invalid_argument
+  // unless both have sampleCount() values.
+  void setPhases(std::vector<double> ePhaseRad, std::vector<double> hPhaseRad);
+  // False for a pattern of levels alone: it is then taken to come from one
+  // point, its reference, and every phase is 0.
+  bool hasPhases() const { return !ePhase_.empty(); }
+  double ePhaseRad(std::size_t i) const { return hasPhases() ? ePhase_[i] : 0.0; }
+  double hPhaseRad(std::size_t i) const { return hasPhases() ? hPhase_[i] : 0.0; }
+  // The phases at `angleRad` (radians), linear between samples.
+  double ePhaseRadAt(double angleRad) const { return hasPhases() ? at(ePhase_, angleRad) : 0.0; }
+  double hPhaseRadAt(double angleRad) const { return hasPhases() ? at(hPhase_, angleRad) : 0.0; }
+
 private:
   double at(const std::vector<double> &samples, double angleRad) const;
 
@@ -64,6 +78,8 @@ private:
   PatternSource source_;
   std::vector<double> e_;
   std::vector<double> h_;
+  std::vector<double> ePhase_;
+  std::vector<double> hPhase_;
 };
 
 // A cos^n feed: power cos^n t, both planes alike, nothing past 90 degrees. The
@@ -90,11 +106,20 @@ struct PatternLevel {
   double hDb = 0;
 };
 
+// The phases at one level of a listed pattern, E and H plane, degrees (any
+// common reference, with the sign of FeedPattern::setPhases).
+struct PatternPhase {
+  double eDeg = 0;
+  double hDeg = 0;
+};
+
 // The pattern through `levels`, linear in dB between them and nothing past the
 // last, marked as listed. Levels that rise away from the axis, all 0 dB or more
 // with the axis at 0 dB, are the way builders write "dB down": they are read so,
 // and the pattern says it. The angles start at 0 and strictly rise to at most 180
-// degrees, two levels at least, as PatternReader checks them.
-FeedPattern listedPattern(std::vector<PatternLevel> levels);
+// degrees, two levels at least, as PatternReader checks them. `phases`, when
+// given, has one entry a level: they are unwrapped (each taken within half a turn
+// of the one before), referred to the axis and joined linearly.
+FeedPattern listedPattern(std::vector<PatternLevel> levels, std::vector<PatternPhase> phases = {});
 
 } // namespace dishwright

@@ -105,11 +105,10 @@ LossBudget lossBudget(const DishLosses &dish, double apertureEfficiency,
   return budget;
 }
 
-std::vector<BudgetStep> budgetSteps(double spillover, double illumination, double crossPolar,
-                                    const LossBudget &budget) {
-  const double shares[kBudgetLossCount] = {spillover,       illumination,  crossPolar,
-                                           budget.blockage, budget.struts, budget.mismatch,
-                                           budget.mesh,     budget.surface};
+std::vector<BudgetStep> budgetSteps(const FeedShares &feed, const LossBudget &budget) {
+  const double shares[kBudgetLossCount] = {feed.spillover,  feed.illumination, feed.crossPolar,
+                                           feed.phase,      budget.blockage,   budget.struts,
+                                           budget.mismatch, budget.mesh,       budget.surface};
   // The whole aperture evenly lit: the gain with every loss taken back out.
   double gainDbi = budget.gainDbi - 10.0 * std::log10(budget.total);
   std::vector<BudgetStep> steps;

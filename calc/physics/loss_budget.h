@@ -67,13 +67,14 @@ enum class BudgetLoss {
   Spillover,
   Illumination,
   CrossPolar,
+  Phase,
   Blockage,
   Struts,
   Mismatch,
   Mesh,
   Surface
 };
-inline constexpr int kBudgetLossCount = 8;
+inline constexpr int kBudgetLossCount = 9;
 
 struct BudgetStep {
   BudgetLoss loss = BudgetLoss::Spillover;
@@ -82,10 +83,17 @@ struct BudgetStep {
   double gainAfterDbi = 0; // the gain with this loss and those before it, dBi
 };
 
-// The feed's `spillover`, `illumination` and `crossPolar` (0 to 1, their product
-// the budget's aperture efficiency) and the budget's losses, as steps down from
-// the gain of the whole aperture evenly lit, (pi D / lambda)^2.
-std::vector<BudgetStep> budgetSteps(double spillover, double illumination, double crossPolar,
-                                    const LossBudget &budget);
+// What the feed itself loses on the dish, each 0 to 1; their product is the
+// budget's aperture efficiency.
+struct FeedShares {
+  double spillover = 1;
+  double illumination = 1;
+  double crossPolar = 1;
+  double phase = 1; // its phase centre at the focus; 1 for a feed without phases
+};
+
+// The feed's shares and the budget's losses, as steps down from the gain of the
+// whole aperture evenly lit, (pi D / lambda)^2.
+std::vector<BudgetStep> budgetSteps(const FeedShares &feed, const LossBudget &budget);
 
 } // namespace dishwright

@@ -11,6 +11,10 @@
 namespace dishwright {
 namespace {
 
+// Fields of a line: angle, E and H levels, then E and H phases.
+constexpr std::size_t kLevelFields = 3;
+constexpr std::size_t kMostFields = 5;
+
 std::string notALevel(std::string_view line) {
   return shownLine(line) + " is not an angle and one or two levels in dB" + decimalCommaHint(line);
 }
@@ -41,11 +45,20 @@ void PatternReader::addLine(std::string_view line) {
     return;
   if (numbers.size() == 1 && decimalValue(numbers[0]))
     throw InputError(where + shownLine(line) + " needs a level in dB after the angle");
-  std::optional<double> values[3];
-  for (std::size_t i = 0; i < numbers.size() && i < 3; ++i)
-    values[i] = decimalValue(numbers[i]);
-  if (numbers.size() > 3 || !values[0] || !values[1] || (numbers.size() == 3 && !values[2]))
+  std::optional<double> values[kMostFields];
+  bool allNumbers = numbers.size() <= kMostFields;
+  for (std::size_t i = 0; i < numbers.size() && i < kMostFields; ++i)
+    allNumbers = (values[i] = decimalValue(numbers[i])) && allNumbers;
+  if (!allNumbers)
     throw InputError(where + notALevel(line));
+  const bool phased = numbers.size() > kLevelFields;
+  if (!levels_.empty() && phased != !phases_.empty() && !decimalCommaHint(line).empty())
+    throw InputError(where + notALevel(line)); // "150,5 12,3": commas in numbers, not phases
+  if (!levels_.empty() && phased != !phases_.empty())
+    throw InputError(where + shownLine(line) +
+                     (phased ? " lists phases, the lines before it none"
+                             : " lists no phases, the lines before it do") +
+                     ": list them on every line or on none");
   const std::string angle(numbers[0]);
   if (levels_.empty() && *values[0] != 0)
     throw InputError(where + "the first angle must be 0 (the feed's axis), not " + angle);
@@ -55,13 +68,15 @@ void PatternReader::addLine(std::string_view line) {
   if (*values[0] > 180)
     throw InputError(where + "the angle " + angle + " is beyond 180 degrees");
   levels_.push_back({*values[0], *values[1], values[2] ? *values[2] : *values[1]});
+  if (phased)
+    phases_.push_back({*values[3], values[4] ? *values[4] : *values[3]});
   lastAngle_ = angle;
 }
 
 FeedPattern PatternReader::finish() const {
   if (levels_.size() < 2)
     throw InputError("a pattern needs two lines of angle and level at least");
-  return listedPattern(levels_);
+  return listedPattern(levels_, phases_);
 }
 
 FeedPattern readPattern(std::string_view text) {

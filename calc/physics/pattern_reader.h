@@ -20,9 +20,11 @@ inline constexpr std::size_t kPatternMostLines = 100000;
 // about 170 a line at the most lines, so that long comment lines end as soon.
 inline constexpr std::size_t kPatternMostBytes = std::size_t{16} << 20;
 
-// Lines "angle E_dB [H_dB]": the angle off the feed's axis (degrees, from 0
-// strictly rising to at most 180) and the E- and H-plane levels (dB; H = E when
-// absent), separated by blanks, tabs, commas or semicolons. Everything from a
+// Lines "angle E_dB [H_dB [E_phase [H_phase]]]": the angle off the feed's axis
+// (degrees, from 0 strictly rising to at most 180), the E- and H-plane levels
+// (dB; H = E when absent) and, on every line or on none, their phases (degrees,
+// rising away from the axis for a phase centre behind the reference point; H = E
+// when absent), separated by blanks, tabs, commas or semicolons. Everything from a
 // `#` on is a comment; blank lines are skipped. Numbers follow the input
 // screen's grammar, a point as the decimal mark.
 class PatternReader {
@@ -38,7 +40,8 @@ private:
   std::size_t lineNumber_ = 0;
   std::size_t bytes_ = 0;
   std::vector<PatternLevel> levels_;
-  std::string lastAngle_; // as typed, for the words of an angle that does not rise
+  std::vector<PatternPhase> phases_; // one a level, or none
+  std::string lastAngle_;            // as typed, for the words of an angle that does not rise
 };
 
 // Every line of `text` through a PatternReader: the whole-text form for a

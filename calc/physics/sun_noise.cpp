@@ -124,7 +124,7 @@ Beam beamFromDish(double frequencyMHz, double diameterMetres) {
 
 double diameterMetres(const DishSize &dish) {
   requirePositive(dish.diameter, "dish diameter");
-  return dish.unit == DiameterUnit::Metres ? dish.diameter : dish.diameter * kMetresPerFoot;
+  return dish.diameter * metresPerUnit(dish.unit);
 }
 
 // 8 pi k / 1 SFU: the antenna temperature rise is S G lambda^2 / (8 pi k K), the

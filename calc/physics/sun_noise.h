@@ -5,22 +5,13 @@
 // efficiency says, in sun_noise_verdict.h.
 #pragma once
 
+#include "calc/common/length_unit.h"
 #include "calc/common/units.h"
 #include "calc/physics/sun_noise_verdict.h"
 
 #include <optional>
 
 namespace dishwright {
-
-// Boltzmann's constant, J/K (exact).
-inline constexpr double kBoltzmannJoulesPerKelvin = 1.380649e-23;
-// One solar flux unit (SFU), W/m^2/Hz.
-inline constexpr double kWattsPerSquareMetreHertzPerSfu = 1e-22;
-// The speed of light, exact, metres x MHz: over a frequency in MHz, a wavelength
-// in metres.
-inline constexpr double kSpeedOfLightMetresMHz = kSpeedOfLightMmMHz / kMmPerMetre;
-// Metres in one foot, exact.
-inline constexpr double kMetresPerFoot = kInchesPerFoot * kMmPerInch / kMmPerMetre;
 
 // The sun's disc as a dish sees it at radio wavelengths, degrees across.
 inline constexpr double kSunDiameterDeg = 0.5;
@@ -60,12 +51,10 @@ struct SunPrediction {
 SunPrediction predictSunNoise(double gainDbi, double systemTemperatureK, double frequencyMHz,
                               double fluxSfu, std::optional<double> beamwidthDeg);
 
-enum class DiameterUnit { Feet, Metres };
-
 // A dish's diameter, in feet or in metres.
 struct DishSize {
   double diameter = 0;
-  DiameterUnit unit = DiameterUnit::Metres;
+  DishSizeUnit unit = DishSizeUnit::Metres;
 };
 
 struct SunMeasurement {

@@ -55,7 +55,9 @@ long goresWithin(double depth, double maxError) {
     throw InputError("the frequency is too high for this dish: more than 1000000000 gores would "
                      "be needed");
   long n = std::max(3L, static_cast<long>(bound));
-  auto error = [depth](long gores) { return depth * std::pow(std::sin(kPi / gores), 2); };
+  auto error = [depth](long gores) {
+    return depth * std::pow(std::sin(kPi / static_cast<double>(gores)), 2);
+  };
   while (n > 3 && error(n - 1) <= maxError)
     --n;
   while (error(n) > maxError)
@@ -67,7 +69,7 @@ TemplateGeometry::TemplateGeometry(const TemplateInput &input) : input_(input) {
   check(input_);
   if (input_.kind == TemplateKind::Petal)
     input_.hubRadius = 0; // petals meet at the vertex; a hub is cut from them on the dish
-  const double unitsPerDesignUnit = input_.metric ? kMmPerMetre : kInchesPerFoot;
+  const double unitsPerDesignUnit = smallUnitsPerUnit(input_.unit);
   radius_ = input_.diameter * unitsPerDesignUnit / 2;
   focalLength_ = input_.fd * input_.diameter * unitsPerDesignUnit;
   if (!std::isfinite(radius_) || !std::isfinite(focalLength_) || !std::isfinite(depth()))
@@ -95,11 +97,15 @@ void TemplateGeometry::checkSize() const {
     refuse("gore's width at the rim", goreWidthAtRim() * k);
 }
 
-double TemplateGeometry::mmPerUnit() const { return input_.metric ? 1.0 : kMmPerInch; }
+double TemplateGeometry::mmPerUnit() const {
+  return dishwright::mmPerUnit(smallUnitOf(input_.unit));
+}
 
-const char *TemplateGeometry::unitName() const { return input_.metric ? "MM" : "INCHES"; }
+const char *TemplateGeometry::unitName() const { return isMetric(input_.unit) ? "MM" : "INCHES"; }
 
-double TemplateGeometry::tickStep() const { return input_.metric ? kTickStepMm : kTickStepInches; }
+double TemplateGeometry::tickStep() const {
+  return isMetric(input_.unit) ? kTickStepMm : kTickStepInches;
+}
 
 double TemplateGeometry::depth() const { return paraboloidDepth(focalLength_, radius_); }
 

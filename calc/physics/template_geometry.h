@@ -6,6 +6,7 @@
 // `mmPerUnit()` converts.
 #pragma once
 
+#include "calc/common/length_unit.h"
 #include "calc/physics/paraboloid.h"
 
 #include <string>
@@ -18,9 +19,9 @@ enum class TemplateKind { Rib, Petal };
 // What a template is made from: the design as the screens hold it plus the cut.
 struct TemplateInput {
   TemplateKind kind = TemplateKind::Rib;
-  double fd = 0;           // focal length / diameter, ratio
-  double diameter = 0;     // feet, or metres when `metric`
-  bool metric = false;     // true: template unit mm; false: template unit inches
+  double fd = 0;       // focal length / diameter, ratio
+  double diameter = 0; // in `unit`; the template unit is its small unit (in or mm)
+  DishSizeUnit unit = DishSizeUnit::Feet;
   int count = 0;           // petals: the number of gores; ribs: the number of ribs (0: not known)
   double hubRadius = 0;    // ribs only: radius of the hub, template unit (0: no hub)
   double frequencyMHz = 0; // for the label only; 0: not known

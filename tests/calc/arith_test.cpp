@@ -1,6 +1,8 @@
 #include "calc/screen_rules/arith.h"
 #include "calc/screen_rules/calc_error.h"
 
+#include "tests/calc/thrown.h"
+
 #include <gtest/gtest.h>
 
 #include <cfloat>
@@ -14,14 +16,11 @@ namespace {
 // Runs `steps` on a fresh status and returns the kind its failure raises, or
 // nothing when every step passes.
 std::optional<ErrorKind> failureOf(const std::function<void(Arith &)> &steps) {
-  Arith a;
-  try {
+  return calcErrorOf([&] {
+    Arith a;
     steps(a);
     a.test();
-  } catch (const CalcError &e) {
-    return e.kind();
-  }
-  return std::nullopt;
+  });
 }
 
 TEST(Arith, FailureKinds) {

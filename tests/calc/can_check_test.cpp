@@ -3,6 +3,8 @@
 #include "calc/physics/feed_remarks.h"
 #include "calc/physics/guide_modes.h"
 
+#include "tests/calc/thrown.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -128,12 +130,7 @@ TEST(CanCheck, BadInput) {
       {[] { checkCan(3, LengthUnit::Inch, -1); }, "the frequency must be greater than 0"},
   };
   for (const auto &[run, message] : cases) {
-    try {
-      run();
-      ADD_FAILURE() << "no error for " << message;
-    } catch (const InputError &e) {
-      EXPECT_EQ(e.what(), message);
-    }
+    EXPECT_EQ(inputErrorOf([&] { run(); }), message);
   }
 }
 

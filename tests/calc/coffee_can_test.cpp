@@ -3,6 +3,8 @@
 #include "calc/screen_rules/coffee_can.h"
 #include "tests/calc/recording_sink.h"
 
+#include "tests/calc/thrown.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -80,12 +82,7 @@ TEST(CoffeeCan, ZeroFrequencyFailsBeforeAnyValue) {
   CoffeeCanValues can;
   can.idin = 7;
   RecordingSink sink;
-  try {
-    loadCoffeeCan(design, can, sink);
-    ADD_FAILURE() << "no error";
-  } catch (const CalcError &e) {
-    EXPECT_EQ(e.kind(), ErrorKind::DivisionByZero);
-  }
+  EXPECT_EQ(calcErrorOf([&] { loadCoffeeCan(design, can, sink); }), ErrorKind::DivisionByZero);
   EXPECT_EQ(sink.writes, Strings{"frequency=0"});
   EXPECT_EQ(can.idin, 7.0f);
 }
@@ -95,12 +92,7 @@ TEST(CoffeeCan, BelowCutoffTheRootFails) {
   design.freq = 0.5f;
   CoffeeCanValues can;
   RecordingSink sink;
-  try {
-    loadCoffeeCan(design, can, sink);
-    ADD_FAILURE() << "no error";
-  } catch (const CalcError &e) {
-    EXPECT_EQ(e.kind(), ErrorKind::InvalidArgument);
-  }
+  EXPECT_EQ(calcErrorOf([&] { loadCoffeeCan(design, can, sink); }), ErrorKind::InvalidArgument);
   EXPECT_EQ(sink.writes, Strings{"frequency=0.5"});
   EXPECT_NE(can.idin, 0.0f);
   EXPECT_NE(can.idcm, 0.0f);
@@ -115,12 +107,7 @@ TEST(CoffeeCan, TinyFrequencyOverflows) {
   design.freq = 1e-36f;
   CoffeeCanValues can;
   RecordingSink sink;
-  try {
-    loadCoffeeCan(design, can, sink);
-    ADD_FAILURE() << "no error";
-  } catch (const CalcError &e) {
-    EXPECT_EQ(e.kind(), ErrorKind::Overflow);
-  }
+  EXPECT_EQ(calcErrorOf([&] { loadCoffeeCan(design, can, sink); }), ErrorKind::Overflow);
 }
 
 TEST(CoffeeCan, NegativeFrequencyComputes) {

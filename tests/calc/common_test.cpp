@@ -69,6 +69,21 @@ TEST(Lengths, MeasuredSizeInTheUnitOfAWholeDish) {
   EXPECT_FALSE(isMetric(LengthUnit::Inch));
 }
 
+// A dish in feet has its small sizes in inches, one in metres in millimetres;
+// the command line's two words read back as the unit they name, and no others.
+TEST(Lengths, DishSizeUnitsAndTheirSmallUnits) {
+  for (const DishSizeUnit unit : {DishSizeUnit::Feet, DishSizeUnit::Metres}) {
+    EXPECT_EQ(dishSizeUnitFromText(dishSizeWord(unit)), unit);
+    EXPECT_DOUBLE_EQ(smallUnitsPerUnit(unit) * mmPerUnit(smallUnitOf(unit)), mmPerUnit(unit));
+    EXPECT_DOUBLE_EQ(metresPerUnit(unit) * 1000, mmPerUnit(unit));
+  }
+  EXPECT_DOUBLE_EQ(mmPerUnit(DishSizeUnit::Feet), 304.8);
+  EXPECT_EQ(smallUnitOf(DishSizeUnit::Feet), LengthUnit::Inch);
+  EXPECT_EQ(dishSizeUnit(true), DishSizeUnit::Metres);
+  for (const char *text : {"metres", "Feet", "ft", "m", ""})
+    EXPECT_FALSE(dishSizeUnitFromText(text)) << text;
+}
+
 // The text reads back as the very same double, and is no longer than it must be.
 TEST(ExactFigures, ReadBackAsTheSameDouble) {
   EXPECT_EQ(exactFigureText(0.73), "0.73");

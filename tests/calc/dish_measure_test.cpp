@@ -1,6 +1,8 @@
 #include "calc/common/input_error.h"
 #include "calc/physics/dish_measure.h"
 
+#include "tests/calc/thrown.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -98,12 +100,7 @@ struct BadDish {
 class BadDishes : public ::testing::TestWithParam<BadDish> {};
 
 TEST_P(BadDishes, SayWhatIsWrong) {
-  try {
-    GetParam().measure();
-    ADD_FAILURE() << "no error";
-  } catch (const InputError &e) {
-    EXPECT_EQ(e.what(), GetParam().message);
-  }
+  EXPECT_EQ(inputErrorOf([&] { GetParam().measure(); }), GetParam().message);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -2,6 +2,8 @@
 #include "calc/physics/feed_remarks.h"
 #include "calc/physics/pattern_reader.h"
 
+#include "tests/calc/thrown.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -104,12 +106,7 @@ struct BadText {
 class BadTexts : public ::testing::TestWithParam<BadText> {};
 
 TEST_P(BadTexts, NameTheLine) {
-  try {
-    readPattern(GetParam().text);
-    ADD_FAILURE() << "no error";
-  } catch (const InputError &e) {
-    EXPECT_EQ(e.what(), GetParam().message);
-  }
+  EXPECT_EQ(inputErrorOf([&] { readPattern(GetParam().text); }), GetParam().message);
 }
 
 const std::string kStart = "0 0\n# two\n"; // so the bad line is line 3
@@ -131,7 +128,15 @@ INSTANTIATE_TEST_SUITE_P(
         BadText{"Beyond180", kStart + "180.5 -30", "line 3: the angle 180.5 is beyond 180 degrees"},
         BadText{"FirstNotTheAxis", "\n5 -1",
                 "line 2: the first angle must be 0 (the feed's axis), not 5"},
-        BadText{"OneLevel", "0 -1\n", "a pattern needs two lines of angle and level at least"}),
+        BadText{"OneLevel", "0 -1\n", "a pattern needs two lines of angle and level at least"},
+        BadText{"PhasesStop", "0 0 0 0 0\n# two\n30 -3 -3",
+                "line 3: \"30 -3 -3\" lists no phases, the lines before it do: list them on "
+                "every line or on none"},
+        BadText{"PhasesStart", kStart + "30 -3 -3 10",
+                "line 3: \"30 -3 -3 10\" lists phases, the lines before it none: list them on "
+                "every line or on none"},
+        BadText{"SixFields", kStart + "30 -3 -3 10 10 10",
+                "line 3: \"30 -3 -3 10 10 10\" is not an angle and one or two levels in dB"}),
     [](const auto &info) { return info.param.name; });
 
 // 100000 lines (18001 in a pattern every 0.01 degree) and 16 MB (about 170
@@ -170,6 +175,44 @@ INSTANTIATE_TEST_SUITE_P(
         SizeCase{"MostBytes", kTwoLevels + "#" + std::string(16 * kMiB - 13, 'x'), ""},
         SizeCase{"OneByteMore", kTwoLevels + "#" + std::string(16 * kMiB - 12, 'x'), kTooLarge}),
     [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace dishwright
+
+namespace dishwright {
+namespace {
+
+// Phases in a 4th and 5th column (H = E when the 5th is left out): referred to
+// the axis, unwrapped across +-180 degrees, linear between the listed angles.
+struct PhaseCase {
+  const char *name;
+  std::string text;
+  double angleDeg;             // where the phases are read
+  double ePhaseDeg, hPhaseDeg; // expected there, against the axis
+};
+
+class ListedPhases : public ::testing::TestWithParam<PhaseCase> {};
+
+TEST_P(ListedPhases, AreReadAgainstTheAxis) {
+  const FeedPattern pattern = readPattern(GetParam().text);
+  ASSERT_TRUE(pattern.hasPhases());
+  const double t = GetParam().angleDeg * kRadPerDeg;
+  EXPECT_NEAR(pattern.ePhaseRadAt(t) / kRadPerDeg, GetParam().ePhaseDeg, 1e-9);
+  EXPECT_NEAR(pattern.hPhaseRadAt(t) / kRadPerDeg, GetParam().hPhaseDeg, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ListedPhases,
+    ::testing::Values(PhaseCase{"FiveColumns", "0 0 0 10 20\n40 -3 -4 30 60\n", 20, 10, 20},
+                      PhaseCase{"HTakesE", "0 0 0 5\n40 -3 -4 25\n", 40, 20, 20},
+                      // 170 to -170 is 20 degrees on, not 340 back
+                      PhaseCase{"AcrossTheWrap", "0 0 0 170 170\n40 -3 -3 -170 -170\n", 40, 20,
+                                20}),
+    [](const auto &info) { return info.param.name; });
+
+TEST(PatternReader, LevelsAloneHaveNoPhases) {
+  EXPECT_FALSE(readPattern("0 0 0\n40 -3 -4\n").hasPhases());
+}
 
 } // namespace
 } // namespace dishwright

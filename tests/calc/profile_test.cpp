@@ -2,6 +2,8 @@
 #include "calc/screen_rules/profile.h"
 #include "tests/calc/recording_sink.h"
 
+#include "tests/calc/thrown.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -191,12 +193,7 @@ TEST_P(ListFails, KindAndRowsBefore) {
   v.fd = c.fd;
   v.dia = c.dia;
   RecordingSink sink;
-  try {
-    runListing(c.which, v, sink);
-    ADD_FAILURE() << "no error";
-  } catch (const CalcError &e) {
-    EXPECT_EQ(e.kind(), c.kind);
-  }
+  EXPECT_EQ(calcErrorOf([&] { runListing(c.which, v, sink); }), c.kind);
   ASSERT_EQ(sink.rows.size(), c.rowsBefore);
   if (c.rowsBefore > 0) {
     EXPECT_EQ(sink.rows.back().substr(0, std::string(c.lastRow).size()), c.lastRow);

@@ -3,6 +3,8 @@
 #include "calc/physics/sun_noise_flux.h"
 #include "calc/physics/sun_noise_verdict.h"
 
+#include "tests/calc/thrown.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -127,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
     Beams, MeasuredDish,
     ::testing::Values(BeamCase{"FromMetres", std::nullopt, DishSize{3}, BeamwidthSource::FromDish,
                                kThreeMetreBeamDeg},
-                      BeamCase{"FromFeet", std::nullopt, DishSize{3 / 0.3048, DiameterUnit::Feet},
+                      BeamCase{"FromFeet", std::nullopt, DishSize{3 / 0.3048, DishSizeUnit::Feet},
                                BeamwidthSource::FromDish, kThreeMetreBeamDeg},
                       BeamCase{"GivenBeatsDish", 2.0, DishSize{3}, BeamwidthSource::Given, 2.0},
                       BeamCase{"None", std::nullopt, std::nullopt, BeamwidthSource::None,
@@ -304,12 +306,7 @@ struct Refusal {
 class SunRefusals : public ::testing::TestWithParam<Refusal> {};
 
 TEST_P(SunRefusals, SayWhy) {
-  try {
-    GetParam().run();
-    ADD_FAILURE() << "accepted";
-  } catch (const InputError &e) {
-    EXPECT_STREQ(e.what(), GetParam().message);
-  }
+  EXPECT_EQ(inputErrorOf([&] { GetParam().run(); }), GetParam().message);
 }
 
 void predict(double gainDbi, double systemK, double mhz, double sfu, double beamDeg = 1) {

@@ -53,17 +53,10 @@ INSTANTIATE_TEST_SUITE_P(
                   {"meters", "0.4", "4", "2304", "5"},
                   "meters takes FD DIA FREQ: \"5\" is one too many",
                   "meters"},
-        UsageCase{
-            "UnknownCommand", {"inches", "0.4", "4", "2304"}, "unknown command \"inches\"", "feet"},
         UsageCase{"UnknownUnit",
                   {"print", "inches", "0.4", "4"},
                   "print takes feet or meters, not \"inches\"",
                   "print"},
-        UsageCase{"HelpIsNoCommand", {"--help", "feet"}, "unknown command \"--help\"", "feet"},
-        UsageCase{"CommandsAreLowerCase",
-                  {"FEET", "0.4", "4", "2304"},
-                  "unknown command \"FEET\"",
-                  "feet"},
         UsageCase{"NoTemplateKind", {"template"}, "template needs rib or petal", "template rib"},
         UsageCase{"UnknownTemplateKind",
                   {"template", "disc", "feet", "0.4", "4", "-o", "x"},
@@ -81,10 +74,6 @@ INSTANTIATE_TEST_SUITE_P(
                   {"template", "rib", "feet", "0.4", "4", "--paper", "a3", "-o", "x"},
                   kPaperChoice,
                   "template rib"},
-        UsageCase{"HubIsForRibs",
-                  {"template", "petal", "feet", "0.4", "4", "8", "--hub", "1", "-o", "x"},
-                  "template petal takes feet|meters FD DIA GORES: \"--hub\" is one too many",
-                  "template rib"},
         UsageCase{"NoMeasureKind",
                   {"measure", "mm"},
                   "measure takes prime, offset or fit, not \"mm\"",
@@ -98,6 +87,83 @@ INSTANTIATE_TEST_SUITE_P(
                   {"sun", "measure", "14", "1296", "106", "--dish", "3"},
                   "--dish takes feet or meters, not \"3\"",
                   "sun predict"}),
+    [](const auto &info) { return info.param.name; });
+
+struct UnknownCase {
+  const char *name;
+  Args args;
+  std::string err; // the whole of standard error: one line and the hint
+};
+
+class UnknownWords : public ::testing::TestWithParam<UnknownCase> {};
+
+// A command or an option that does not exist is one line and a hint, not the usage.
+TEST_P(UnknownWords, SayWhichInOneLineAndWhereTheHelpIs) {
+  Outcome r = run(GetParam().args);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, GetParam().err);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UnknownWords,
+    ::testing::Values(
+        UnknownCase{"Command",
+                    {"inches", "0.4", "4", "2304"},
+                    "error: unknown command \"inches\"\ntry 'dishwright-calc --help'\n"},
+        UnknownCase{"HelpIsNoCommand",
+                    {"--help", "feet"},
+                    "error: unknown command \"--help\"\ntry 'dishwright-calc --help'\n"},
+        UnknownCase{"CommandsAreLowerCase",
+                    {"FEET", "0.4", "4", "2304"},
+                    "error: unknown command \"FEET\"\ntry 'dishwright-calc --help'\n"},
+        UnknownCase{"HubIsForRibs",
+                    {"template", "petal", "feet", "0.4", "4", "8", "--hub", "1", "-o", "x"},
+                    "error: template petal has no option \"--hub\"\n"
+                    "try 'dishwright-calc template --help'\n"},
+        UnknownCase{"JoinedValueOfAnUnknownOption",
+                    {"feet", "0.4", "4", "2304", "--hub=2"},
+                    "error: feet has no option \"--hub\"\ntry 'dishwright-calc feet --help'\n"},
+        UnknownCase{"ShortOption",
+                    {"can", "-x", "2400"},
+                    "error: can has no option \"-x\"\ntry 'dishwright-calc can --help'\n"}),
+    [](const auto &info) { return info.param.name; });
+
+struct JoinedCase {
+  const char *name;
+  Args joined, apart; // the same command written both ways
+};
+
+class JoinedValues : public ::testing::TestWithParam<JoinedCase> {};
+
+// --name=VALUE and -oVALUE are --name VALUE and -o VALUE; "--" ends the options.
+TEST_P(JoinedValues, ReadAsTheSeparateForm) {
+  const Outcome joined = run(GetParam().joined), apart = run(GetParam().apart);
+  EXPECT_EQ(joined.status, apart.status) << joined.err;
+  EXPECT_EQ(joined.out, apart.out);
+  EXPECT_EQ(joined.err, apart.err);
+  EXPECT_NE(apart.out + apart.err, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, JoinedValues,
+    ::testing::Values(
+        JoinedCase{"Format", {"can", "2400", "--format=csv"}, {"can", "2400", "--format", "csv"}},
+        JoinedCase{"FirstOfThreeValues",
+                   {"feed", "0.4", "cos", "2", "--dish=feet", "4", "2304"},
+                   {"feed", "0.4", "cos", "2", "--dish", "feet", "4", "2304"}},
+        JoinedCase{"NegativeValue",
+                   {"sun", "predict", "30", "100", "1296", "80", "--beamwidth=-1"},
+                   {"sun", "predict", "30", "100", "1296", "80", "--beamwidth", "-1"}},
+        JoinedCase{"JoinedChoiceChecked",
+                   {"can", "2400", "--format=xml"},
+                   {"can", "2400", "--format", "xml"}},
+        JoinedCase{"DoubleDashBeforeNegativeNumbers",
+                   {"measure", "fit", "mm", "--", "-10368"},
+                   {"measure", "fit", "mm", "-10368"}},
+        JoinedCase{"OptionsBeforeDoubleDash",
+                   {"sun", "predict", "--beamwidth=2", "--", "30", "100", "1296", "80"},
+                   {"sun", "predict", "30", "100", "1296", "80", "--beamwidth", "2"}}),
     [](const auto &info) { return info.param.name; });
 
 class HelpAndVersion : public ::testing::TestWithParam<std::pair<std::string, std::string>> {};
@@ -162,8 +228,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {"print", "feet", "0.4", "3e6"},
                  "error: overflow while working out the number of profile rows: the diameter is "
                  "3000000 feet\n"},
-        FailCase{"OptionLikeNumber",
-                 {"print", "feet", "--help", "4"},
+        FailCase{"OptionAfterDoubleDash", // an operand, so read as the f/D
+                 {"print", "feet", "--", "--help", "4"},
                  "error: type mismatch: the f/D ratio \"--help\" is not a number\n"},
         FailCase{"CanZero",
                  {"can", "0"},
@@ -204,7 +270,7 @@ TEST_P(Echoes, ShowTheInputEscaped) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, Echoes,
     ::testing::Values(
-        EchoCase{"Command", {"\x1b[2J"}, "", "dishwright-calc: unknown command \"\\033[2J\""},
+        EchoCase{"Command", {"\x1b[2J"}, "", "error: unknown command \"\\033[2J\""},
         EchoCase{"Choice",
                  {"print", "\xff\"", "0.4", "4"},
                  "",

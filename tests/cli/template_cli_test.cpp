@@ -195,15 +195,26 @@ TEST_F(TemplateCli, ContradictionsAreRefused) {
   EXPECT_TRUE(empty());
 }
 
+// -oFILE is -o FILE: the same file, the same figures.
+TEST_F(TemplateCli, OutputFileJoinedToItsOption) {
+  const Outcome joined = run({"template", "rib", "meters", "0.4", "1.2", "-o" + file("a.svg")});
+  const Outcome apart = run({"template", "rib", "meters", "0.4", "1.2", "-o", file("b.svg")});
+  ASSERT_EQ(joined.status, 0) << joined.err;
+  EXPECT_EQ(joined.out, apart.out);
+  EXPECT_TRUE(fs::is_regular_file(file("a.svg")));
+  EXPECT_EQ(fs::file_size(file("a.svg")), fs::file_size(file("b.svg")));
+}
+
 struct Figures {
   const char *name;
   Args args;
   std::string tail; // the output's last lines
+  std::string err;  // warnings, on standard error only
 };
 
 class TemplateFigures : public TemplateCli, public ::testing::WithParamInterface<Figures> {};
 
-// After the figures: the gores the frequency needs, then warnings in words.
+// After the figures: the gores the frequency needs; warnings in words on standard error.
 TEST_P(TemplateFigures, EndWithGoresAndWarnings) {
   Args args = GetParam().args;
   for (const char *more : {"--paper", "sheet", "-o"})
@@ -214,6 +225,7 @@ TEST_P(TemplateFigures, EndWithGoresAndWarnings) {
   const std::string &tail = GetParam().tail;
   ASSERT_GE(r.out.size(), tail.size());
   EXPECT_EQ(r.out.substr(r.out.size() - tail.size()), tail);
+  EXPECT_EQ(r.err, GetParam().err);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -222,18 +234,22 @@ INSTANTIATE_TEST_SUITE_P(
         // 7.5 in deep: 7.5 sin^2(pi/8) = 1.09835 in; 299792.458 / 2304 / 25.4 / 16 = 0.320173 in
         Figures{"EightGoresAt2304MHz",
                 {"template", "petal", "feet", "0.4", "4", "8", "--freq", "2304"},
-                "pages: 1\ngores for lambda/16: 16\nwarning: 8 gores leave 1.09835 INCHES of "
+                "pages: 1\ngores for lambda/16: 16\n",
+                "warning: 8 gores leave 1.09835 INCHES of "
                 "flat-gore error at 2304.00 MHz, more than lambda/16 (0.320173 INCHES); 16 gores "
                 "keep within it\n"},
         Figures{"RibAt10GHz", // 187.5 mm deep, lambda/16 = 1.87370 mm: sin(pi/N) <= 0.09997
                 {"template", "rib", "meters", "0.4", "1.2", "--freq", "10000"},
-                "pages: 1\ngores for lambda/16: 32\n"},
+                "pages: 1\ngores for lambda/16: 32\n",
+                ""},
         // f = 150 mm, R = 500 mm: d = 500^2 / 600 = 416.667 mm
         Figures{"DeepDish",
                 {"template", "rib", "meters", "0.15", "1"},
-                "pages: 1\nwarning: f/D 0.150 makes a dish deeper than dishes are built (f/D 0.2 "
+                "pages: 1\n",
+                "warning: f/D 0.150 makes a dish deeper than dishes are built (f/D 0.2 "
                 "to 2): the depth is 416.667 MM; check the design\n"},
-        Figures{"NoFrequency", {"template", "petal", "meters", "0.4", "1.2", "12"}, "pages: 1\n"}),
+        Figures{
+            "NoFrequency", {"template", "petal", "meters", "0.4", "1.2", "12"}, "pages: 1\n", ""}),
     [](const ::testing::TestParamInfo<Figures> &info) { return info.param.name; });
 
 struct Refusal {

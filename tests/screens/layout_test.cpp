@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QMenuBar>
 #include <QTest>
 #include <QTextEdit>
 
@@ -106,7 +107,13 @@ private slots:
     const Screen *s = everyScreen().screen(ScreenId(screen));
     const WindowSpec &w = s->windowSpec();
     QVERIFY(w.clientWidth % 15 == 0 && w.clientHeight % 15 == 0);
-    QCOMPARE(s->window()->size(), QSize(w.clientWidth / 15, w.clientHeight / 15));
+    // The client area is the table's size, under the menu bar; the window is as
+    // much taller as the bar is high.
+    QCOMPARE(s->clientArea()->size(), QSize(w.clientWidth / 15, w.clientHeight / 15));
+    const int bar = s->menuBar()->height();
+    QVERIFY(bar >= QFontMetrics(s->menuBar()->font()).height());
+    QCOMPARE(s->clientArea()->mapTo(s->window(), QPoint(0, 0)), QPoint(0, bar));
+    QCOMPARE(s->window()->size(), QSize(w.clientWidth / 15, w.clientHeight / 15 + bar));
     for (const ControlSpec &c : s->controlSpecs()) {
       for (int twips : {c.left, c.top, c.width, c.height})
         QVERIFY2(twips % 15 == 0, c.name);

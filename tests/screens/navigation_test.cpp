@@ -1,7 +1,7 @@
 #include "screens/screen_style.h"
 #include "tests/screens/screen_fixture.h"
 
-#include "screens/form4.h"
+#include "screens/coffee_can_screen.h"
 
 #include <QApplication>
 #include <QTest>
@@ -222,7 +222,7 @@ private slots:
     // over the calculation screen whose button failed, not the middle of the desktop
     QCOMPARE(p.reportedOver, QList<QWidget *>{p.screen(ScreenId::ImperialCalculation)->window()});
     QVERIFY(!p.loaded(ScreenId::CoffeeCan));
-    auto *can = static_cast<Form4 *>(p.screen(ScreenId::CoffeeCan));
+    auto *can = static_cast<CoffeeCanScreen *>(p.screen(ScreenId::CoffeeCan));
     QVERIFY(can->values().idin != 0); // stored before the failing step
   }
 

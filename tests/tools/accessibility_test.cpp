@@ -3,14 +3,18 @@
 // mnemonics of one window clash. The seven screens and every tool window.
 #include "screens/screen_style.h"
 #include "tests/screens/screen_fixture.h"
+#include "tools/help/help_window.h"
+#include "tools/menu/tool_menu.h"
 #include "tools/menu/tool_table.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -25,7 +29,7 @@ namespace {
 
 using WindowMaker = std::function<std::unique_ptr<QWidget>()>;
 
-const DesignSeed kSeed{0.4, 1.2, true, 2304};
+const DesignSeed kSeed{0.4, 1.2, DishSizeUnit::Metres, 2304};
 
 // Controls a user tabs to; the parts of composite widgets (a combo box's list,
 // a table's scroll bars, a tab bar's buttons) speak through their owner.
@@ -86,6 +90,10 @@ QStringList problems(QWidget *window) {
       text = box->title();
     if (const QChar letter = mnemonic(text); !letter.isNull())
       letters[letter] << w;
+    if (auto *bar = qobject_cast<QMenuBar *>(w)) // its menus' titles work everywhere
+      for (QAction *title : bar->actions())
+        if (const QChar letter = mnemonic(title->text()); !letter.isNull())
+          letters[letter] << bar;
   }
   for (auto tabs : window->findChildren<QTabWidget *>())
     for (int i = 0; i < tabs->count(); ++i)
@@ -110,11 +118,18 @@ class AccessibilityTest : public QObject {
 private slots:
   void initTestCase() { useScreenStyle(); }
 
+  // Each with its menu bar, as the program shows it; and the manual.
   void toolWindows_data() {
     QTest::addColumn<WindowMaker>("make");
+    static ScreenSet screens;
+    static ToolMenu menu(screens);
     for (const ToolRow &row : toolTable())
-      QTest::newRow(qPrintable(row.title))
-          << WindowMaker([&row] { return std::unique_ptr<QWidget>(row.open(kSeed)); });
+      QTest::newRow(qPrintable(row.title)) << WindowMaker([&row] {
+        std::unique_ptr<QWidget> window(row.open(kSeed));
+        menu.equip(window.get(), kSeed, row.helpSection);
+        return window;
+      });
+    QTest::newRow("manual") << WindowMaker([] { return std::make_unique<HelpWindow>(); });
   }
   void toolWindows() {
     QFETCH(WindowMaker, make);

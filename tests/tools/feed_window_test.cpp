@@ -2,10 +2,12 @@
 // figures were checked apart from the program: Silver's aperture integral by
 // mpmath quadrature, the gain from (pi D / lambda)^2, the calculation screens'
 // rule from 20 log10(feet) + 20 log10(GHz) + 7.5.
+#include "calc/physics/can_feed.h"
 #include "calc/physics/pattern_reader.h"
 #include "tools/feed/budget_chart.h"
 #include "tools/feed/budget_fields.h"
 #include "tools/feed/budget_table.h"
+#include "tools/feed/feed_rows.h"
 #include "tools/feed/feed_window.h"
 #include "tools/feed/pattern_file_loader.h"
 #include "tools/kit/result_grid.h"
@@ -40,18 +42,13 @@ using namespace dishwright;
 
 namespace {
 
-enum Row {
-  RimAngle,
-  EquivalentN,
-  EdgeTaper,
-  Spillover,
-  Illumination,
-  Aperture,
-  BestFdRow,
-  BestAperture
-};
-enum DishRow { Blockage = 8, Surface, Total, Gain, RuleOfThumbGain };
-enum OffsetRow { CrossPolar = 13, NearRimLevel, FarRimLevel, BestAimRow };
+using namespace feed_rows;
+
+// The can's model by its place in the chooser: real cans simulated, the formula.
+void chooseCanModel(FeedWindow &window, CanModel model) {
+  window.canModelChooser()->setCurrentIndex(
+      window.canModelChooser()->findData(static_cast<int>(model)));
+}
 
 QString value(FeedWindow &window, int row) { return window.results()->valueField(row)->text(); }
 
@@ -98,6 +95,7 @@ private slots:
   void longReadingShowsProgressAndCancels();
   void canModesWarnedInTheWarningColour_data();
   void canModesWarnedInTheWarningColour();
+  void simulatedCanAndItsPhaseCentre();
   void patternsAsBuildersWriteThem();
   void bestFdBeyondThePlot();
   void commonCansAreSingleMode();
@@ -133,22 +131,26 @@ void FeedWindowTest::figuresFollowTheFeed() {
   QFETCH(QString, typed);
   QFETCH(QString, fd);
   QFETCH(QStringList, shown);
-  FeedWindow window(DesignSeed{0, 0, false, 2400});
+  FeedWindow window(DesignSeed{0, 0, DishSizeUnit::Feet, 2400});
   window.modelChooser()->setCurrentIndex(model);
+  chooseCanModel(window, CanModel::OpenWaveguide); // the figures checked apart
   QLineEdit *fields[] = {window.exponentField(), window.beamwidthField(),
                          window.canDiameterField()};
   type(fields[model], typed);
   type(window.fdField(), fd);
-  for (int row = 0; row < shown.size(); ++row)
-    QCOMPARE(value(window, row), shown[row]);
+  const int rows[] = {RimAngle,     EquivalentN, EdgeTaper, Spillover,
+                      Illumination, Aperture,    BestFdRow};
+  for (int i = 0; i < shown.size(); ++i)
+    QCOMPARE(value(window, rows[i]), shown[i]);
   QCOMPARE(window.results()->valueField(EquivalentN)->isVisibleTo(&window),
            model == FeedWindow::Beamwidth);
 }
 
 void FeedWindowTest::gainBesideTheRuleOfThumb() {
-  FeedWindow window(DesignSeed{0.4, 4, false, 2400});
+  FeedWindow window(DesignSeed{0.4, 4, DishSizeUnit::Feet, 2400});
   QSignalSpy gains(&window, &FeedWindow::gainChanged);
   window.modelChooser()->setCurrentIndex(FeedWindow::Can);
+  chooseCanModel(window, CanModel::OpenWaveguide);
   type(window.canDiameterField(), "3.5");
   type(window.blockageField(), "4");
   type(window.surfaceErrorField(), "0.04");
@@ -171,7 +173,7 @@ void FeedWindowTest::gainBesideTheRuleOfThumb() {
 }
 
 void FeedWindowTest::blockageAsWideAsTheDishKeepsTheFeed() {
-  FeedWindow window(DesignSeed{0.4, 1.2, true, 10368});
+  FeedWindow window(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368});
   type(window.exponentField(), "4");
   type(window.blockageField(), "1200");
   QCOMPARE(window.message()->text(),
@@ -188,7 +190,7 @@ void FeedWindowTest::patternFileReadOrRefusedByLine() {
     file.write(text);
     return file.fileName();
   };
-  FeedWindow window(DesignSeed{0.45, 0, false, 0});
+  FeedWindow window(DesignSeed{0.45, 0, DishSizeUnit::Feet, 0});
   readFile(window, write("bad.txt", "0 0\n30 -3\n30 -4\n60 -10\n"));
   QCOMPARE(window.modelChooser()->currentIndex(), int(FeedWindow::PatternFile));
   QCOMPARE(window.message()->text(),
@@ -228,7 +230,7 @@ void FeedWindowTest::refusedFileKeepsThePatternBefore() {
     QVERIFY(QDir(dir.path()).mkdir(path));
   else if (path == "big.txt")
     writeFile(dir, "big.txt", "0 0\n" + QByteArray(10000000 - 1, '\n'));
-  FeedWindow window(DesignSeed{0.45, 0, false, 0});
+  FeedWindow window(DesignSeed{0.45, 0, DishSizeUnit::Feet, 0});
   readFile(window, writeFile(dir, "horn.txt", kHorn));
   readFile(window, path.startsWith('/') ? path : dir.filePath(path));
   QCOMPARE(window.message()->text(), message + "; the figures are still those of horn.txt.");
@@ -240,7 +242,7 @@ void FeedWindowTest::refusedFileKeepsThePatternBefore() {
 // that goes on until it is stopped (ten seconds at the most).
 void FeedWindowTest::longReadingShowsProgressAndCancels() {
   QTemporaryDir dir;
-  FeedWindow window(DesignSeed{0.45, 0, false, 0});
+  FeedWindow window(DesignSeed{0.45, 0, DishSizeUnit::Feet, 0});
   readFile(window, writeFile(dir, "horn.txt", kHorn));
   auto ended = std::make_shared<std::atomic<bool>>(false);
   window.patternLoader()->setReading(
@@ -293,8 +295,9 @@ void FeedWindowTest::canModesWarnedInTheWarningColour_data() {
 void FeedWindowTest::canModesWarnedInTheWarningColour() {
   QFETCH(QString, mm);
   QFETCH(QString, warning);
-  FeedWindow window(DesignSeed{0.4, 1.2, true, 10368});
+  FeedWindow window(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368});
   window.modelChooser()->setCurrentIndex(FeedWindow::Can);
+  chooseCanModel(window, CanModel::OpenWaveguide);
   window.canUnitChooser()->setCurrentIndex(
       window.canUnitChooser()->findData(static_cast<int>(LengthUnit::Mm)));
   type(window.canDiameterField(), mm);
@@ -302,6 +305,36 @@ void FeedWindowTest::canModesWarnedInTheWarningColour() {
   QCOMPARE(window.warnings()->isVisibleTo(&window), !warning.isEmpty());
   QCOMPARE(window.warnings()->palette().color(QPalette::WindowText), errorColour(window.palette()));
   QVERIFY(!value(window, Aperture).isEmpty()); // the figures stay beside the warning
+}
+
+// The 0.75-wavelength can (22.48 mm at 10 GHz) by the simulated model: best
+// near f/D 0.39 (the formula's 0.34), its phase centre within 0.1 wavelength
+// (3 mm) of the mouth; a can past the simulated ones falls back with a warning.
+void FeedWindowTest::simulatedCanAndItsPhaseCentre() {
+  FeedWindow window(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10000});
+  window.modelChooser()->setCurrentIndex(FeedWindow::Can);
+  window.canUnitChooser()->setCurrentIndex(
+      window.canUnitChooser()->findData(static_cast<int>(LengthUnit::Mm)));
+  type(window.canDiameterField(), "22.48");
+  QVERIFY(qAbs(value(window, BestFdRow).toDouble() - 0.39) < 0.02);
+  const QRegularExpression centre("^([0-9.]+) mm$");
+  const QRegularExpressionMatch match = centre.match(value(window, PhaseCentreRow));
+  QVERIFY2(match.hasMatch(), qPrintable(value(window, PhaseCentreRow)));
+  QVERIFY(match.captured(1).toDouble() < 3.0);
+  const QString meaning = window.results()->valueField(PhaseCentreRow)->accessibleDescription();
+  QVERIFY2(
+      meaning.endsWith(QString("put the mouth %1 mm behind the focus").arg(match.captured(1))) ||
+          meaning.endsWith(
+              QString("put the mouth %1 mm in front of the focus").arg(match.captured(1))),
+      qPrintable(meaning));
+  QVERIFY(window.results()->valueField(PhaseCentreRow)->isVisibleTo(&window));
+  chooseCanModel(window, CanModel::OpenWaveguide);
+  QCOMPARE(value(window, BestFdRow), QString("0.34149"));
+  QVERIFY(!window.results()->valueField(PhaseCentreRow)->isVisibleTo(&window));
+  chooseCanModel(window, CanModel::Simulated);
+  type(window.canDiameterField(), "45");
+  QVERIFY2(window.warnings()->text().contains("outside the simulated cans"),
+           qPrintable(window.warnings()->text()));
 }
 
 void FeedWindowTest::patternsAsBuildersWriteThem() {
@@ -312,7 +345,7 @@ void FeedWindowTest::patternsAsBuildersWriteThem() {
     file.write(text);
     return file.fileName();
   };
-  FeedWindow window(DesignSeed{0.45, 0, false, 0});
+  FeedWindow window(DesignSeed{0.45, 0, DishSizeUnit::Feet, 0});
   readFile(window, write("down.txt", "0 0\n30 3\n60 10\n90 20\n180 30\n"));
   QCOMPARE(window.notes()->text(), QString("Note: the levels rise away from the axis, all 0 dB "
                                            "or more: they are read as dB down (10 as -10 dB)."));
@@ -335,7 +368,7 @@ void FeedWindowTest::patternsAsBuildersWriteThem() {
 // cos^100 is best at f/D 2.2415 (81.454 %), past the plot's 1.5; cos^1000 beyond
 // the search's 5 (67.368 % there and rising), by mpmath apart from the program.
 void FeedWindowTest::bestFdBeyondThePlot() {
-  FeedWindow window(DesignSeed{0.4, 0, false, 0});
+  FeedWindow window(DesignSeed{0.4, 0, DishSizeUnit::Feet, 0});
   type(window.exponentField(), "100");
   QCOMPARE(value(window, BestFdRow), QString("2.2415"));
   QCOMPARE(value(window, BestAperture), QString("81.454 %"));
@@ -345,7 +378,7 @@ void FeedWindowTest::bestFdBeyondThePlot() {
 }
 
 // Every can the table lists carries TE11 alone and is not weak, and the f/D it
-// suits is the model's best f/D at each end of its size plus 0.05, to 0.01.
+// suits is the simulated cans' best f/D at each end of its size, to 0.01.
 void FeedWindowTest::commonCansAreSingleMode() {
   FeedWindow window(DesignSeed{});
   QTableWidget *table = window.feedTable();
@@ -361,9 +394,10 @@ void FeedWindowTest::commonCansAreSingleMode() {
     QVERIFY(ends[0] >= 0.62 && ends[1] < 2.404826 / M_PI);
     QStringList fds;
     for (const double wavelengths : ends) {
-      const double bestFd =
-          FeedEfficiencies(canPattern(wavelengths * 299.792458, LengthUnit::Mm, 1000)).best().fd;
-      fds << QString::number(bestFd + 0.05, 'f', 2);
+      const CanFeed can =
+          canFeed(wavelengths * 299.792458, LengthUnit::Mm, 1000, CanModel::Simulated);
+      QVERIFY(can.model == CanModel::Simulated);
+      fds << QString::number(FeedEfficiencies(can.pattern).best().fd, 'f', 2);
     }
     QCOMPARE(table->item(row, 1)->text(), fds.join(" - "));
   }
@@ -371,7 +405,7 @@ void FeedWindowTest::commonCansAreSingleMode() {
 }
 
 void FeedWindowTest::seedKeysAndNames() {
-  FeedWindow window(DesignSeed{0.4f, 1.2f, true, 2304});
+  FeedWindow window(DesignSeed{0.4f, 1.2f, DishSizeUnit::Metres, 2304});
   QCOMPARE(window.fdField()->text(), QString("0.4"));
   QCOMPARE(window.diameterField()->text(), QString("1.2"));
   QCOMPARE(window.dishUnitChooser()->currentText(), QString("metres"));
@@ -439,7 +473,7 @@ void FeedWindowTest::measuredDishOpensAFeedWindow() {
   QFETCH(QString, dishUnit);
   QFETCH(double, diameterMm);
   QFETCH(QString, line);
-  MeasureWindow measure(DesignSeed{0.4, 1.2, true, 10368});
+  MeasureWindow measure(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368});
   QSignalSpy opened(&measure, &MeasureWindow::feedWindowOpened);
   QVERIFY(!measure.feedButton()->isEnabled());
   measure.unitChooser()->setCurrentIndex(measure.unitChooser()->findText(unit));
@@ -480,7 +514,7 @@ void FeedWindowTest::measuredDishOpensAFeedWindow() {
 // offset"), the aim a few degrees toward the far rim best; the budget's mismatch
 // at VSWR 1.5 is 1 - 0.2^2 = 96 %, 0.177 dB.
 void FeedWindowTest::offsetDishOverItsTrueAperture() {
-  MeasureWindow measure(DesignSeed{0.4, 1.2, true, 10368});
+  MeasureWindow measure(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368});
   QSignalSpy opened(&measure, &MeasureWindow::feedWindowOpened);
   measure.unitChooser()->setCurrentIndex(measure.unitChooser()->findText("cm"));
   measure.tabs()->setCurrentIndex(1);
@@ -499,9 +533,10 @@ void FeedWindowTest::offsetDishOverItsTrueAperture() {
   QVERIFY(value(*window, BestAimRow).startsWith("2.8834 degrees"));
   QVERIFY(window->results()->valueField(NearRimLevel)->isVisibleTo(window));
   type(window->budgetFields().vswrField(), "1.5");
-  QCOMPARE(window->budgetTable()->item(5, 0)->text(), QString("96.000 %"));
-  QCOMPARE(window->budgetTable()->item(5, 1)->text(), QString("-0.177 dB"));
-  QCOMPARE(window->budgetChart()->steps().size(), std::size_t(8));
+  const int mismatch = static_cast<int>(BudgetLoss::Mismatch);
+  QCOMPARE(window->budgetTable()->item(mismatch, 0)->text(), QString("96.000 %"));
+  QCOMPARE(window->budgetTable()->item(mismatch, 1)->text(), QString("-0.177 dB"));
+  QCOMPARE(window->budgetChart()->steps().size(), std::size_t(kBudgetLossCount));
   QVERIFY(window->budgetChart()->accessibleDescription().contains("Mismatch -0.177 dB"));
   QTest::keyClicks(window->fdField(), "5"); // another dish: the prime-focus figures again
   QVERIFY(!window->results()->valueField(NearRimLevel)->isVisibleTo(window));

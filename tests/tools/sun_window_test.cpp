@@ -72,7 +72,7 @@ void SunWindowTest::predictsTheSunNoise_data() {
 void SunWindowTest::predictsTheSunNoise() {
   QFETCH(QString, beamwidth);
   QFETCH(QStringList, shown);
-  SunWindow window(DesignSeed{0.4, 1.2, true, 1296});
+  SunWindow window(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 1296});
   SunPredictPage *page = window.predictPage();
   QCOMPARE(page->frequencyField()->text(), QString("1296"));
   type(page->gainField(), "30");
@@ -129,7 +129,7 @@ void SunWindowTest::judgesTheMeasurement() {
   QFETCH(QString, system);
   QFETCH(QStringList, shown);
   QFETCH(QString, verdict);
-  SunWindow window(DesignSeed{0.4, 1.2, true, 1296});
+  SunWindow window(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 1296});
   SunMeasurePage *page = window.measurePage();
   QCOMPARE(page->diameterField()->text(), QString("1.2"));
   type(page->yFactorField(), "14.49");
@@ -147,7 +147,7 @@ void SunWindowTest::judgesTheMeasurement() {
 }
 
 void SunWindowTest::gainComesFromTheDesignOrIsHandedOver() {
-  SunWindow window(DesignSeed{0.4, 4, false, 2304});
+  SunWindow window(DesignSeed{0.4, 4, DishSizeUnit::Feet, 2304});
   SunPredictPage *page = window.predictPage();
   // The imperial screen's gain for 4 feet at 2304 MHz, as the screen shows it.
   QCOMPARE(page->gainField()->text(), QString("26.79085"));
@@ -164,7 +164,7 @@ void SunWindowTest::gainComesFromTheDesignOrIsHandedOver() {
 
 // "Use this flux" puts the flux and the frequency it is at into both pages.
 void SunWindowTest::fluxIsHandedOver() {
-  SunWindow window(DesignSeed{0.4, 1.2, true, 1296});
+  SunWindow window(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 1296});
   SunFluxPage *page = window.fluxPage();
   QCOMPARE(page->firstFrequency()->currentText(), QString("610"));
   QCOMPARE(page->secondFrequency()->currentText(), QString("1415"));
@@ -188,7 +188,7 @@ void SunWindowTest::fluxIsHandedOver() {
 // figures typed for them before; beyond the highest report it says the flux is
 // extrapolated. The 10.7 cm flux is offered under that name, at 2800 MHz.
 void SunWindowTest::reportsFollowTheFrequency() {
-  SunWindow window(DesignSeed{0.4, 1.2, true, 1296});
+  SunWindow window(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 1296});
   SunFluxPage *page = window.fluxPage();
   type(page->firstFluxField(), "80");
   type(page->secondFluxField(), "110");
@@ -220,7 +220,7 @@ void SunWindowTest::reportsFollowTheFrequency() {
 // (the 2695 and 2800 MHz reports gave 496 SFU at 10368 MHz, where the reports
 // either side give about 300).
 void SunWindowTest::reportsPickedByHandStay() {
-  SunWindow window(DesignSeed{0.4, 1.2, true, 2750});
+  SunWindow window(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 2750});
   SunFluxPage *page = window.fluxPage();
   page->firstFrequency()->setFocus();
   QTest::keyClick(page->firstFrequency(), Qt::Key_Up); // 1415 MHz, picked

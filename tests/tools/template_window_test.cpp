@@ -42,11 +42,12 @@ class TemplateWindowTest : public QObject {
   Q_OBJECT
 private slots:
   void threeMetreRibOnA4() {
-    TemplateWindow window({0.4, 3, true, 2304});
+    TemplateWindow window({0.4, 3, DishSizeUnit::Metres, 2304});
     named<QComboBox>(window, "Paper")->setCurrentIndex(0); // A4
     // The pages the core chooses, fewer than the 24 of the drawing's whole grid
     // (1544 x 512.75 mm: 9 x 3 portrait pages or 6 x 4 landscape).
-    const TemplateSheet sheet({TemplateKind::Rib, 0.4, 3, true, 12, 0, 2304}, PaperKind::A4);
+    const TemplateSheet sheet({TemplateKind::Rib, 0.4, 3, DishSizeUnit::Metres, 12, 0, 2304},
+                              PaperKind::A4);
     const int pages = sheet.plan().pageCount();
     QVERIFY(pages < 24);
     QCOMPARE(window.pageCount(), pages);
@@ -59,7 +60,7 @@ private slots:
   }
 
   void changingNUpdatesTheGore() {
-    TemplateWindow window({0.4, 1.2, true, 0});
+    TemplateWindow window({0.4, 1.2, DishSizeUnit::Metres, 0});
     named<QComboBox>(window, "Template kind")->setCurrentIndex(1);
     QLabel *width = named<QLabel>(window, "Gore width at rim");
     QCOMPARE(width->text(), QString("310.583 mm"));
@@ -70,7 +71,7 @@ private slots:
   }
 
   void invalidInputDisablesSavingAndSaysWhy() {
-    TemplateWindow window({0.4, 4, false, 2304});
+    TemplateWindow window({0.4, 4, DishSizeUnit::Feet, 2304});
     QPushButton *save = button(window, "Save &PDF...");
     QVERIFY(save && save->isEnabled());
     named<QDoubleSpinBox>(window, "f/D")->setValue(0);
@@ -88,7 +89,7 @@ private slots:
 
   void savesWhatItPreviews() {
     QTemporaryDir dir;
-    TemplateWindow window({0.4, 1.2, true, 2304});
+    TemplateWindow window({0.4, 1.2, DishSizeUnit::Metres, 2304});
     named<QComboBox>(window, "Paper")->setCurrentIndex(1);
     QVERIFY(window.savePdf(dir.filePath("rib.pdf")));
     QCOMPARE(named<QLabel>(window, "Status")->text(),
@@ -109,7 +110,7 @@ private slots:
     QFile old(pdf);
     QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
     old.close();
-    TemplateWindow window({0.4, 3, true, 2304}); // a 3 m rib: several pages
+    TemplateWindow window({0.4, 3, DishSizeUnit::Metres, 2304}); // a 3 m rib: several pages
     window.setProgressAfter(0);
     QTimer::singleShot(0, &window, [&window] {
       if (auto *progress = window.findChild<QProgressDialog *>())
@@ -161,7 +162,7 @@ private slots:
     QFETCH(QString, typed);
     QFETCH(QString, words);
     QFETCH(QString, mended);
-    TemplateWindow window({0.4, 4, false, 2304});
+    TemplateWindow window({0.4, 4, DishSizeUnit::Feet, 2304});
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     auto *box = named<QDoubleSpinBox>(window, field);
@@ -189,7 +190,7 @@ private slots:
   // f/D 0.4 (f = 19.2 in) from r = 2.5 in to the rim at 24 in is
   // [r/2 sqrt(1 + (r/2f)^2) + f asinh(r/2f)] from 2.5 to 24 = 22.9800 in long.
   void hubTypedWithAPoint() {
-    TemplateWindow window({0.4, 4, false, 0});
+    TemplateWindow window({0.4, 4, DishSizeUnit::Feet, 0});
     auto *hub = named<QDoubleSpinBox>(window, "Hub radius");
     hub->selectAll();
     QTest::keyClicks(hub, "2.5");
@@ -201,7 +202,7 @@ private slots:
   // runs this case under one.
   void dxfIsTheSameInEveryLocale() {
     QTemporaryDir dir;
-    TemplateWindow window({0.4, 1.2, true, 2304});
+    TemplateWindow window({0.4, 1.2, DishSizeUnit::Metres, 2304});
     QVERIFY(window.saveDxf(dir.filePath("here.dxf")));
     const std::string here = std::setlocale(LC_ALL, nullptr);
     std::setlocale(LC_ALL, "C");
@@ -216,7 +217,7 @@ private slots:
   void goresForTheFrequencyAndANote() {
     // 4 ft at f/D 0.4 is 7.5 in deep; at 2304 MHz lambda/16 is 0.320 in, which
     // 16 gores keep within (7.5 sin^2(pi/16) = 0.285 in) and 8 do not (1.098 in).
-    TemplateWindow window({0.4, 4, false, 2304});
+    TemplateWindow window({0.4, 4, DishSizeUnit::Feet, 2304});
     named<QComboBox>(window, "Template kind")->setCurrentIndex(1);
     named<QDoubleSpinBox>(window, "Number of ribs or gores")->setValue(8);
     QCOMPARE(named<QLabel>(window, "Gores for lambda/16")->text(), QString("16"));

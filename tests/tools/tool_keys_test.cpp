@@ -4,9 +4,11 @@
 #include "../screens/screen_fixture.h"
 #include "screens/screen_style.h"
 #include "tools/feed/feed_window.h"
+#include "tools/help/help_window.h"
 #include "tools/measure/measure_window.h"
 #include "tools/measure/surface_page.h"
 #include "tools/menu/builder_tools.h"
+#include "tools/menu/file_menu.h"
 #include "tools/menu/tool_menu.h"
 #include "tools/menu/tool_table.h"
 #include "tools/templates/template_window.h"
@@ -16,6 +18,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalSpy>
@@ -33,7 +36,7 @@ using test::Program;
 
 namespace {
 
-const DesignSeed kSeed{0.4, 1.2, true, 2304};
+const DesignSeed kSeed{0.4, 1.2, DishSizeUnit::Metres, 2304};
 
 // Keys the input methods take before the program sees them: IBus's and GTK's
 // Unicode entry, older IBus's emoji, fcitx's Chinese script switch.
@@ -204,6 +207,79 @@ private slots:
     }
     if (table) // the open cell's text went into the table
       QCOMPARE(table->currentIndex().data().toString(), where == "open cell" ? "12.5" : "");
+  }
+
+  // The menu bar's keys from the f/D field the program starts in, which keeps its
+  // text and cursor: the manual, the design entries (once something listens),
+  // Quit, and Alt with a menu's letter.
+  void menuKeysWorkFromTheFdField_data() {
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<QString>("does");
+    QTest::newRow("F1") << QKeySequence(Qt::Key_F1) << "manual";
+    QTest::newRow("Ctrl+O") << QKeySequence("Ctrl+O") << "open";
+    QTest::newRow("Ctrl+S") << QKeySequence("Ctrl+S") << "save";
+    QTest::newRow("Ctrl+Shift+S") << QKeySequence("Ctrl+Shift+S") << "save as";
+    QTest::newRow("Ctrl+Q") << QKeySequence("Ctrl+Q") << "quit";
+    QTest::newRow("Alt+H") << QKeySequence("Alt+H") << "&Help";
+  }
+  void menuKeysWorkFromTheFdField() {
+    QFETCH(QKeySequence, key);
+    QFETCH(QString, does);
+    Program p;
+    ToolMenu menu(*p.screens);
+    QWidget *screen = inputScreenWithTools(p, menu);
+    QVERIFY(screen);
+    QStringList done;
+    FileMenu &file = menu.fileMenu();
+    connect(&file, &FileMenu::openDesignRequested, &file,
+            [&](QWidget *over) { done << (over == screen ? "open" : "open elsewhere"); });
+    connect(&file, &FileMenu::saveDesignRequested, &file, [&](QWidget *) { done << "save"; });
+    connect(&file, &FileMenu::saveDesignAsRequested, &file, [&](QWidget *) { done << "save as"; });
+    auto *field = qobject_cast<QLineEdit *>(p.screen(ScreenId::Input)->control("Text6"));
+    field->setFocus();
+    field->setCursorPosition(1);
+    const int exits = p.exits;
+    QTest::keySequence(field, key);
+    if (does == "manual") {
+      QTRY_VERIFY(qobject_cast<HelpWindow *>(QApplication::activeWindow()));
+      auto *manual = qobject_cast<HelpWindow *>(QApplication::activeWindow());
+      QCOMPARE(manual->section(), "input");
+      manual->close();
+    } else if (does == "quit") {
+      QCOMPARE(p.exits, exits + 1);
+      QVERIFY(!p.loaded(ScreenId::Input));
+      return;
+    } else if (does.startsWith('&')) {
+      QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+      QCOMPARE(qobject_cast<QMenu *>(QApplication::activePopupWidget())->title(), does);
+      QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    } else {
+      QCOMPARE(done, QStringList{does});
+    }
+    QCOMPARE(field->text(), "0.4");
+    if (done == QStringList{does}) // a field left shows its start (desktop_test)
+      QCOMPARE(field->cursorPosition(), 1);
+  }
+
+  // In a tool window, whose controls keep their Alt+letters, Alt alone goes
+  // into the menu bar and Down opens its first menu.
+  void altAloneOpensTheBarOfAToolWindow() {
+    Program p;
+    ToolMenu menu(*p.screens);
+    QWidget *screen = inputScreenWithTools(p, menu);
+    QVERIFY(screen);
+    QTest::keySequence(screen, toolTable().front().shortcut);
+    QWidget *window = windowTitled(toolTable().front().title);
+    QVERIFY(window);
+    QTRY_COMPARE(QApplication::activeWindow(), window);
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QTest::keyPress(focus, Qt::Key_Alt);
+    QTest::keyRelease(focus, Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+    QCOMPARE(qobject_cast<QMenu *>(QApplication::activePopupWidget())->title().remove('&'), "File");
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
   }
 
   // A held key sends the press again and again; the window opens once.

@@ -111,7 +111,7 @@ private slots:
       QCOMPARE(seed.fd, double(0.4f));
       QCOMPARE(seed.diameter, double(1.2f));
       QCOMPARE(seed.frequencyMHz, 2304.0);
-      QCOMPARE(seed.metric, metric);
+      QCOMPARE(isMetric(seed.unit), metric);
     }
   }
 
@@ -161,23 +161,27 @@ private slots:
   void quittingAsksWhilePointsAreEntered_data() {
     QTest::addColumn<QString>("pasted"); // "r z" lines put into a measure window
     QTest::addColumn<bool>("typed");     // and one point typed
-    QTest::addColumn<bool>("byExit");    // EXIT, or the close box of the last screen
+    QTest::addColumn<QString>("how");    // EXIT, the close box of the last screen, or Ctrl+Q
     QTest::addColumn<bool>("quit");      // the answer
     QTest::addColumn<QString>("question");
     const QString twelve = QString("100 5\n").repeated(12);
     const QString ask12 = "Quit and discard the 12 measured points?";
     const QString ask1 = "Quit and discard the 1 measured point?";
-    QTest::newRow("EXIT, 12 pasted, Cancel") << twelve << false << true << false << ask12;
-    QTest::newRow("EXIT, 12 pasted, Quit") << twelve << false << true << true << ask12;
-    QTest::newRow("last close, 1 typed, Cancel") << "" << true << false << false << ask1;
-    QTest::newRow("last close, 1 typed, Quit") << "" << true << false << true << ask1;
-    QTest::newRow("EXIT, only the design") << "" << false << true << false << "";
-    QTest::newRow("last close, only the design") << "" << false << false << false << "";
+    QTest::newRow("EXIT, 12 pasted, Cancel") << twelve << false << "EXIT" << false << ask12;
+    QTest::newRow("EXIT, 12 pasted, Quit") << twelve << false << "EXIT" << true << ask12;
+    QTest::newRow("last close, 1 typed, Cancel") << "" << true << "close" << false << ask1;
+    QTest::newRow("last close, 1 typed, Quit") << "" << true << "close" << true << ask1;
+    QTest::newRow("Ctrl+Q, 12 pasted, Cancel") << twelve << false << "Ctrl+Q" << false << ask12;
+    QTest::newRow("Ctrl+Q, 1 typed, Quit") << "" << true << "Ctrl+Q" << true << ask1;
+    QTest::newRow("EXIT, only the design") << "" << false << "EXIT" << false << "";
+    QTest::newRow("last close, only the design") << "" << false << "close" << false << "";
+    QTest::newRow("Ctrl+Q, only the design") << "" << false << "Ctrl+Q" << false << "";
   }
   void quittingAsksWhilePointsAreEntered() {
     QFETCH(QString, pasted);
     QFETCH(bool, typed);
-    QFETCH(bool, byExit);
+    QFETCH(QString, how);
+    const bool byExit = how != "close"; // Ctrl+Q ends the program as EXIT does
     QFETCH(bool, quit);
     QFETCH(QString, question);
     Program p;
@@ -213,14 +217,21 @@ private slots:
       p.close(ScreenId::Input);     // the calculation screen is left, the last one
     QCOMPARE(asked, QStringList()); // not while a screen stays open
 
-    if (byExit)
+    QWidget *acted = screen; // Ctrl+Q is pressed in the measure window
+    if (how == "EXIT") {
       p.click(ScreenId::ImperialCalculation, "Command4");
-    else
+    } else if (how == "close") {
       p.close(ScreenId::ImperialCalculation);
+    } else {
+      acted = measure.get();
+      acted->activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(acted));
+      QTest::keySequence(acted, QKeySequence("Ctrl+Q"));
+    }
     const bool asking = !question.isEmpty();
     QCOMPARE(asked, asking ? QStringList{question} : QStringList());
     if (asking)
-      QCOMPARE(over.front(), screen.data());
+      QCOMPARE(over.front(), acted);
     const bool goesOn = asking && !quit;
     QCOMPARE(p.exits, goesOn ? 0 : 1);
     QCOMPARE(p.loaded(ScreenId::ImperialCalculation), goesOn);
@@ -322,7 +333,7 @@ private slots:
     QCOMPARE(lines.size(), 25);
     QCOMPARE(lines.front(), "X (inches)\tY (inches)");
     QCOMPARE(lines.back(), "24\t7.5");
-    QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(window, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
     QFile file(csv);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> rows = file.readAll().split('\n');

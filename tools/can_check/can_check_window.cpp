@@ -8,6 +8,7 @@
 #include "tools/kit/result_grid.h"
 #include "tools/kit/tool_colours.h"
 #include "tools/kit/tool_form.h"
+#include "tools/kit/tool_state.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -33,7 +34,7 @@ CanCheckWindow::CanCheckWindow(const DesignSeed &seed, QWidget *parent)
   auto *form = new QFormLayout;
   diameter_ = new QLineEdit;
   diameter_->setAccessibleName(tr("inside diameter"));
-  unit_ = makeUnitChooser(seed.metric ? LengthUnit::Cm : LengthUnit::Inch, this);
+  unit_ = makeUnitChooser(isMetric(seed.unit) ? LengthUnit::Cm : LengthUnit::Inch, this);
   auto *sizeRow = new QHBoxLayout;
   sizeRow->addWidget(diameter_, 1);
   sizeRow->addWidget(unit_);
@@ -72,6 +73,10 @@ CanCheckWindow::CanCheckWindow(const DesignSeed &seed, QWidget *parent)
   connect(diameter_, &QLineEdit::textChanged, this, &CanCheckWindow::refresh);
   connect(frequency_, &QLineEdit::textChanged, this, &CanCheckWindow::refresh);
   connect(unit_, &QComboBox::currentIndexChanged, this, &CanCheckWindow::refresh);
+  auto *state = new ToolState(this);
+  state->add(QStringLiteral("unit"), unit_);
+  state->add(QStringLiteral("diameter"), diameter_);
+  state->add(QStringLiteral("frequencyMHz"), frequency_);
   connect(new QShortcut(QKeySequence::Close, this), &QShortcut::activated, this, &QWidget::close);
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
   refresh();

@@ -5,6 +5,8 @@
 
 #include <QHeaderView>
 
+#include <algorithm>
+
 namespace dishwright {
 namespace {
 
@@ -30,7 +32,11 @@ BudgetTable::BudgetTable(QWidget *parent)
   setAccessibleName(tr("loss budget: each loss in percent and dB, and the gain after it"));
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setTabKeyNavigation(false);
-  horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  // Figures on one line each, the last column taking what the window gives.
+  setWordWrap(false);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  horizontalHeader()->setStretchLastSection(true);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   int height = horizontalHeader()->sizeHint().height() + 2 * frameWidth();
@@ -53,6 +59,8 @@ QString BudgetTable::lossName(BudgetLoss loss) {
     return tr("Illumination");
   case BudgetLoss::CrossPolar:
     return tr("Cross-polar");
+  case BudgetLoss::Phase:
+    return tr("Phase");
   case BudgetLoss::Blockage:
     return tr("Blockage");
   case BudgetLoss::Struts:
@@ -84,6 +92,18 @@ void BudgetTable::showSteps(const std::vector<BudgetStep> &steps, double total) 
     lossDb += step.lossDb;
   setItem(kBudgetLossCount, Decibels, cell(lossText(lossDb)));
   setItem(kBudgetLossCount, GainAfter, cell(figure(last.gainAfterDbi, tr("dBi"))));
+  keepFiguresWhole();
+}
+
+// Wide enough for every figure in the fonts of this desktop: the window grows
+// rather than cut a gain short.
+void BudgetTable::keepFiguresWhole() {
+  const int spare = fontMetrics().horizontalAdvance(QLatin1Char('M')); // a cell's padding
+  int width = verticalHeader()->sizeHint().width() + 2 * frameWidth();
+  for (int column = 0; column < ColumnCount; ++column)
+    width +=
+        std::max(sizeHintForColumn(column), horizontalHeader()->sectionSizeHint(column)) + spare;
+  setMinimumWidth(std::max(minimumWidth(), width));
 }
 
 } // namespace dishwright

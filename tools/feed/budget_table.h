@@ -24,6 +24,9 @@ public:
   // Shows `steps` and the `total` efficiency (0 to 1) with the gain; nothing
   // when `steps` is empty.
   void showSteps(const std::vector<BudgetStep> &steps, double total);
+
+private:
+  void keepFiguresWhole();
 };
 
 } // namespace dishwright

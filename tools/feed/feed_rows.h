@@ -11,20 +11,22 @@ enum Row {
   RimAngle,
   EquivalentN,
   EdgeTaper,
+  NearRimLevel,
+  FarRimLevel,
   Spillover,
   Illumination,
+  CrossPolarRow,
   Aperture,
   BestFdRow,
   BestAperture,
+  BestAimRow,
+  PhaseCentreRow,
+  PhaseEfficiencyRow,
   Blockage,
   Surface,
   Total,
   Gain,
-  RuleOfThumbGain,
-  CrossPolarRow,
-  NearRimLevel,
-  FarRimLevel,
-  BestAimRow
+  RuleOfThumbGain
 };
 
 inline QString percent(double share) {

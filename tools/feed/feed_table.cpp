@@ -17,14 +17,13 @@ struct CommonFeed {
 // f/D of its TE11 can and of the cos^n feed of that -10 dB beamwidth, at each
 // end of the range); the horn rows are what their designer and builders publish.
 // Only single-mode cans are listed, 0.62 to 0.7655 λ (weak below, TM01 above),
-// and their f/D is the open-can model's raised by 0.05: against real cans the
-// model puts the best f/D about that much too low (0.31 - 0.33 and 0.33 - 0.35 as
-// it stands).
+// with the best f/D of the simulated real cans (0.319, 0.365 and 0.386 at 0.62,
+// 0.70 and 0.765 λ; the open-waveguide formula puts them 0.01 - 0.04 lower).
 // clang-format off
 const CommonFeed kFeeds[] = {
-  {QT_TRANSLATE_NOOP("FeedTable", "Open can, 0.62 - 0.70 λ inside"), "0.36 - 0.38",
-   QT_TRANSLATE_NOOP("FeedTable", "the can model + 0.05 for a real can")},
-  {QT_TRANSLATE_NOOP("FeedTable", "Open can, 0.70 - 0.765 λ inside"), "0.38 - 0.40",
+  {QT_TRANSLATE_NOOP("FeedTable", "Open can, 0.62 - 0.70 λ inside"), "0.32 - 0.37",
+   QT_TRANSLATE_NOOP("FeedTable", "the simulated real cans")},
+  {QT_TRANSLATE_NOOP("FeedTable", "Open can, 0.70 - 0.765 λ inside"), "0.37 - 0.39",
    QT_TRANSLATE_NOOP("FeedTable", "the same; TM01 past 0.7655 λ")},
   {QT_TRANSLATE_NOOP("FeedTable", "Choke-ring (scalar) feed, VE4MA"), "0.35 - 0.40",
    QT_TRANSLATE_NOOP("FeedTable", "its designer")},

@@ -5,12 +5,11 @@
 #include "calc/common/input_error.h"
 #include "calc/common/units.h"
 #include "calc/physics/guide_modes.h"
-#include "calc/screen_rules/calc_error.h"
-#include "calc/screen_rules/dish_figures.h"
 #include "paper/file_name.h"
 #include "tools/feed/budget_chart.h"
 #include "tools/feed/budget_fields.h"
 #include "tools/feed/budget_table.h"
+#include "tools/feed/can_model_chooser.h"
 #include "tools/feed/efficiency_plot.h"
 #include "tools/feed/feed_rows.h"
 #include "tools/feed/feed_table.h"
@@ -20,11 +19,13 @@
 #include "tools/kit/result_grid.h"
 #include "tools/kit/tool_colours.h"
 #include "tools/kit/tool_form.h"
+#include "tools/kit/tool_state.h"
 
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QJsonValue>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,17 +45,6 @@ constexpr int kCurvePoints = 261;
 // Significant digits of a seeded diameter or frequency: all a single-precision
 // screen value holds, without its binary tail (1.2, not 1.2000000476837158).
 constexpr int kSeedDigits = 7;
-
-// The calculation screens' gain text, caught from their figures.
-class GainText : public FieldSink {
-public:
-  void setText(Field field, std::string_view text) override {
-    if (field == Field::Gain)
-      gain = text;
-  }
-  void appendRow(std::string_view) override {}
-  std::string gain;
-};
 
 QString seedText(double value, int digits) {
   return value > 0 ? QString::fromStdString(plainFigureText(value, digits)) : QString();
@@ -128,7 +118,7 @@ FeedWindow::FeedWindow(const DesignSeed &seed, QWidget *parent)
   auto *budget = new QHBoxLayout;
   budget->addWidget(budgetTable_, 3);
   budget->addWidget(budgetChart_, 2);
-  right->addWidget(buddyLabel(tr("L&oss budget:"), budgetTable_));
+  right->addWidget(buddyLabel(tr("Loss bud&get:"), budgetTable_));
   right->addLayout(budget);
   auto *layout = new QHBoxLayout(this);
   layout->addLayout(left, 1);
@@ -136,10 +126,10 @@ FeedWindow::FeedWindow(const DesignSeed &seed, QWidget *parent)
 
   fd_->setText(seedText(seed.fd, kFdDigits));
   diameter_->setText(seedText(seed.diameter, kSeedDigits));
-  dishUnit_->setCurrentIndex(seed.metric ? 1 : 0);
+  dishUnit_->setCurrentIndex(dishUnit_->findData(static_cast<int>(seed.unit)));
   // A can is measured in inches, or in cm for a metric design, as "Check a can" does.
-  canUnit_->setCurrentIndex(
-      canUnit_->findData(static_cast<int>(seed.metric ? LengthUnit::Cm : LengthUnit::Inch)));
+  canUnit_->setCurrentIndex(canUnit_->findData(
+      static_cast<int>(isMetric(seed.unit) ? LengthUnit::Cm : LengthUnit::Inch)));
   frequency_->setText(seedText(seed.frequencyMHz, kSeedDigits));
   showSmallSizeUnit();
 
@@ -149,7 +139,8 @@ FeedWindow::FeedWindow(const DesignSeed &seed, QWidget *parent)
   for (QLineEdit *field : budgetFields_->fields())
     connect(field, &QLineEdit::textChanged, this, &FeedWindow::refresh);
   connect(model_, &QComboBox::currentIndexChanged, this, &FeedWindow::chooseModel);
-  connect(canUnit_, &QComboBox::currentIndexChanged, this, &FeedWindow::refresh);
+  for (QComboBox *chooser : {canUnit_, canModel_})
+    connect(chooser, &QComboBox::currentIndexChanged, this, &FeedWindow::refresh);
   connect(dishUnit_, &QComboBox::currentIndexChanged, this, [this] {
     showSmallSizeUnit();
     refresh();
@@ -162,6 +153,25 @@ FeedWindow::FeedWindow(const DesignSeed &seed, QWidget *parent)
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
   orderTabs();
   chooseModel(CosN);
+  auto *state = new ToolState(this);
+  state->add(QStringLiteral("model"), model_);
+  state->add(QStringLiteral("exponent"), exponent_);
+  state->add(QStringLiteral("beamwidth"), beamwidth_);
+  state->add(QStringLiteral("canUnit"), canUnit_);
+  state->add(QStringLiteral("canDiameter"), canDiameter_);
+  state->add(QStringLiteral("dishUnit"), dishUnit_);
+  state->add(QStringLiteral("fd"), fd_);
+  state->add(QStringLiteral("diameter"), diameter_);
+  state->add(QStringLiteral("frequencyMHz"), frequency_);
+  state->add(QStringLiteral("blockage"), blockage_);
+  state->add(QStringLiteral("surfaceError"), surfaceError_);
+  // The pattern file by its name: read again when the inputs are given back.
+  state->add(
+      QStringLiteral("patternFile"), [this] { return QJsonValue(filePatternPath_); },
+      [this](const QJsonValue &name) {
+        if (!name.toString().isEmpty())
+          loadPatternFile(name.toString());
+      });
 }
 
 QWidget *FeedWindow::makeModelPages() {
@@ -190,6 +200,9 @@ QWidget *FeedWindow::makeModelPages() {
   canUnit_ = makeUnitChooser(LengthUnit::Inch, this);
   canUnit_->setAccessibleName(tr("can diameter unit"));
   page(buddyLabel(tr("Can &inside diameter:"), canDiameter_), withUnit(canDiameter_, canUnit_));
+  canModel_ = makeCanModelChooser(this);
+  static_cast<QFormLayout *>(modelPages_->widget(Can)->layout())
+      ->addRow(buddyLabel(tr("Can m&odel:"), canModel_), canModel_);
   openPattern_ = new QPushButton(tr("Open &pattern..."));
   openPattern_->setAccessibleDescription(
       tr("reads a text file of lines \"angle E H\": degrees off the axis from 0, E- and H-plane "
@@ -212,9 +225,7 @@ QLayout *FeedWindow::makeDishForm() {
   fd_ = numberField(tr("f/D"), tr("focal length over diameter of the dish"));
   form->addRow(buddyLabel(tr("&f/D of the dish:"), fd_), fd_);
   diameter_ = numberField(tr("dish diameter"), tr("in feet or metres, as chosen beside it"));
-  dishUnit_ = new QComboBox;
-  dishUnit_->addItems({tr("feet"), tr("metres")});
-  dishUnit_->setAccessibleName(tr("dish diameter unit"));
+  dishUnit_ = makeDishSizeChooser(DishSizeUnit::Feet, this);
   form->addRow(buddyLabel(tr("Dish &diameter:"), diameter_), withUnit(diameter_, dishUnit_));
   frequency_ = numberField(tr("frequency"), tr("MHz"));
   form->addRow(buddyLabel(tr("Fre&quency, MHz:"), frequency_), frequency_);
@@ -237,8 +248,8 @@ QLayout *FeedWindow::makeDishForm() {
   return form;
 }
 
-void FeedWindow::showDish(double diameter, bool metric, const QString &which) {
-  dishUnit_->setCurrentIndex(metric ? 1 : 0);
+void FeedWindow::showDish(double diameter, DishSizeUnit unit, const QString &which) {
+  dishUnit_->setCurrentIndex(dishUnit_->findData(static_cast<int>(unit)));
   diameter_->setText(QString::fromStdString(exactFigureText(diameter)));
   dishLine_->setText(tr("Dish: %1").arg(which));
   dishLine_->show();
@@ -250,11 +261,21 @@ void FeedWindow::addResultRows() {
   grid->addRow(tr("Equivalent cos n"), tr("the cos^n feed of this beamwidth"));
   grid->addRow(tr("Edge taper"), tr("the rim against the centre, path included; aim for -10 to "
                                     "-12 dB"));
+  grid->addRow(tr("Near rim level"), tr("the rim nearer the feed against the feed's axis, path "
+                                        "included"));
+  grid->addRow(tr("Far rim level"), tr("the far rim against the feed's axis: weaker, its path "
+                                       "is longer"));
   grid->addRow(tr("Spillover efficiency"), tr("the share of the feed's power the dish catches"));
   grid->addRow(tr("Illumination efficiency"), tr("how evenly the dish is lit"));
+  grid->addRow(tr("Cross-polar efficiency"),
+               tr("the share of the power caught that stays in the feed's polarisation"));
   grid->addRow(tr("Aperture efficiency"), tr("spillover times illumination times cross-polar"));
   grid->addRow(tr("Best f/D"), tr("the dish this feed lights best"));
   grid->addRow(tr("Best aperture efficiency"), tr("the aperture efficiency on that dish"));
+  grid->addRow(tr("Best aim"), tr("degrees toward the far rim from the aim point"));
+  grid->addRow(tr("Phase centre"), tr("where the feed's waves seem to come from"));
+  grid->addRow(tr("Phase efficiency"), tr("what the feed's phase leaves, its phase centre at the "
+                                          "focus"));
   grid->addRow(tr("Blockage efficiency"),
                tr("what the shadows of the feed and its struts leave, weighted by how "
                   "brightly the feed lights where they fall"));
@@ -263,13 +284,6 @@ void FeedWindow::addResultRows() {
   grid->addRow(tr("Gain with this feed"), tr("worked out here from the total efficiency"));
   grid->addRow(tr("Rule-of-thumb gain"),
                tr("the calculation screen's, which takes about 55 % efficiency"));
-  grid->addRow(tr("Cross-polar efficiency"),
-               tr("the share of the power caught that stays in the feed's polarisation"));
-  grid->addRow(tr("Near rim level"), tr("the rim nearer the feed against the feed's axis, path "
-                                        "included"));
-  grid->addRow(tr("Far rim level"), tr("the far rim against the feed's axis: weaker, its path "
-                                       "is longer"));
-  grid->addRow(tr("Best aim"), tr("degrees toward the far rim from the aim point"));
   showOffsetRows(false);
 }
 
@@ -282,9 +296,9 @@ void FeedWindow::chooseModel(int model) {
 // In reading order: the chooser, the page's fields (those of hidden pages are
 // passed over), the dish; each unit chooser after its field.
 void FeedWindow::orderTabs() {
-  std::vector<QWidget *> order = {model_,    exponent_,    beamwidth_, canDiameter_,
-                                  canUnit_,  openPattern_, fd_,        diameter_,
-                                  dishUnit_, frequency_,   blockage_,  surfaceError_};
+  std::vector<QWidget *> order = {model_,     exponent_,    beamwidth_,   canDiameter_, canUnit_,
+                                  canModel_,  openPattern_, fd_,          diameter_,    dishUnit_,
+                                  frequency_, blockage_,    surfaceError_};
   for (QLineEdit *field : budgetFields_->fields())
     order.push_back(field);
   for (std::size_t i = 0; i + 1 < order.size(); ++i)
@@ -292,7 +306,7 @@ void FeedWindow::orderTabs() {
 }
 
 void FeedWindow::showSmallSizeUnit() {
-  const QString unit = dishUnit_->currentIndex() == 1 ? tr("mm") : tr("in");
+  const QString unit = unitSymbol(smallUnitOf(chosenDishSizeUnit(dishUnit_)));
   blockageUnit_->setText(unit);
   surfaceErrorUnit_->setText(unit);
   budgetFields_->showSmallUnit(unit);
@@ -309,6 +323,7 @@ void FeedWindow::loadPatternFile(const QString &path) { patternLoader_->load(pat
 
 void FeedWindow::usePatternFile(const QString &path, const FeedPattern &pattern) {
   filePattern_ = pattern;
+  filePatternPath_ = path;
   filePatternName_ = shownFileName(QFileInfo(path).fileName());
   fileError_.clear();
   patternName_->setText(
@@ -338,6 +353,8 @@ void FeedWindow::forget() {
   gain_.reset();
   remarks_.clear();
   steps_.clear();
+  for (int row : {PhaseCentreRow, PhaseEfficiencyRow})
+    results()->setRowVisible(row, false); // shown again for a feed with phases
 }
 
 std::optional<FeedPattern> FeedWindow::typedPattern() {
@@ -358,9 +375,11 @@ std::optional<FeedPattern> FeedWindow::typedPattern() {
     const auto frequency = typedValue(frequency_, "frequency");
     if (!diameter || !frequency)
       return std::nullopt;
-    FeedPattern can = canPattern(*diameter, chosenUnit(canUnit_), *frequency);
-    remarks_ = canFeedRemarks(canModes(*diameter, chosenUnit(canUnit_), *frequency));
-    return can;
+    CanFeed can = canFeed(*diameter, chosenUnit(canUnit_), *frequency, chosenCanModel(canModel_));
+    remarks_ = std::move(can.remarks);
+    phaseUnit_ = {mmPerUnit(chosenUnit(canUnit_)) * *frequency / kSpeedOfLightMmMHz,
+                  QString::fromUtf8(lengthSymbol(chosenUnit(canUnit_)))};
+    return std::move(can.pattern);
   }
   default:
     if (!filePattern_ && !fileError_.isEmpty())
@@ -383,6 +402,7 @@ void FeedWindow::computeFigures() {
   const auto fd = typedValue(fd_, "f/D");
   if (fd)
     requirePositive(*fd, "f/D");
+  phaseUnit_ = {1.0, tr("wavelengths")};
   auto pattern = typedPattern();
   if (!pattern)
     return;
@@ -396,9 +416,13 @@ void FeedWindow::computeFigures() {
     return;
   onDish_ = feed_->at(*fd);
   showFeedOnDish(*onDish_);
-  computeBudget(offset_
-                    ? showOffsetFigures()
-                    : FeedShares{onDish_->spillover, onDish_->illumination, onDish_->crossPolar});
+  const FeedPhaseFigures phase = feedPhaseFigures(feed_->pattern(), *fd, std::nullopt);
+  showPhase(phase);
+  FeedShares shares =
+      offset_ ? showOffsetFigures()
+              : FeedShares{onDish_->spillover, onDish_->illumination, onDish_->crossPolar};
+  shares.phase = phase.efficiency.value_or(1);
+  computeBudget(shares);
 }
 
 // A best f/D at an end of the range searched is said to lie there or beyond.
@@ -440,24 +464,14 @@ void FeedWindow::showFeedOnDish(const FeedOnDish &onDish) {
   results()->setValue(Aperture, percent(onDish.aperture));
 }
 
-// The calculation screens' own steps, in their single precision: the figure a
-// builder has seen there, so that the two gains can be told apart.
-void FeedWindow::showRuleOfThumbGain() {
-  const auto diameter = typedValue(diameter_, "diameter");
-  const auto frequency = typedValue(frequency_, "frequency");
-  if (!diameter || !frequency)
+void FeedWindow::showPhase(const FeedPhaseFigures &phase) {
+  if (!phase.centre)
     return;
-  DesignValues values;
-  values.dia = static_cast<float>(*diameter);
-  values.freq = static_cast<float>(*frequency);
-  GainText sink;
-  try {
-    loadDishFigures(values, dishUnit_->currentIndex() == 1, sink);
-  } catch (const CalcError &) {
-    return; // the screens cannot work it out either; the computed gain says why
-  }
-  if (!sink.gain.empty())
-    results()->setValue(RuleOfThumbGain, QString::fromStdString(sink.gain) + tr(" dBi"));
+  for (int row : {PhaseCentreRow, PhaseEfficiencyRow})
+    results()->setRowVisible(row, true);
+  results()->setValue(PhaseCentreRow, phaseCentreValue(*phase.centre, phaseUnit_));
+  results()->setMeaning(PhaseCentreRow, phaseCentreMeaning(*phase.centre, phaseUnit_));
+  results()->setValue(PhaseEfficiencyRow, percent(*phase.efficiency));
 }
 
 void FeedWindow::draw() {

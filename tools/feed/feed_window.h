@@ -11,6 +11,8 @@
 #include "calc/physics/feed_pattern.h"
 #include "calc/physics/feed_remarks.h"
 #include "calc/physics/loss_budget.h"
+#include "calc/physics/phase_centre.h"
+#include "tools/feed/can_model_chooser.h"
 #include "tools/kit/design_seed.h"
 #include "tools/kit/tool_page.h"
 
@@ -48,7 +50,7 @@ public:
   // when `metric`, else in feet, every digit kept, and on a line over the dish's
   // fields which dish it is (`which`), until the user changes its f/D, diameter
   // or unit.
-  void showDish(double diameter, bool metric, const QString &which);
+  void showDish(double diameter, DishSizeUnit unit, const QString &which);
   // Shows a measured offset dish (sizes in `unit`): its equivalent f/D and its
   // width as above, and the feed summed over its true aperture, aimed at the aim
   // point, with the rims' levels and the best aim, until the user changes its
@@ -68,6 +70,7 @@ public:
   QLineEdit *beamwidthField() const { return beamwidth_; }
   QLineEdit *canDiameterField() const { return canDiameter_; }
   QComboBox *canUnitChooser() const { return canUnit_; }
+  QComboBox *canModelChooser() const { return canModel_; }
   QPushButton *openPatternButton() const { return openPattern_; }
   QLabel *dishLine() const { return dishLine_; }
   QLineEdit *fdField() const { return fd_; }
@@ -117,15 +120,12 @@ private:
   void showBest(const BestFd &best);
   void showRemarks();
   void showFeedOnDish(const FeedOnDish &onDish);
-  // What the feed itself loses on the dish, each 0 to 1.
-  struct FeedShares {
-    double spillover, illumination, crossPolar;
-  };
   // The offset dish's figures over its true aperture, and the feed's shares there.
   FeedShares showOffsetFigures();
   void showOffsetRows(bool shown);
   void forgetMeasuredDish();
   void computeBudget(const FeedShares &feed);
+  void showPhase(const FeedPhaseFigures &phase);
   void showRuleOfThumbGain();
 
   QComboBox *model_;
@@ -134,6 +134,7 @@ private:
   QLineEdit *beamwidth_;
   QLineEdit *canDiameter_;
   QComboBox *canUnit_;
+  QComboBox *canModel_;
   QPushButton *openPattern_;
   QLabel *patternName_;
   QLabel *dishLine_;
@@ -159,6 +160,7 @@ private:
   // not be read.
   std::optional<FeedPattern> filePattern_;
   QString filePatternName_;
+  QString filePatternPath_; // as chosen, for a design file
   QString fileError_;
   // What compute() worked out, for the plots and the gain signal.
   std::optional<FeedEfficiencies> feed_;
@@ -172,6 +174,7 @@ private:
   // The measured offset dish shown, in `offsetUnit_`, until the dish is changed.
   std::optional<OffsetDish> offset_;
   LengthUnit offsetUnit_ = LengthUnit::Cm;
+  PhaseLengthUnit phaseUnit_;      // the unit the phase centre is said in
   std::optional<double> sentGain_; // the last gain signalled, while there is one
 };
 

@@ -1,10 +1,12 @@
-// FeedWindow's dish: the measured offset dish and the loss budget, apart from
-// the feed's own figures in feed_window.cpp.
+// FeedWindow's dish: the measured offset dish, the loss budget and the
+// calculation screens' gain, apart from the feed's own figures in feed_window.cpp.
 #include "tools/feed/feed_window.h"
 
 #include "calc/common/figure_text.h"
 #include "calc/common/input_checks.h"
 #include "calc/physics/offset_illumination.h"
+#include "calc/screen_rules/calc_error.h"
+#include "calc/screen_rules/dish_figures.h"
 #include "tools/feed/budget_chart.h"
 #include "tools/feed/budget_fields.h"
 #include "tools/feed/budget_table.h"
@@ -19,13 +21,26 @@
 
 namespace dishwright {
 using namespace feed_rows;
+namespace {
+
+// The calculation screens' gain text, caught from their figures.
+class GainText : public FieldSink {
+public:
+  void setText(Field field, std::string_view text) override {
+    if (field == Field::Gain)
+      gain = text;
+  }
+  void appendRow(std::string_view) override {}
+  std::string gain;
+};
+
+} // namespace
 
 FeedWindow::~FeedWindow() = default;
 
 void FeedWindow::showOffsetDish(const OffsetDish &dish, LengthUnit unit, const QString &which) {
-  const bool metric = isMetric(unit);
   fd_->setText(QString::fromStdString(plainFigureText(dish.fd, kFdDigits)));
-  showDish(dishUnitLength(dish.width, unit), metric, which);
+  showDish(dishUnitLength(dish.width, unit), dishSizeUnit(isMetric(unit)), which);
   offset_ = dish;
   offsetUnit_ = unit;
   showOffsetRows(true);
@@ -48,7 +63,7 @@ void FeedWindow::forgetMeasuredDish() {
   refresh();
 }
 
-FeedWindow::FeedShares FeedWindow::showOffsetFigures() {
+FeedShares FeedWindow::showOffsetFigures() {
   const OffsetIllumination feed(feed_->pattern(), offsetAperture(*offset_));
   const OffsetOnDish onDish = feed.at(0);
   const BestAim best = feed.best();
@@ -60,7 +75,7 @@ FeedWindow::FeedShares FeedWindow::showOffsetFigures() {
   results()->setValue(FarRimLevel, figure(onDish.farRimLevelDb, tr("dB")));
   results()->setValue(BestAimRow,
                       tr("%1, %2").arg(figure(best.aimDeg, tr("degrees")), percent(best.aperture)));
-  return {onDish.spillover, onDish.illumination, onDish.crossPolar};
+  return {onDish.spillover, onDish.illumination, onDish.crossPolar, 1};
 }
 
 void FeedWindow::computeBudget(const FeedShares &feed) {
@@ -71,11 +86,11 @@ void FeedWindow::computeBudget(const FeedShares &feed) {
   if (!diameter || !frequency)
     return;
   requirePositive(*diameter, "diameter");
-  const bool metric = dishUnit_->currentIndex() == 1;
-  const double smallMm = metric ? 1.0 : kMmPerInch;
+  const DishSizeUnit unit = chosenDishSizeUnit(dishUnit_);
+  const double smallMm = mmPerUnit(smallUnitOf(unit));
   DishLosses losses;
   losses.frequencyMHz = *frequency;
-  losses.apertureDiameterMm = *diameter * (metric ? kMmPerMetre : kMmPerInch * kInchesPerFoot);
+  losses.apertureDiameterMm = *diameter * mmPerUnit(unit);
   losses.blockageDiameterMm = blockage.value_or(0) * smallMm;
   losses.surfaceErrorRmsMm = surfaceError.value_or(0) * smallMm;
   budgetFields_->readInto(losses, smallMm);
@@ -87,7 +102,8 @@ void FeedWindow::computeBudget(const FeedShares &feed) {
     const ApertureCircle measured = offsetAperture(*offset_);
     aperture = {measured.focalLength * mm, measured.centre * mm, measured.radius * mm};
   }
-  const double apertureEfficiency = feed.spillover * feed.illumination * feed.crossPolar;
+  const double apertureEfficiency =
+      feed.spillover * feed.illumination * feed.crossPolar * feed.phase;
   const BlockedField blocked =
       OffsetIllumination(feed_->pattern(), aperture)
           .blocked(0, losses.blockageDiameterMm, losses.strutCount, losses.strutWidthMm);
@@ -98,9 +114,29 @@ void FeedWindow::computeBudget(const FeedShares &feed) {
   results()->setValue(Surface, percent(budget.surface));
   results()->setValue(Total, percent(budget.total));
   results()->setValue(Gain, figure(budget.gainDbi, tr("dBi")));
-  steps_ = budgetSteps(feed.spillover, feed.illumination, feed.crossPolar, budget);
+  steps_ = budgetSteps(feed, budget);
   budgetTotal_ = budget.total;
   gain_ = budget.gainDbi;
+}
+
+// The calculation screens' own steps, in their single precision: the figure a
+// builder has seen there, so that the two gains can be told apart.
+void FeedWindow::showRuleOfThumbGain() {
+  const auto diameter = typedValue(diameter_, "diameter");
+  const auto frequency = typedValue(frequency_, "frequency");
+  if (!diameter || !frequency)
+    return;
+  DesignValues values;
+  values.dia = static_cast<float>(*diameter);
+  values.freq = static_cast<float>(*frequency);
+  GainText sink;
+  try {
+    loadDishFigures(values, isMetric(chosenDishSizeUnit(dishUnit_)), sink);
+  } catch (const CalcError &) {
+    return; // the screens cannot work it out either; the computed gain says why
+  }
+  if (!sink.gain.empty())
+    results()->setValue(RuleOfThumbGain, QString::fromStdString(sink.gain) + tr(" dBi"));
 }
 
 } // namespace dishwright

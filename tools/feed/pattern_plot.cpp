@@ -62,7 +62,9 @@ void PatternPlot::paintEvent(QPaintEvent *) {
   // About a sample a pixel: the 4097 of the pattern show no more than that, and
   // each point more costs drawing time.
   const std::size_t count = pattern_->sampleCount();
-  const std::size_t stride = std::max<std::size_t>(1, count / std::max(1.0, frame.area().width()));
+  const double widthPx = std::max(1.0, frame.area().width());
+  const auto stride =
+      std::max<std::size_t>(1, static_cast<std::size_t>(static_cast<double>(count) / widthPx));
   QPainterPath e, h;
   for (std::size_t i = 0;; i = std::min(i + stride, count - 1)) { // the last sample always
     const double angle = pattern_->angleDeg(i);

@@ -2,12 +2,14 @@
 // menu opened it.
 #pragma once
 
+#include "calc/common/length_unit.h"
+
 namespace dishwright {
 
 struct DesignSeed {
-  double fd = 0;           // focal length / diameter, ratio
-  double diameter = 0;     // feet, or metres when `metric`
-  bool metric = false;     // true when the design was entered in metres
+  double fd = 0;       // focal length / diameter, ratio
+  double diameter = 0; // in `unit`
+  DishSizeUnit unit = DishSizeUnit::Feet;
   double frequencyMHz = 0; // operating frequency, MHz
 };
 

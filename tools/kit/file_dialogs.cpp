@@ -1,5 +1,6 @@
 #include "tools/kit/file_dialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QFileInfo>
@@ -22,17 +23,28 @@ public:
   }
 };
 
+QString &lastFolder() {
+  static QString folder;
+  return folder;
+}
+
 QString choose(QWidget *parent, const QString &title, const QString &suggested,
                const QString &filter, bool save) {
   NameOnlyIcons icons; // outlives the dialog, which only borrows it
-  QFileDialog dialog(parent, title, suggested, filter);
+  QString start = suggested;
+  if (!lastFolder().isEmpty() && !suggested.contains(QLatin1Char('/')))
+    start = suggested.isEmpty() ? lastFolder() : QDir(lastFolder()).filePath(suggested);
+  QFileDialog dialog(parent, title, start, filter);
   dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontUseCustomDirectoryIcons);
   dialog.setIconProvider(&icons);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   if (dialog.exec() != QDialog::Accepted)
     return {};
-  return dialog.selectedFiles().value(0);
+  QString chosen = dialog.selectedFiles().value(0);
+  if (!chosen.isEmpty())
+    lastFolder() = QFileInfo(chosen).absolutePath();
+  return chosen;
 }
 
 } // namespace
@@ -45,5 +57,9 @@ QString chooseSaveFile(QWidget *parent, const QString &title, const QString &sug
 QString chooseOpenFile(QWidget *parent, const QString &title, const QString &filter) {
   return choose(parent, title, QString(), filter, false);
 }
+
+QString lastDialogFolder() { return lastFolder(); }
+
+void setLastDialogFolder(const QString &folder) { lastFolder() = folder; }
 
 } // namespace dishwright

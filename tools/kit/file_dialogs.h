@@ -17,4 +17,9 @@ QString chooseSaveFile(QWidget *parent, const QString &title, const QString &sug
 // The same dialog for a file to open: one that exists.
 QString chooseOpenFile(QWidget *parent, const QString &title, const QString &filter);
 
+// The folder the dialogs start in: the one a file was chosen in last ("" at
+// first: the working folder). A suggested name without a folder goes there.
+QString lastDialogFolder();
+void setLastDialogFolder(const QString &folder);
+
 } // namespace dishwright

@@ -35,6 +35,21 @@ LengthUnit chosenUnit(const QComboBox *chooser) {
 
 QString unitSymbol(LengthUnit unit) { return QString::fromLatin1(lengthSymbol(unit)); }
 
+QComboBox *makeDishSizeChooser(DishSizeUnit unit, QWidget *parent) {
+  auto *chooser = new QComboBox(parent);
+  chooser->addItem(QObject::tr("feet"), static_cast<int>(DishSizeUnit::Feet));
+  chooser->addItem(QObject::tr("metres"), static_cast<int>(DishSizeUnit::Metres));
+  chooser->setCurrentIndex(chooser->findData(static_cast<int>(unit)));
+  chooser->setAccessibleName(QObject::tr("dish diameter unit"));
+  return chooser;
+}
+
+DishSizeUnit chosenDishSizeUnit(const QComboBox *chooser) {
+  return static_cast<DishSizeUnit>(chooser->currentData().toInt());
+}
+
+QString unitSymbol(DishSizeUnit unit) { return QString::fromLatin1(dishSizeSymbol(unit)); }
+
 QLabel *makeMessageLabel(QWidget *parent) {
   auto *label = new QLabel(parent);
   label->setWordWrap(true);

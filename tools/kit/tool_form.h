@@ -26,6 +26,12 @@ LengthUnit chosenUnit(const QComboBox *chooser);
 // "in", "cm" or "mm", as figures in a window carry it.
 QString unitSymbol(LengthUnit unit);
 
+// A chooser of feet and metres for a whole dish's size, starting at `unit`.
+QComboBox *makeDishSizeChooser(DishSizeUnit unit, QWidget *parent);
+DishSizeUnit chosenDishSizeUnit(const QComboBox *chooser);
+// "ft" or "m", as a dish's size carries it in a window.
+QString unitSymbol(DishSizeUnit unit);
+
 // The inline message under a tool's fields: a hint in the normal text colour, or an
 // error in a red that reads on the palette's window colour, light or dark.
 QLabel *makeMessageLabel(QWidget *parent);

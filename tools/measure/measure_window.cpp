@@ -5,6 +5,7 @@
 #include "calc/common/units.h"
 #include "tools/feed/feed_window.h"
 #include "tools/kit/tool_form.h"
+#include "tools/kit/tool_state.h"
 #include "tools/measure/offset_page.h"
 #include "tools/measure/prime_focus_page.h"
 #include "tools/measure/surface_page.h"
@@ -37,7 +38,7 @@ MeasureWindow::MeasureWindow(const DesignSeed &seed, QWidget *parent)
     : QWidget(parent, Qt::Window), seed_(seed), askToClose_(askInABox) {
   useNamedComboBoxes();
   setWindowTitle(tr("Measure a dish"));
-  const LengthUnit unit = seed.metric ? LengthUnit::Mm : LengthUnit::Inch;
+  const LengthUnit unit = smallUnitOf(seed.unit);
   unit_ = makeUnitChooser(unit, this);
   auto *unitLabel = new QLabel(tr("Uni&t of every size:"), this);
   unitLabel->setBuddy(unit_);
@@ -51,7 +52,7 @@ MeasureWindow::MeasureWindow(const DesignSeed &seed, QWidget *parent)
   tabs_->addTab(surface_, tr("&Surface from points"));
   if (seed.diameter > 0)
     prime_->diameterField()->setText(
-        QString::number(seed.diameter * (seed.metric ? kMmPerMetre : kInchesPerFoot), 'g', 10));
+        QString::number(seed.diameter * smallUnitsPerUnit(seed.unit), 'g', 10));
   chosen_ = new QLabel(this);
   chosen_->setWordWrap(true);
   useFd_ = new QPushButton(tr("&Use this f/D"), this);
@@ -91,6 +92,9 @@ MeasureWindow::MeasureWindow(const DesignSeed &seed, QWidget *parent)
   prime_->diameterField()->setFocus(); // typing goes into the first size at once
   connect(new QShortcut(QKeySequence::Close, this), &QShortcut::activated, this, &QWidget::close);
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
+  auto *state = new ToolState(this);
+  state->add(QStringLiteral("unit"), unit_);
+  state->add(QStringLiteral("page"), tabs_);
   updateUseButton();
 }
 
@@ -131,14 +135,14 @@ void MeasureWindow::openFeedWindow() {
   DesignSeed seed = seed_;
   seed.fd = dish->fd;
   seed.diameter = dishUnitLength(dish->diameter, dish->unit);
-  seed.metric = isMetric(dish->unit);
+  seed.unit = dishSizeUnit(isMetric(dish->unit));
   auto *window = new FeedWindow(seed);
   if (tabs_->currentWidget() == offset_ && offset_->offsetDish())
     window->showOffsetDish(*offset_->offsetDish(), dish->unit, dish->which);
   else
-    window->showDish(seed.diameter, seed.metric, dish->which);
+    window->showDish(seed.diameter, seed.unit, dish->which);
   window->setAttribute(Qt::WA_DeleteOnClose);
-  emit feedWindowOpened(window);
+  emit feedWindowOpened(window, seed);
   window->show();
   window->raise();
   window->activateWindow();

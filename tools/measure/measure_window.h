@@ -54,8 +54,9 @@ signals:
   void fdChosen(double fd);
   // "Feed for this f/D..." opened `window` on the dish shown (its f/D and
   // diameter, in feet or metres as it was measured in inches or in cm or mm) at
-  // the design's frequency, a window of its own that deletes itself on closing.
-  void feedWindowOpened(FeedWindow *window);
+  // the design's frequency, a window of its own that deletes itself on closing;
+  // `seed` is that dish.
+  void feedWindowOpened(dishwright::FeedWindow *window, const dishwright::DesignSeed &seed);
 
 protected:
   void closeEvent(QCloseEvent *event) override;

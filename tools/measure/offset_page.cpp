@@ -3,6 +3,7 @@
 #include "calc/common/figure_text.h"
 #include "tools/kit/result_grid.h"
 #include "tools/kit/tool_form.h"
+#include "tools/kit/tool_state.h"
 #include "tools/measure/dish_sketch.h"
 
 #include <QFormLayout>
@@ -57,6 +58,10 @@ OffsetPage::OffsetPage(LengthUnit unit, QWidget *parent)
   layout->addWidget(sketch_, 1);
   for (QLineEdit *field : {width_, height_, depth_})
     connect(field, &QLineEdit::textChanged, this, &OffsetPage::refresh);
+  auto *state = new ToolState(this, QStringLiteral("offset"));
+  state->add(QStringLiteral("width"), width_);
+  state->add(QStringLiteral("height"), height_);
+  state->add(QStringLiteral("depth"), depth_);
   refresh();
 }
 

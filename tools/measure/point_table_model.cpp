@@ -143,6 +143,24 @@ void PointTableModel::clear() {
   emit pointsChanged();
 }
 
+std::vector<std::pair<QString, QString>> PointTableModel::cellTexts() const {
+  std::vector<std::pair<QString, QString>> texts;
+  texts.reserve(rows_.size());
+  for (const Row &row : rows_)
+    texts.emplace_back(cellText(row.cell[0]), cellText(row.cell[1]));
+  return texts;
+}
+
+void PointTableModel::setCellTexts(const std::vector<std::pair<QString, QString>> &rows) {
+  beginResetModel();
+  rows_.clear(); // texts_ only grows: the undo steps point into it
+  rows_.reserve(rows.size());
+  for (const auto &[radius, depth] : rows)
+    rows_.push_back({{typedCell(radius), typedCell(depth)}});
+  endResetModel();
+  emit pointsChanged();
+}
+
 PointTableModel::Saved PointTableModel::save(int first, int last) const {
   Saved saved;
   saved.rowCount_ = rows_.size();

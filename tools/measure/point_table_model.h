@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace dishwright {
@@ -59,6 +60,10 @@ public:
   void clearCells(const std::vector<CellRange> &cells);
   // Removes every row.
   void clear();
+  // Every row's two cells as shown (blank cells ""), and every row replaced by
+  // such texts, as typed: a design file keeps what the user typed. One change.
+  std::vector<std::pair<QString, QString>> cellTexts() const;
+  void setCellTexts(const std::vector<std::pair<QString, QString>> &rows);
   // Rows `first` to `last` (cut to the rows there are), and how many rows there are.
   Saved save(int first, int last) const;
   // Puts back what save() kept: the rows as they were and the number of rows.

@@ -3,6 +3,7 @@
 #include "calc/common/figure_text.h"
 #include "tools/kit/result_grid.h"
 #include "tools/kit/tool_form.h"
+#include "tools/kit/tool_state.h"
 #include "tools/measure/dish_sketch.h"
 
 #include <QFormLayout>
@@ -36,6 +37,9 @@ PrimeFocusPage::PrimeFocusPage(LengthUnit unit, QWidget *parent)
   layout->addWidget(sketch_, 1);
   connect(diameter_, &QLineEdit::textChanged, this, &PrimeFocusPage::refresh);
   connect(depth_, &QLineEdit::textChanged, this, &PrimeFocusPage::refresh);
+  auto *state = new ToolState(this, QStringLiteral("prime"));
+  state->add(QStringLiteral("diameter"), diameter_);
+  state->add(QStringLiteral("depth"), depth_);
   refresh();
 }
 

@@ -5,6 +5,7 @@
 #include "calc/physics/surface_fit.h"
 #include "tools/kit/result_grid.h"
 #include "tools/kit/tool_form.h"
+#include "tools/kit/tool_state.h"
 #include "tools/measure/point_table_edits.h"
 #include "tools/measure/point_table_model.h"
 #include "tools/measure/step_button.h"
@@ -17,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QJsonArray>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -119,7 +121,34 @@ SurfacePage::SurfacePage(LengthUnit unit, double frequencyMHz, QWidget *parent)
   connect(clear, &QPushButton::clicked, this, &SurfacePage::clearAll);
   connect(model_, &PointTableModel::pointsChanged, this, &SurfacePage::refresh);
   connect(frequency_, &QLineEdit::textChanged, this, &SurfacePage::refresh);
+  auto *state = new ToolState(this, QStringLiteral("surface"));
+  state->add(
+      QStringLiteral("points"), [this] { return pointsAsJson(); },
+      [this](const QJsonValue &rows) { setPointsFromJson(rows); });
+  state->add(QStringLiteral("frequencyMHz"), frequency_);
   refresh();
+}
+
+// Each row [radius, depth] as typed, so that a design file reads as the table does.
+QJsonValue SurfacePage::pointsAsJson() const {
+  QJsonArray rows;
+  for (const auto &[radius, depth] : model_->cellTexts())
+    rows.append(QJsonArray{radius, depth});
+  return rows;
+}
+
+// A fresh table: the steps to undo belonged to the table it replaces.
+void SurfacePage::setPointsFromJson(const QJsonValue &value) {
+  if (!value.isArray())
+    return;
+  std::vector<std::pair<QString, QString>> rows;
+  const QJsonArray table = value.toArray();
+  for (const auto &row : table) {
+    const QJsonArray cells = row.toArray();
+    rows.emplace_back(cells.at(0).toString(), cells.at(1).toString());
+  }
+  undo_->clear();
+  model_->setCellTexts(rows);
 }
 
 void SurfacePage::setUnit(LengthUnit unit) {

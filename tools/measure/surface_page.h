@@ -9,6 +9,7 @@
 
 #include <optional>
 
+class QJsonValue;
 class QLineEdit;
 class QTableView;
 class QUndoStack;
@@ -50,6 +51,8 @@ private:
   void typeCell(int row, int column, const QString &text);
   void deleteSelected();
   void clearAll();
+  QJsonValue pointsAsJson() const;
+  void setPointsFromJson(const QJsonValue &value);
 
   LengthUnit unit_;
   PointTableModel *model_;

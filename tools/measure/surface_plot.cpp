@@ -28,8 +28,8 @@ struct ColumnSpans {
   void draw(QPainter &painter, double left) const {
     for (std::size_t i = 0; i < low.size(); ++i)
       if (low[i] <= high[i])
-        painter.drawLine(QPointF(left + i + 0.5, low[i] - 0.5),
-                         QPointF(left + i + 0.5, high[i] + 0.5));
+        painter.drawLine(QPointF(left + static_cast<double>(i) + 0.5, low[i] - 0.5),
+                         QPointF(left + static_cast<double>(i) + 0.5, high[i] + 0.5));
   }
   std::vector<double> low, high;
 };

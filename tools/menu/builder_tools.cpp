@@ -77,13 +77,16 @@ void addBuilderTools(ToolMenu &menu, ScreenSet &screens, QuitQuestion ask) {
   // Each window made is linked to the others: a measured f/D the user takes goes
   // into the input screen, a feed's gain into the sun windows.
   auto *relay = new FeedGainRelay(&menu);
-  QObject::connect(&menu, &ToolMenu::toolOpened, relay, [&screens, relay](QWidget *window) {
+  QObject::connect(&menu, &ToolMenu::toolOpened, relay, [&screens, &menu, relay](QWidget *window) {
     if (auto *measure = qobject_cast<MeasureWindow *>(window)) {
       QObject::connect(measure, &MeasureWindow::fdChosen, &screens, [&screens](double fd) {
         screens.putInput(Field::FdRatio, QString::fromStdString(figureText(fd, kFdDigits)));
       });
       QObject::connect(measure, &MeasureWindow::feedWindowOpened, relay,
-                       [relay](FeedWindow *feed) { relay->watch(feed); });
+                       [relay, &menu](FeedWindow *feed, const DesignSeed &seed) {
+                         menu.equip(feed, seed, QStringLiteral("feed"));
+                         relay->watch(feed);
+                       });
     } else if (auto *feed = qobject_cast<FeedWindow *>(window)) {
       relay->watch(feed);
     } else if (auto *sun = qobject_cast<SunWindow *>(window)) {

@@ -4,7 +4,9 @@
 #include "calc/screen_rules/input_step.h"
 #include "paper/whole_file.h"
 #include "screens/screen.h"
+#include "screens/window_menu_bar.h"
 #include "tools/kit/file_dialogs.h"
+#include "tools/kit/tool_state.h"
 #include "tools/menu/profile_export.h"
 #include "tools/menu/user_edits.h"
 
@@ -12,8 +14,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QTextEdit>
 
@@ -23,7 +27,8 @@ namespace dishwright {
 namespace {
 
 const QKeySequence kCopyProfileKey(QStringLiteral("Ctrl+Shift+C"));
-const QKeySequence kSaveProfileKey(QStringLiteral("Ctrl+Shift+S"));
+// Ctrl+Shift+S is the desktop's "Save as", the File menu's Save design as....
+const QKeySequence kSaveProfileKey(QStringLiteral("Ctrl+Shift+P"));
 const QKeySequence kMenuKey(QStringLiteral("Shift+F10"));
 
 QString profileUnit(bool metric) {
@@ -37,7 +42,7 @@ void popUp(QMenu *menu, const QPoint &globalPos) {
 }
 
 bool sameDesign(const DesignSeed &a, const DesignSeed &b) {
-  return a.fd == b.fd && a.diameter == b.diameter && a.metric == b.metric &&
+  return a.fd == b.fd && a.diameter == b.diameter && a.unit == b.unit &&
          a.frequencyMHz == b.frequencyMHz;
 }
 
@@ -57,6 +62,7 @@ ToolMenu::ToolMenu(ScreenSet &screens, QObject *parent) : QObject(parent), scree
                           tr("CSV files (*.csv);;All files (*)"));
   };
   connect(&screens_, &ScreenSet::screenLoaded, this, &ToolMenu::attach);
+  file_.setQuit([this](QWidget *over) { screens_.quit(over); });
 }
 
 void ToolMenu::addTool(ToolRow row) { tools_.push_back({std::move(row), nullptr, {}, false}); }
@@ -87,7 +93,7 @@ DesignSeed ToolMenu::seedFor(ScreenId id) const {
     }
   }
   const bool metric = hasProfile(id) ? isMetric(id) : lastMetric_;
-  return {values.fd, values.dia, metric, values.freq};
+  return {values.fd, values.dia, dishSizeUnit(metric), values.freq};
 }
 
 void ToolMenu::attach(ScreenId id, QWidget *window) {
@@ -115,6 +121,8 @@ void ToolMenu::attach(ScreenId id, QWidget *window) {
     QApplication::sendEvent(target, &event);
   });
   window->addAction(menuKey);
+  if (const Screen *screen = screens_.screen(id))
+    fillMenuBar(screen->menuBar(), window, helpSection(id));
 
   // The window's background, labels, buttons, pictures and lists show the tools;
   // text fields show their own edit menu with the tools under it.
@@ -151,6 +159,45 @@ QMenu *ToolMenu::menuFor(QWidget *window, QWidget *parent) {
   return menu;
 }
 
+QString ToolMenu::helpSection(ScreenId id) {
+  switch (id) {
+  case ScreenId::Input:
+    return QStringLiteral("input");
+  case ScreenId::ImperialCalculation:
+  case ScreenId::MetricCalculation:
+    return QStringLiteral("calculation");
+  case ScreenId::CoffeeCan:
+    return QStringLiteral("coffee-can");
+  case ScreenId::ImperialPrint:
+  case ScreenId::MetricPrint:
+    return QStringLiteral("print");
+  case ScreenId::WebLink:
+    return QStringLiteral("web-link");
+  }
+  return {};
+}
+
+void ToolMenu::fillMenuBar(QMenuBar *bar, QWidget *window, const QString &helpSection) {
+  QMenu *tools = windowMenu(bar, WindowMenu::Tools);
+  const QList<QAction *> named = entries(window);
+  for (int i = 0; i < named.size(); ++i) {
+    if (i == int(tools_.size())) // the profile's entries after the tools
+      tools->addSeparator();
+    tools->addAction(named[i]);
+  }
+  file_.fill(windowMenu(bar, WindowMenu::File), window);
+  help_.fill(windowMenu(bar, WindowMenu::Help), window, helpSection);
+  yieldTakenMnemonics(bar, window);
+}
+
+void ToolMenu::equip(QWidget *window, const DesignSeed &seed, const QString &helpSection) {
+  addToolActions(window, [seed] { return seed; });
+  QMenuBar *bar = makeWindowMenuBar(window);
+  if (QLayout *layout = window->layout())
+    layout->setMenuBar(bar);
+  fillMenuBar(bar, window, helpSection);
+}
+
 void ToolMenu::addToolActions(QWidget *window, const std::function<DesignSeed()> &seed) {
   for (std::size_t i = 0; i < tools_.size(); ++i) {
     auto *action = new QAction(tools_[i].row.menuText, window);
@@ -178,18 +225,36 @@ void ToolMenu::openTool(std::size_t index, const DesignSeed &seed) {
   tool.window = w;
   tool.seed = seed;
   tool.edited = false;
+  if (keptInputs_) // given back before the edits are watched: they are not the user's now
+    if (const std::optional<KeptInputs> kept = keptInputs_(index, seed)) {
+      restoreToolInputs(w, kept->inputs);
+      tool.edited = kept->edited;
+    }
   watchUserEdits(w, this, [this, index, w] {
     if (tools_[index].window == w) // not one it replaced
       tools_[index].edited = true;
   });
-  // The tools' shortcuts work in a tool's window too, with the design it has.
-  addToolActions(w, [seed] { return seed; });
+  // The tools' shortcuts and the menu bar work in a tool's window too, with the
+  // design it has.
+  equip(w, seed, tool.row.helpSection);
   emit toolOpened(w);
   if (old) { // untouched, on another design: the new one takes its place
     w->restoreGeometry(old->saveGeometry());
     old->close();
   }
   bringForward(w);
+}
+
+QWidget *ToolMenu::toolWindow(std::size_t index) const {
+  QWidget *window = tools_[index].window;
+  return window && window->isVisible() ? window : nullptr;
+}
+
+std::optional<std::size_t> ToolMenu::toolIndexOf(const QWidget *window) const {
+  for (std::size_t i = 0; i < tools_.size(); ++i)
+    if (window && tools_[i].window == window)
+      return i;
+  return std::nullopt;
 }
 
 std::optional<std::vector<ProfilePoint>> ToolMenu::profileOf(ScreenId id) const {

@@ -28,15 +28,20 @@ QWidget *ToolRow::open(const DesignSeed &seed) const {
 const std::vector<ToolRow> &toolTable() {
   static const std::vector<ToolRow> rows{
       {QObject::tr("&Templates..."), QKeySequence(QStringLiteral("Ctrl+Shift+T")),
-       QObject::tr("Templates"), make<TemplateWindow>},
+       QObject::tr("Templates"), make<TemplateWindow>, QStringLiteral("templates"),
+       QStringLiteral("templates")},
       {QObject::tr("&Measure a dish..."), QKeySequence(QStringLiteral("Ctrl+Shift+M")),
-       QObject::tr("Measure a dish"), make<MeasureWindow>},
+       QObject::tr("Measure a dish"), make<MeasureWindow>, QStringLiteral("measure"),
+       QStringLiteral("measure")},
       {QObject::tr("Check a &can..."), QKeySequence(QStringLiteral("Ctrl+Shift+K")),
-       QObject::tr("Check a can"), make<CanCheckWindow>},
+       QObject::tr("Check a can"), make<CanCheckWindow>, QStringLiteral("canCheck"),
+       QStringLiteral("can-check")},
       {QObject::tr("&Feed and efficiency..."), QKeySequence(QStringLiteral("Ctrl+Shift+I")),
-       QObject::tr("Feed and efficiency"), make<FeedWindow>},
+       QObject::tr("Feed and efficiency"), make<FeedWindow>, QStringLiteral("feed"),
+       QStringLiteral("feed")},
       {QObject::tr("Check with the s&un..."), QKeySequence(QStringLiteral("Ctrl+Shift+Y")),
-       QObject::tr("Check with the sun"), make<SunWindow>},
+       QObject::tr("Check with the sun"), make<SunWindow>, QStringLiteral("sun"),
+       QStringLiteral("sun")},
   };
   return rows;
 }

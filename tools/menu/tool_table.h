@@ -22,6 +22,10 @@ struct ToolRow {
   QString title;         // the window's title: "Templates"
   // A new top-level window on `seed`, owned by the caller; nullptr when none.
   std::function<QWidget *(const DesignSeed &seed)> make;
+  // Its inputs' key in a design file and in the memory between runs: never
+  // translated, never changed once released.
+  QString key;
+  QString helpSection; // the manual's section about the window: "templates"
 
   // The window made and given its title.
   QWidget *open(const DesignSeed &seed) const;

@@ -5,6 +5,7 @@
 #include "tools/kit/result_grid.h"
 #include "tools/kit/tool_colours.h"
 #include "tools/kit/tool_form.h"
+#include "tools/kit/tool_state.h"
 #include "tools/sun/sun_text.h"
 
 #include <QComboBox>
@@ -124,6 +125,12 @@ SunFluxPage::SunFluxPage(double frequencyMHz, QWidget *parent)
     if (flux_ && fluxFrequencyMHz_)
       emit fluxChosen(*flux_, *fluxFrequencyMHz_);
   });
+  auto *state = new ToolState(this, QStringLiteral("flux"));
+  state->add(QStringLiteral("frequencyMHz"), frequency_);
+  state->add(QStringLiteral("observatory1MHz"), f1_);
+  state->add(QStringLiteral("flux1Sfu"), s1_);
+  state->add(QStringLiteral("observatory2MHz"), f2_);
+  state->add(QStringLiteral("flux2Sfu"), s2_);
   refresh();
 }
 

@@ -7,6 +7,7 @@
 #include "tools/kit/result_grid.h"
 #include "tools/kit/tool_colours.h"
 #include "tools/kit/tool_form.h"
+#include "tools/kit/tool_state.h"
 #include "tools/sun/sun_text.h"
 
 #include <QComboBox>
@@ -46,11 +47,7 @@ SunMeasurePage::SunMeasurePage(const DesignSeed &seed, QWidget *parent)
   diameter_->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
   if (seed.diameter > 0)
     diameter_->setText(fieldText(seed.diameter));
-  unit_ = new QComboBox(this);
-  unit_->addItem(tr("feet"), static_cast<int>(DiameterUnit::Feet));
-  unit_->addItem(tr("metres"), static_cast<int>(DiameterUnit::Metres));
-  unit_->setCurrentIndex(seed.metric ? 1 : 0);
-  unit_->setAccessibleName(tr("diameter unit"));
+  unit_ = makeDishSizeChooser(seed.unit, this);
   auto *sizeRow = new QHBoxLayout;
   sizeRow->addWidget(diameter_, 1);
   sizeRow->addWidget(unit_);
@@ -85,6 +82,14 @@ SunMeasurePage::SunMeasurePage(const DesignSeed &seed, QWidget *parent)
   for (QLineEdit *field : {yFactor_, frequency_, flux_, beamwidth_, diameter_, system_})
     connect(field, &QLineEdit::textChanged, this, &SunMeasurePage::refresh);
   connect(unit_, &QComboBox::currentIndexChanged, this, &SunMeasurePage::refresh);
+  auto *state = new ToolState(this, QStringLiteral("measure"));
+  state->add(QStringLiteral("yFactorDb"), yFactor_);
+  state->add(QStringLiteral("frequencyMHz"), frequency_);
+  state->add(QStringLiteral("fluxSfu"), flux_);
+  state->add(QStringLiteral("beamwidth"), beamwidth_);
+  state->add(QStringLiteral("unit"), unit_);
+  state->add(QStringLiteral("diameter"), diameter_);
+  state->add(QStringLiteral("systemK"), system_);
   refresh();
 }
 
@@ -109,7 +114,7 @@ void SunMeasurePage::compute() {
     return;
   std::optional<DishSize> dish;
   if (diameter)
-    dish = DishSize{*diameter, static_cast<DiameterUnit>(unit_->currentData().toInt())};
+    dish = DishSize{*diameter, chosenDishSizeUnit(unit_)};
   const SunMeasurement m = measureSunNoise(*yFactor, *frequency, *flux, beamwidth, dish, system);
   results()->setValue(Beamwidth,
                       m.beamwidthDeg ? figure(*m.beamwidthDeg, tr("degrees")) : tr("none"));

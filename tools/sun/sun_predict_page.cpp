@@ -4,9 +4,11 @@
 #include "tools/kit/result_grid.h"
 #include "tools/kit/tool_colours.h"
 #include "tools/kit/tool_form.h"
+#include "tools/kit/tool_state.h"
 #include "tools/sun/sun_text.h"
 
 #include <QFormLayout>
+#include <QJsonValue>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -65,6 +67,20 @@ SunPredictPage::SunPredictPage(double frequencyMHz, QWidget *parent)
   });
   for (QLineEdit *field : {gain_, system_, frequency_, flux_, beamwidth_})
     connect(field, &QLineEdit::textChanged, this, &SunPredictPage::refresh);
+  auto *state = new ToolState(this, QStringLiteral("predict"));
+  // A gain typed stays the user's: a feed window's gain does not take its place.
+  state->add(
+      QStringLiteral("gainTyped"), [this] { return QJsonValue(gainTyped_); },
+      [this](const QJsonValue &typed) {
+        gainTyped_ = typed.toBool();
+        if (gainTyped_)
+          gainSource_->setText(tr("Typed in."));
+      });
+  state->add(QStringLiteral("gain"), gain_);
+  state->add(QStringLiteral("systemK"), system_);
+  state->add(QStringLiteral("frequencyMHz"), frequency_);
+  state->add(QStringLiteral("fluxSfu"), flux_);
+  state->add(QStringLiteral("beamwidth"), beamwidth_);
   refresh();
 }
 

@@ -5,6 +5,8 @@
 #include "calc/common/figure_text.h"
 #include "calc/screen_rules/calc_error.h"
 #include "calc/screen_rules/dish_figures.h"
+#include "tools/kit/tool_form.h"
+#include "tools/kit/tool_state.h"
 #include "tools/sun/sun_flux_page.h"
 #include "tools/sun/sun_measure_page.h"
 #include "tools/sun/sun_predict_page.h"
@@ -44,7 +46,7 @@ std::optional<QString> ruleOfThumbGain(const DesignSeed &seed) {
   values.freq = static_cast<float>(seed.frequencyMHz);
   GainText sink;
   try {
-    loadDishFigures(values, seed.metric, sink);
+    loadDishFigures(values, isMetric(seed.unit), sink);
   } catch (const CalcError &) {
     // the screen says what failed; the gain is left for the user to type
   }
@@ -65,11 +67,11 @@ SunWindow::SunWindow(const DesignSeed &seed, QWidget *parent)
   tabs_->addTab(predict_, tr("&Predict"));
   tabs_->addTab(measure_, tr("&Measured"));
   if (const auto gain = ruleOfThumbGain(seed))
-    predict_->setGain(*gain,
-                      tr("the design's rule of thumb, as the calculation screen shows it for "
-                         "%1 %2 at %3 MHz")
-                          .arg(fieldText(seed.diameter), seed.metric ? tr("m") : tr("ft"),
-                               fieldText(seed.frequencyMHz)));
+    predict_->setGain(
+        *gain,
+        tr("the design's rule of thumb, as the calculation screen shows it for "
+           "%1 %2 at %3 MHz")
+            .arg(fieldText(seed.diameter), unitSymbol(seed.unit), fieldText(seed.frequencyMHz)));
   auto *fluxBox = new QGroupBox(tr("The sun's flux at your frequency"), this);
   auto *fluxLayout = new QVBoxLayout(fluxBox);
   fluxLayout->addWidget(flux_);
@@ -88,6 +90,8 @@ SunWindow::SunWindow(const DesignSeed &seed, QWidget *parent)
   });
   connect(new QShortcut(QKeySequence::Close, this), &QShortcut::activated, this, &QWidget::close);
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
+  auto *state = new ToolState(this);
+  state->add(QStringLiteral("page"), tabs_);
 }
 
 void SunWindow::setPredictedGain(double gainDbi, const QString &source) {

@@ -9,6 +9,8 @@
 #include "paper/template_writer.h"
 #include "tools/kit/decimal_validator.h"
 #include "tools/kit/file_dialogs.h"
+#include "tools/kit/tool_form.h"
+#include "tools/kit/tool_state.h"
 #include "tools/templates/page_preview.h"
 
 #include <QComboBox>
@@ -110,6 +112,15 @@ TemplateWindow::TemplateWindow(const DesignSeed &seed, QWidget *parent)
   auto *whole = new QHBoxLayout(this);
   whole->addLayout(left);
   whole->addWidget(buildPreview(), 1);
+  auto *state = new ToolState(this);
+  state->add(QStringLiteral("unit"), unit_);
+  state->add(QStringLiteral("fd"), fd_);
+  state->add(QStringLiteral("diameter"), diameter_);
+  state->add(QStringLiteral("frequencyMHz"), frequency_);
+  state->add(QStringLiteral("kind"), kind_);
+  state->add(QStringLiteral("count"), count_);
+  state->add(QStringLiteral("hub"), hub_);
+  state->add(QStringLiteral("paper"), paper_);
   remake();
 }
 
@@ -122,8 +133,9 @@ void TemplateWindow::buildInputs(QFormLayout *design, QFormLayout *cut, const De
   diameter_ = numberBox(1e6, 4, 0.1, tr("Diameter"));
   diameter_->setValue(seed.diameter);
   unit_ = new QComboBox;
-  unit_->addItems({tr("feet (template in inches)"), tr("metres (template in mm)")});
-  unit_->setCurrentIndex(seed.metric ? 1 : 0);
+  unit_->addItem(tr("feet (template in inches)"), static_cast<int>(DishSizeUnit::Feet));
+  unit_->addItem(tr("metres (template in mm)"), static_cast<int>(DishSizeUnit::Metres));
+  unit_->setCurrentIndex(unit_->findData(static_cast<int>(seed.unit)));
   unit_->setAccessibleName(tr("Diameter unit"));
   frequency_ = numberBox(1e7, 3, 1, tr("Frequency, MHz"));
   frequency_->setSpecialValueText(tr("not given"));
@@ -143,7 +155,7 @@ void TemplateWindow::buildInputs(QFormLayout *design, QFormLayout *cut, const De
   count_->setToolTip(tr("Ribs: the lines of the hub drilling guide. Petals: the gores."));
   hub_ = numberBox(1e7, 3, 1, tr("Hub radius"));
   hub_->setToolTip(tr("Ribs start at the hub edge; 0 for no hub"));
-  hub_->setSuffix(seed.metric ? tr(" mm") : tr(" in"));
+  hub_->setSuffix(QLatin1Char(' ') + unitSymbol(smallUnitOf(seed.unit)));
   paper_ = new QComboBox;
   paper_->addItems({tr("A4"), tr("US Letter"), tr("One sheet, the template's own size")});
   paper_->setCurrentIndex(localPaper() == PaperKind::Letter ? 1 : 0);
@@ -154,8 +166,10 @@ void TemplateWindow::buildInputs(QFormLayout *design, QFormLayout *cut, const De
   cut->addRow(tr("P&aper:"), paper_);
 
   // The hub's unit first: the template is then made once, with it.
-  connect(unit_, &QComboBox::currentIndexChanged, this,
-          [this](int index) { hub_->setSuffixKeepingText(index == 1 ? tr(" mm") : tr(" in")); });
+  connect(unit_, &QComboBox::currentIndexChanged, this, [this] {
+    hub_->setSuffixKeepingText(QLatin1Char(' ') +
+                               unitSymbol(smallUnitOf(chosenDishSizeUnit(unit_))));
+  });
   for (DecimalSpinBox *box : {fd_, diameter_, frequency_, count_, hub_})
     connect(box, &DecimalSpinBox::typed, this, &TemplateWindow::remake);
   for (QComboBox *box : {unit_, kind_, paper_})
@@ -221,7 +235,7 @@ TemplateInput TemplateWindow::input() const {
   in.kind = kind_->currentIndex() == 1 ? TemplateKind::Petal : TemplateKind::Rib;
   in.fd = required(fd_, "f/D");
   in.diameter = required(diameter_, "diameter");
-  in.metric = unit_->currentIndex() == 1;
+  in.unit = chosenDishSizeUnit(unit_);
   in.count = typedCount();
   in.hubRadius = in.kind == TemplateKind::Rib ? hub_->typedValue("hub radius").value_or(0) : 0;
   in.frequencyMHz = frequency_->typedValue("frequency").value_or(0);
@@ -286,7 +300,7 @@ void TemplateWindow::showFigures() {
     return;
   }
   const TemplateGeometry &g = sheet_->geometry();
-  const QString unit = g.input().metric ? tr("mm") : tr("in");
+  const QString unit = unitSymbol(smallUnitOf(g.input().unit));
   auto show = [&unit](QLabel *label, double value) {
     label->setText(figureAs<QString>(value) + QLatin1Char(' ') + unit);
   };
@@ -403,9 +417,9 @@ bool TemplateWindow::saveDxf(const QString &path) {
   try {
     const TemplateSheet sheet(input(), PaperKind::Sheet); // a DXF is always one sheet
     writeTemplateDxf(TemplatePainter(sheet), path);
-    setStatus(
-        tr("Saved %1 (one sheet, in %2).")
-            .arg(shownFileName(path), sheet.geometry().input().metric ? tr("mm") : tr("inches")));
+    setStatus(tr("Saved %1 (one sheet, in %2).")
+                  .arg(shownFileName(path),
+                       isMetric(sheet.geometry().input().unit) ? tr("mm") : tr("inches")));
     return true;
   } catch (const std::exception &e) {
     setStatus(tr("Not saved: %1.").arg(QString::fromStdString(e.what())));

@@ -1,6 +1,5 @@
-// The builder's tool windows driven as a user drives them, on the offscreen platform.
-#include "tools/can_check/can_check_window.h"
-#include "tools/kit/result_grid.h"
+// The measure window driven as a user drives it, on the offscreen platform.
+#include "tests/tools/tool_test_support.h"
 #include "tools/measure/measure_window.h"
 #include "tools/measure/offset_page.h"
 #include "tools/measure/point_table_model.h"
@@ -26,17 +25,11 @@
 #include <QWindow>
 
 using namespace dishwright;
+using namespace dishwright::testing;
 
 namespace {
 
 const char kExamplePoints[] = "# r z, mm\n0 1.0\n150 12.5\n300 47.8\n\n450\t105.0\n600 188.0\n";
-
-QString value(ResultGrid *grid, int row) { return grid->valueField(row)->text(); }
-
-void type(QLineEdit *field, const QString &text) {
-  field->clear();
-  QTest::keyClicks(field, text);
-}
 
 // The table's rows of points as "r z" texts between bars, "0 1|150 |300 47.8".
 QString tableText(const QAbstractItemModel *model) {
@@ -46,24 +39,9 @@ QString tableText(const QAbstractItemModel *model) {
   return rows.join('|');
 }
 
-QPushButton *button(QWidget *window, const QString &text) {
-  for (auto *b : window->findChildren<QPushButton *>())
-    if (b->text() == text)
-      return b;
-  return nullptr;
-}
-
-// The widget Tab moves to from `from` (the window need not be shown).
-QWidget *nextTabStop(QWidget *from) {
-  QWidget *w = from->nextInFocusChain();
-  while (w != from && (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled()))
-    w = w->nextInFocusChain();
-  return w;
-}
-
 } // namespace
 
-class ToolWindowsTest : public QObject {
+class MeasureWindowTest : public QObject {
   Q_OBJECT
 private slots:
   void typingUpdatesTheFigures_data();
@@ -78,12 +56,10 @@ private slots:
   void closingAsksWhilePointsAreEntered_data();
   void closingAsksWhilePointsAreEntered();
   void closeQuestionKeepsThePointsByDefault();
-  void canBelowCutoffShowsTheErrorAndNoFigures();
-  void canCheckShowsTheScreensRuleBesideItsOwn();
   void tabFollowsTheForm();
 };
 
-void ToolWindowsTest::typingUpdatesTheFigures_data() {
+void MeasureWindowTest::typingUpdatesTheFigures_data() {
   QTest::addColumn<int>("page");
   QTest::addColumn<QStringList>("typed");
   QTest::addColumn<QStringList>("shown");
@@ -102,12 +78,12 @@ void ToolWindowsTest::typingUpdatesTheFigures_data() {
          "as the width.";
 }
 
-void ToolWindowsTest::typingUpdatesTheFigures() {
+void MeasureWindowTest::typingUpdatesTheFigures() {
   QFETCH(int, page);
   QFETCH(QStringList, typed);
   QFETCH(QStringList, shown);
   QFETCH(QString, note);
-  MeasureWindow window(DesignSeed{0.4, 1.2, true, 10368});
+  MeasureWindow window(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368});
   window.tabs()->setCurrentIndex(page);
   QList<QLineEdit *> fields;
   ResultGrid *results = nullptr;
@@ -134,18 +110,15 @@ void ToolWindowsTest::typingUpdatesTheFigures() {
     QVERIFY(value(results, 0).endsWith(" in"));
 }
 
-void ToolWindowsTest::seedFillsTheDesign() {
-  MeasureWindow window(DesignSeed{0.4, 4, false, 2304});
+void MeasureWindowTest::seedFillsTheDesign() {
+  MeasureWindow window(DesignSeed{0.4, 4, DishSizeUnit::Feet, 2304});
   QCOMPARE(window.primeFocusPage()->diameterField()->text(), QString("48"));
   QCOMPARE(window.unitChooser()->currentText(), QString("inch"));
   QCOMPARE(window.surfacePage()->frequencyField()->text(), QString("2304"));
-  CanCheckWindow can(DesignSeed{0.4, 1.2, true, 1296});
-  QCOMPARE(can.frequencyField()->text(), QString("1296"));
-  QCOMPARE(can.unitChooser()->currentText(), QString("cm"));
 }
 
-void ToolWindowsTest::pastingFillsTableAndFit() {
-  MeasureWindow window(DesignSeed{0.4, 1.2, true, 10368});
+void MeasureWindowTest::pastingFillsTableAndFit() {
+  MeasureWindow window(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368});
   window.show();
   window.tabs()->setCurrentWidget(window.surfacePage());
   SurfacePage *page = window.surfacePage();
@@ -166,7 +139,7 @@ void ToolWindowsTest::pastingFillsTableAndFit() {
   QCOMPARE(page->table()->model()->rowCount(), 6);
 }
 
-void ToolWindowsTest::stepsAreUndoneAndRedone_data() {
+void MeasureWindowTest::stepsAreUndoneAndRedone_data() {
   QTest::addColumn<QString>("step"); // at the current cell, or over the selected cells
   QTest::addColumn<QRect>("cells");  // x column, y row: current cell, or cells selected
   QTest::addColumn<QString>("redoKey");
@@ -185,13 +158,13 @@ void ToolWindowsTest::stepsAreUndoneAndRedone_data() {
                          << "";
 }
 
-void ToolWindowsTest::stepsAreUndoneAndRedone() {
+void MeasureWindowTest::stepsAreUndoneAndRedone() {
   QFETCH(QString, step);
   QFETCH(QRect, cells);
   QFETCH(QString, redoKey);
   QFETCH(QString, after);
   const QString before = "0 1|150 12.5|300 47.8|450 105";
-  MeasureWindow window(DesignSeed{0.4, 1.2, true, 10368});
+  MeasureWindow window(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368});
   window.tabs()->setCurrentWidget(window.surfacePage());
   window.show();
   QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -224,8 +197,8 @@ void ToolWindowsTest::stepsAreUndoneAndRedone() {
 
 // Tab in an open cell commits it and goes on to the buttons, as from any field:
 // the table never keeps the focus.
-void ToolWindowsTest::tabFromAnOpenCellLeavesTheTable() {
-  MeasureWindow window(DesignSeed{0.4, 1.2, true, 10368});
+void MeasureWindowTest::tabFromAnOpenCellLeavesTheTable() {
+  MeasureWindow window(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368});
   window.tabs()->setCurrentWidget(window.surfacePage());
   window.show();
   QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -241,8 +214,8 @@ void ToolWindowsTest::tabFromAnOpenCellLeavesTheTable() {
   QCOMPARE(window.enteredPointCount(), std::size_t{1});
 }
 
-void ToolWindowsTest::typedPointsAreFitted() {
-  MeasureWindow window(DesignSeed{0.4, 1.2, true, 0});
+void MeasureWindowTest::typedPointsAreFitted() {
+  MeasureWindow window(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 0});
   SurfacePage *page = window.surfacePage();
   QAbstractItemModel *model = page->table()->model();
   const char *cells[][2] = {{"0", "0"}, {"100", "5"}, {"200", "20"}};
@@ -256,8 +229,8 @@ void ToolWindowsTest::typedPointsAreFitted() {
   QCOMPARE(value(page->results(), 1), QString());
 }
 
-void ToolWindowsTest::fdChosenCarriesTheShownFd() {
-  MeasureWindow window(DesignSeed{0.4, 1.2, true, 10368});
+void MeasureWindowTest::fdChosenCarriesTheShownFd() {
+  MeasureWindow window(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368});
   QSignalSpy chosen(&window, &MeasureWindow::fdChosen);
   window.tabs()->setCurrentWidget(window.surfacePage());
   QVERIFY(!window.useFdButton()->isEnabled());
@@ -268,7 +241,7 @@ void ToolWindowsTest::fdChosenCarriesTheShownFd() {
   QVERIFY(qAbs(chosen[0][0].toDouble() - 481.92919 / 1200) < 1e-6);
 }
 
-void ToolWindowsTest::closingAsksWhilePointsAreEntered_data() {
+void MeasureWindowTest::closingAsksWhilePointsAreEntered_data() {
   QTest::addColumn<QString>("route");
   QTest::addColumn<QString>("pasted");
   QTest::addColumn<bool>("discard");
@@ -287,12 +260,13 @@ void ToolWindowsTest::closingAsksWhilePointsAreEntered_data() {
 
 // Every way of closing the window asks while it holds points, and once; the
 // window manager's Alt+F4 arrives as the close the window system delivers.
-void ToolWindowsTest::closingAsksWhilePointsAreEntered() {
+void MeasureWindowTest::closingAsksWhilePointsAreEntered() {
   QFETCH(QString, route);
   QFETCH(QString, pasted);
   QFETCH(bool, discard);
   QFETCH(QString, question);
-  QPointer<MeasureWindow> window = new MeasureWindow(DesignSeed{0.4, 1.2, true, 10368});
+  QPointer<MeasureWindow> window =
+      new MeasureWindow(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368});
   window->setAttribute(Qt::WA_DeleteOnClose); // as the tool menu opens it
   QStringList asked;
   window->setCloseQuestion([&](QWidget *over, const QString &text) {
@@ -325,8 +299,8 @@ void ToolWindowsTest::closingAsksWhilePointsAreEntered() {
 
 // The question as the user meets it: Enter (its default button) and Escape keep
 // the points, Discard closes.
-void ToolWindowsTest::closeQuestionKeepsThePointsByDefault() {
-  MeasureWindow window(DesignSeed{0.4, 1.2, true, 10368});
+void MeasureWindowTest::closeQuestionKeepsThePointsByDefault() {
+  MeasureWindow window(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 10368});
   window.surfacePage()->pastePoints("100 5\n200 20\n");
   window.show();
   QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -355,47 +329,8 @@ void ToolWindowsTest::closeQuestionKeepsThePointsByDefault() {
   QVERIFY(!window.isVisible());
 }
 
-void ToolWindowsTest::canBelowCutoffShowsTheErrorAndNoFigures() {
-  CanCheckWindow window(DesignSeed{0.4, 4, false, 2000});
-  type(window.diameterField(), "3.0");
-  QCOMPARE(window.message()->text(),
-           QString("2000 MHz is below the TE11 cutoff 2305.8 MHz: the can carries nothing."));
-  for (int row = 0; row < 6; ++row)
-    QVERIFY(value(window.results(), row).isEmpty());
-  type(window.frequencyField(), "2400");
-  QCOMPARE(value(window.results(), 3), QString("4.4308 in"));
-  QCOMPARE(value(window.results(), 5), QString("13.292 in"));
-  QVERIFY(window.warnings()->text().startsWith("Warning: close to the TE11 cutoff"));
-  QVERIFY(window.message()->text().isEmpty());
-  // 3 in at 10368 MHz is 2.63 wavelengths: every higher mode is named, its cutoff
-  // the root times 11802.85 / (pi 3 in).
-  type(window.frequencyField(), "10368");
-  QVERIFY2(window.warnings()->text().startsWith("Warning: above the TM01 cutoff 3011.6 MHz, the "
-                                                "TE21 cutoff 3824.9 MHz and the TE01/TM11 cutoff "
-                                                "4798.5 MHz: modes besides TE11"),
-           qPrintable(window.warnings()->text()));
-}
-
-// Beside its own figures the check shows the coffee-can screen's for the frequency,
-// as that screen writes them, and says where they differ: for a 9.2 cm can at
-// 2304 MHz the check puts the probe a quarter of the 23.260 cm guide wavelength
-// from the back, the screen a quarter of its own 9.2448 cm can's, 5.762376 cm.
-void ToolWindowsTest::canCheckShowsTheScreensRuleBesideItsOwn() {
-  CanCheckWindow window(DesignSeed{0.4, 1.2, true, 2304});
-  type(window.diameterField(), "9.2");
-  QCOMPARE(value(window.results(), 3), QString("5.8150 cm")); // 23.260 cm / 4
-  const QString rule = window.ruleOfThumb()->text();
-  QVERIFY2(rule.contains("probe 5.762376 cm from the back and 3.095625 cm long"), qPrintable(rule));
-  QVERIFY(rule.contains("Both put the probe a quarter of the guide wavelength"));
-}
-
 // Tab from the first field reaches the inputs in reading order, then the figures.
-void ToolWindowsTest::tabFollowsTheForm() {
-  CanCheckWindow can(DesignSeed{});
-  QWidget *order[] = {can.diameterField(), can.unitChooser(), can.frequencyField(),
-                      can.results()->valueField(0)};
-  for (int i = 0; i + 1 < 4; ++i)
-    QCOMPARE(nextTabStop(order[i]), order[i + 1]);
+void MeasureWindowTest::tabFollowsTheForm() {
   MeasureWindow measure(DesignSeed{});
   QCOMPARE(nextTabStop(measure.primeFocusPage()->diameterField()),
            measure.primeFocusPage()->depthField());
@@ -409,5 +344,5 @@ void ToolWindowsTest::tabFollowsTheForm() {
   QCOMPARE(nextTabStop(clear), surface->frequencyField());
 }
 
-QTEST_MAIN(ToolWindowsTest)
-#include "tool_windows_test.moc"
+QTEST_MAIN(MeasureWindowTest)
+#include "measure_window_test.moc"

@@ -1,4 +1,4 @@
-#include "screens/form1.h"
+#include "screens/input_screen.h"
 
 namespace dishwright {
 namespace {
@@ -53,10 +53,10 @@ const std::vector<ControlSpec> kControls{
 
 } // namespace
 
-Form1::Form1() : Screen(kWindow, kControls) {}
+InputScreen::InputScreen() : Screen(kWindow, kControls) {}
 
 // Typing at once goes into the f/D field; the photograph stays first in the Tab
 // cycle, so Shift+Tab from the f/D field still reaches it.
-void Form1::arrange() { setFirstFocus(control(Field::FdRatio)); }
+void InputScreen::arrange() { setFirstFocus(control(Field::FdRatio)); }
 
 } // namespace dishwright

@@ -7,11 +7,11 @@
 
 namespace dishwright {
 
-class Form4 : public Screen {
+class CoffeeCanScreen : public Screen {
   Q_OBJECT
 
 public:
-  Form4();
+  CoffeeCanScreen();
   // The screen's own values; they outlive its window.
   const CoffeeCanValues &values() const { return values_; }
 

@@ -6,11 +6,11 @@
 
 namespace dishwright {
 
-class Form1 : public Screen {
+class InputScreen : public Screen {
   Q_OBJECT
 
 public:
-  Form1();
+  InputScreen();
 
 protected:
   void arrange() override;

@@ -1,4 +1,4 @@
-#include "screens/form4.h"
+#include "screens/coffee_can_screen.h"
 
 #include <QWidget>
 
@@ -52,13 +52,13 @@ const std::vector<ControlSpec> kControls{
 
 } // namespace
 
-Form4::Form4() : Screen(kWindow, kControls) {}
+CoffeeCanScreen::CoffeeCanScreen() : Screen(kWindow, kControls) {}
 
-void Form4::calculate(DesignValues &design, FieldSink &fields) {
+void CoffeeCanScreen::calculate(DesignValues &design, FieldSink &fields) {
   loadCoffeeCan(design, values_, fields);
 }
 
 // The long caption of the first line lies beneath the fields that overlap its edges.
-void Form4::arrange() { control("Text1")->lower(); }
+void CoffeeCanScreen::arrange() { control("Text1")->lower(); }
 
 } // namespace dishwright
