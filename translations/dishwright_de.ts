@@ -262,7 +262,7 @@
     </message>
     <message>
         <source>that of a dish of %1 % efficiency with this gain, as none was typed</source>
-        <translation>die eines Spiegels mit %1 % Wirkungsgrad bei diesem Gewinn, da keine eingegeben wurde</translation>
+        <translation>aus dem Gewinn bei %1 % Wirkungsgrad, da keine eingegeben</translation>
     </message>
     <message>
         <source>from the dish&apos;s diameter: %1 degrees x wavelength / diameter</source>
@@ -1536,7 +1536,7 @@ innen</translation>
     </message>
     <message>
         <source>how much the antenna&apos;s noise temperature rises on the sun</source>
-        <translation>wie stark die Rauschtemperatur der Antenne auf der Sonne steigt</translation>
+        <translation>Anstieg der Rauschtemperatur der Antenne auf der Sonne</translation>
     </message>
     <message>
         <source>Sun noise</source>
