@@ -1,5 +1,6 @@
 // dishwright: the desktop program. It starts on the input screen.
 #include "app/startup.h"
+#include "app/translations.h"
 #include "screens/screen_set.h"
 #include "screens/screen_style.h"
 #include "tools/menu/builder_tools.h"
@@ -20,6 +21,7 @@ int main(int argc, char *argv[]) {
     dishwright::DisplayGuard guard;
     app = std::make_unique<QApplication>(argc, argv);
   }
+  dishwright::installTranslations(*app);
   QGuiApplication::setDesktopFileName(QStringLiteral("dishwright"));
   // The memory between runs: ~/.config/dishwright/dishwright.conf.
   QCoreApplication::setOrganizationName(QStringLiteral("dishwright"));

@@ -1,6 +1,7 @@
 // What a screen reader and a keyboard-only user meet: every control that takes
 // the focus has a name that says what it is (not the value it shows), and no two
 // mnemonics of one window clash. The seven screens and every tool window.
+#include "app/translations.h"
 #include "screens/screen_style.h"
 #include "tests/screens/screen_fixture.h"
 #include "tools/help/help_window.h"
@@ -116,7 +117,13 @@ class AccessibilityTest : public QObject {
   Q_OBJECT
 
 private slots:
-  void initTestCase() { useScreenStyle(); }
+  // DISHWRIGHT_TEST_LANGUAGE=de checks the windows as a German user has them.
+  void initTestCase() {
+    useScreenStyle();
+    if (const QString language = qEnvironmentVariable("DISHWRIGHT_TEST_LANGUAGE");
+        !language.isEmpty())
+      installTranslations(*qApp, QLocale(language));
+  }
 
   // Each with its menu bar, as the program shows it; and the manual.
   void toolWindows_data() {

@@ -10,7 +10,10 @@
 namespace dishwright {
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("CanModelChooser", text); }
+// The chooser's words, under a context of their own for the translations.
+class CanModelChooser {
+  Q_DECLARE_TR_FUNCTIONS(CanModelChooser)
+};
 
 QString length(double wavelengths, const PhaseLengthUnit &unit) {
   return QString::fromStdString(
@@ -22,13 +25,14 @@ QString length(double wavelengths, const PhaseLengthUnit &unit) {
 
 QComboBox *makeCanModelChooser(QWidget *parent) {
   auto *chooser = new QComboBox(parent);
-  chooser->addItem(tr("real can, simulated full-wave"), static_cast<int>(CanModel::Simulated));
-  chooser->addItem(tr("open waveguide, aperture formula"),
+  chooser->addItem(CanModelChooser::tr("real can, simulated full-wave"),
+                   static_cast<int>(CanModel::Simulated));
+  chooser->addItem(CanModelChooser::tr("open waveguide, aperture formula"),
                    static_cast<int>(CanModel::OpenWaveguide));
-  chooser->setAccessibleName(tr("can model"));
-  chooser->setAccessibleDescription(
-      tr("real thin-walled cans with a closed back, 0.6 to 1.3 wavelengths across, from full-wave "
-         "simulations; or the textbook formula of the field in the open end alone"));
+  chooser->setAccessibleName(CanModelChooser::tr("can model"));
+  chooser->setAccessibleDescription(CanModelChooser::tr(
+      "real thin-walled cans with a closed back, 0.6 to 1.3 wavelengths across, from full-wave "
+      "simulations; or the textbook formula of the field in the open end alone"));
   return chooser;
 }
 
@@ -47,8 +51,10 @@ QString phaseCentreMeaning(const PhaseCentre &centre, const PhaseLengthUnit &uni
     return QString::fromStdString(
         figureText(way * wavelengths / unit.wavelengthsPerUnit, kMeasuredDigits));
   };
-  return (way < 0 ? tr("in front of the mouth (E %1, H %2): put the mouth %3 behind the focus")
-                  : tr("behind the mouth (E %1, H %2): put the mouth %3 in front of the focus"))
+  return (way < 0 ? CanModelChooser::tr(
+                        "in front of the mouth (E %1, H %2): put the mouth %3 behind the focus")
+                  : CanModelChooser::tr(
+                        "behind the mouth (E %1, H %2): put the mouth %3 in front of the focus"))
       .arg(plane(centre.eWavelengths), plane(centre.hWavelengths),
            length(centre.meanWavelengths, unit));
 }

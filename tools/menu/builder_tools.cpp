@@ -44,7 +44,7 @@ public:
 private:
   void offer(SunWindow *sun) const {
     if (sun && latestDbi_ && !sun->predictPage()->gainTyped())
-      sun->setPredictedGain(*latestDbi_, tr("the Feed and efficiency window"));
+      sun->setPredictedGain(*latestDbi_, QObject::tr("the Feed and efficiency window"));
   }
 
   std::optional<double> latestDbi_;
