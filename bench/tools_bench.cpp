@@ -7,6 +7,7 @@
 //   dishwright-tools-bench --show can        examples typed in (for screenshots)
 //   dishwright-tools-bench --show sun
 //   dishwright-tools-bench --show feed
+//   dishwright-tools-bench --show templates
 #include "calc/physics/surface_fit.h"
 #include "screens/screen_set.h"
 #include "screens/screen_style.h"
@@ -23,6 +24,7 @@
 #include "tools/sun/sun_flux_page.h"
 #include "tools/sun/sun_measure_page.h"
 #include "tools/sun/sun_window.h"
+#include "tools/templates/template_window.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -345,8 +347,16 @@ int show(const std::string &which) {
     window->show();
   } else if (which == "feed") {
     FeedWindow *window = typedFeedWindow();
-    equip(window, DesignSeed{0.4, 1.2, true, 2400}, "feed");
+    equip(window, DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 2400}, "feed");
     window->resize(window->sizeHint().expandedTo(QSize(1180, 860)));
+    window->show();
+  } else if (which == "templates") {
+    auto *window = new TemplateWindow(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 2304});
+    equip(window, DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 2304}, "templates");
+    for (QComboBox *box : window->findChildren<QComboBox *>())
+      if (box->accessibleName() == QLatin1String("Paper"))
+        box->setCurrentIndex(0); // A4, whatever the desktop's paper
+    window->resize(window->sizeHint().expandedTo(QSize(1000, 640)));
     window->show();
   } else {
     auto *window = new CanCheckWindow(DesignSeed{0.4, 4, DishSizeUnit::Feet, 2400});
