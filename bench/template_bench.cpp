@@ -83,7 +83,7 @@ struct Row {
 
 // Milliseconds for the preview to repaint each page of the 3 m petal on A4.
 std::vector<double> previewMs() {
-  TemplateWindow window({0.4, 3, true, 10368});
+  TemplateWindow window({0.4, 3, DishSizeUnit::Metres, 10368});
   window.findChild<QComboBox *>(); // the window builds its inputs eagerly
   for (QComboBox *box : window.findChildren<QComboBox *>()) {
     if (box->accessibleName() == QLatin1String("Template kind"))
@@ -148,7 +148,7 @@ int table(int argc, char **argv) {
 int show(int argc, char **argv, bool petal) {
   QApplication app(argc, argv);
   dishwright::useScreenStyle(); // as the program does
-  TemplateWindow window({0.4, 1.2, true, 2304});
+  TemplateWindow window({0.4, 1.2, DishSizeUnit::Metres, 2304});
   for (QComboBox *box : window.findChildren<QComboBox *>()) {
     if (box->accessibleName() == QLatin1String("Template kind"))
       box->setCurrentIndex(petal ? 1 : 0);

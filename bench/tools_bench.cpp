@@ -7,6 +7,7 @@
 //   dishwright-tools-bench --show can        examples typed in (for screenshots)
 //   dishwright-tools-bench --show sun
 //   dishwright-tools-bench --show feed
+//   dishwright-tools-bench --show templates
 #include "calc/physics/surface_fit.h"
 #include "screens/screen_set.h"
 #include "screens/screen_style.h"
@@ -24,6 +25,7 @@
 #include "tools/sun/sun_flux_page.h"
 #include "tools/sun/sun_measure_page.h"
 #include "tools/sun/sun_window.h"
+#include "tools/templates/template_window.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -351,6 +353,14 @@ int show(const std::string &which) {
     FeedWindow *window = typedFeedWindow();
     equip(window, DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 2400}, "feed");
     window->resize(window->sizeHint().expandedTo(QSize(1180, 900)));
+    window->show();
+  } else if (which == "templates") {
+    auto *window = new TemplateWindow(DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 2304});
+    equip(window, DesignSeed{0.4, 1.2, DishSizeUnit::Metres, 2304}, "templates");
+    for (QComboBox *box : window->findChildren<QComboBox *>())
+      if (box->accessibleName() == QLatin1String("Paper"))
+        box->setCurrentIndex(0); // A4, whatever the desktop's paper
+    window->resize(window->sizeHint().expandedTo(QSize(1000, 640)));
     window->show();
   } else {
     auto *window = new CanCheckWindow(DesignSeed{0.4, 4, DishSizeUnit::Feet, 2400});

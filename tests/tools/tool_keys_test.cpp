@@ -13,7 +13,6 @@
 #include "tools/menu/tool_table.h"
 #include "tools/templates/template_window.h"
 
-#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -69,12 +68,10 @@ void closeToolWindows() {
     }
 }
 
-// What a field, spin box or chooser shows.
+// What a field or chooser shows.
 QString shownText(const QWidget *w) {
   if (const auto *field = qobject_cast<const QLineEdit *>(w))
     return field->text();
-  if (const auto *spin = qobject_cast<const QAbstractSpinBox *>(w))
-    return spin->text();
   if (const auto *chooser = qobject_cast<const QComboBox *>(w))
     return chooser->currentText();
   return {};
@@ -154,10 +151,10 @@ private slots:
 
   // Each tool's key, pressed where the focus may be, opens its window (or brings
   // it forward) and leaves the field as it was: the f/D field the program starts
-  // in, the measured points' table and an open cell of it, a spin box, a chooser.
+  // in, the measured points' table and an open cell of it, a tool window's number field, a chooser.
   void keysOpenToolsFromAnyField_data() {
     QTest::addColumn<QString>("where");
-    for (const char *where : {"f/D field", "points table", "open cell", "spin box", "chooser"})
+    for (const char *where : {"f/D field", "points table", "open cell", "tool field", "chooser"})
       QTest::newRow(where) << where;
   }
   void keysOpenToolsFromAnyField() {
@@ -175,8 +172,8 @@ private slots:
       measure->tabs()->setCurrentWidget(measure->surfacePage());
       focus = table = measure->surfacePage()->table();
       table->setCurrentIndex(table->model()->index(0, 1));
-    } else if (where == "spin box") {
-      focus = firstInTools<QAbstractSpinBox>(screen);
+    } else if (where == "tool field") {
+      focus = firstInTools<QLineEdit>(screen);
     } else if (where == "chooser") {
       focus = firstInTools<QComboBox>(screen);
     }

@@ -15,6 +15,8 @@ ToolPage::ToolPage(const QString &instructions, QWidget *parent, Qt::WindowFlags
       message_(makeMessageLabel(nullptr)), results_(new ResultGrid) {
   useNamedComboBoxes();
   instructions_->setText(instructions);
+  if (instructions.isEmpty())
+    instructions_->hide(); // stays hidden once in the layout (no parent yet: never show())
   instructions_->setAccessibleName(tr("What to measure"));
   message_->setAccessibleName(tr("Problem with the inputs"));
 }
@@ -22,11 +24,13 @@ ToolPage::ToolPage(const QString &instructions, QWidget *parent, Qt::WindowFlags
 void ToolPage::refresh() {
   results()->clearValues(); // a figure shown must belong to the inputs shown
   forget();
+  problem_.clear();
   try {
     compute();
     showHint(message(), QString());
   } catch (const InputError &e) {
-    showError(message(), QString::fromUtf8(e.what()));
+    problem_ = QString::fromUtf8(e.what());
+    showError(message(), problem_);
   }
   draw();
   emit resultChanged();

@@ -15,7 +15,8 @@ class ResultGrid;
 class ToolPage : public QWidget {
   Q_OBJECT
 public:
-  // `instructions`: what to measure and type, shown above the figures always.
+  // `instructions`: what to measure and type, shown above the figures always;
+  // a page whose fields say it themselves gives none, and shows no empty line.
   ToolPage(const QString &instructions, QWidget *parent = nullptr, Qt::WindowFlags flags = {});
 
   // These three have no parent until the page puts them in its layout, so that
@@ -24,6 +25,9 @@ public:
   // Why the inputs make no figures, in red; "" while they make them or one is blank.
   QLabel *message() const { return message_; }
   ResultGrid *results() const { return results_; }
+  // The words of the InputError the last inputs were refused with; "" while they
+  // make figures (or one is blank).
+  QString problem() const { return problem_; }
 
 signals:
   void resultChanged();
@@ -43,6 +47,7 @@ private:
   QLabel *instructions_;
   QLabel *message_;
   ResultGrid *results_;
+  QString problem_;
 };
 
 } // namespace dishwright

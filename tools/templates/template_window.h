@@ -7,22 +7,22 @@
 #include "calc/page_layout/page_tiling.h"
 #include "paper/template_writer.h"
 #include "tools/kit/design_seed.h"
+#include "tools/kit/tool_page.h"
 
 #include <QString>
-#include <QWidget>
 
 #include <memory>
 
 class QComboBox;
 class QFormLayout;
 class QLabel;
+class QLineEdit;
 class QPrinter;
 class QProgressDialog;
 class QPushButton;
 
 namespace dishwright {
 
-class DecimalSpinBox;
 class PagePreview;
 class TemplatePainter;
 class TemplateSheet;
@@ -30,18 +30,18 @@ struct TemplateInput;
 
 // A top-level window (also with a parent); the design is copied, later changes
 // to the screen's inputs do not reach it.
-class TemplateWindow : public QWidget {
+class TemplateWindow : public ToolPage {
   Q_OBJECT
 public:
   explicit TemplateWindow(const DesignSeed &seed, QWidget *parent = nullptr);
   ~TemplateWindow() override;
 
-  // Pages of the template as the inputs stand; 0 when they make no template.
+  // Pages of the template as the inputs stand; 0 when they make no template
+  // (problem() says why).
   int pageCount() const;
-  // Why the inputs make no template, in words; empty when they do.
-  QString problem() const { return problem_; }
 
-  // What Save PDF..., Save SVG... and Save DXF... do after their file dialog;
+  // What Save PDF..., Save SVG... and Save DXF... do after their file dialog
+  // (template_saving.cpp);
   // false (and the reason shown in the window) when the file could not be written.
   bool savePdf(const QString &path);
   bool saveSvg(const QString &path);
@@ -51,42 +51,46 @@ public:
   // How long a save or print runs before its progress shows, with Cancel, ms.
   void setProgressAfter(int ms) { progressAfterMs_ = ms; }
 
-signals:
-  // The template was remade from changed inputs (or could not be).
-  void templateChanged();
+protected:
+  void compute() override;
+  void forget() override;
+  void draw() override;
 
 private:
-  void buildInputs(QFormLayout *design, QFormLayout *cut, const DesignSeed &seed);
-  void buildFigures(QFormLayout *figures);
+  QLayout *buildInputs(const DesignSeed &seed);
+  QFormLayout *buildDesign(const DesignSeed &seed);
+  QFormLayout *buildCut(const DesignSeed &seed);
+  void addFigureRows();
   QWidget *buildPreview();
-  void remake();
+  QLayout *buildButtons();
+  void remember();
   void showFigures();
+  void showNotes();
   void showPageLabel(int index);
   void setStatus(const QString &text);
   // The design as typed; throws InputError for a field that makes none.
   TemplateInput input() const;
   int typedCount() const;
   PaperKind paper() const;
+  bool petal() const;
   void askPdf();
   void askSvg();
   void askDxf();
   void askPrint();
-  void showNotes();
+  QString askFileName(const QString &title, const QString &rib, const QString &petal,
+                      const QString &filter);
 
-  DecimalSpinBox *fd_ = nullptr;
-  DecimalSpinBox *diameter_ = nullptr;
+  QLineEdit *fd_ = nullptr;
+  QLineEdit *diameter_ = nullptr;
   QComboBox *unit_ = nullptr;
-  DecimalSpinBox *frequency_ = nullptr;
+  QLineEdit *frequency_ = nullptr;
   QComboBox *kind_ = nullptr;
-  DecimalSpinBox *count_ = nullptr;
-  DecimalSpinBox *hub_ = nullptr;
+  QLineEdit *count_ = nullptr;
+  QLineEdit *hub_ = nullptr;
+  QLabel *hubUnit_ = nullptr;
   QComboBox *paper_ = nullptr;
-  QFormLayout *figures_ = nullptr;
-  QLabel *focal_ = nullptr, *depth_ = nullptr, *ribLength_ = nullptr, *goreLength_ = nullptr,
-         *goreWidth_ = nullptr, *goreError_ = nullptr, *pages_ = nullptr;
-  QLabel *goresNeeded_ = nullptr; // gores for lambda/16 at the design's frequency
-  QLabel *notes_ = nullptr;       // warnings about a design that still makes a template
-  QLabel *status_ = nullptr;
+  QLabel *notes_ = nullptr;  // warnings about a design that still makes a template
+  QLabel *status_ = nullptr; // what the last save or print did
   QLabel *pageLabel_ = nullptr;
   PagePreview *preview_ = nullptr;
   QPushButton *previous_ = nullptr, *next_ = nullptr;
@@ -97,7 +101,6 @@ private:
   int progressAfterMs_ = 500; // a job shorter than this shows no progress
   std::unique_ptr<TemplateSheet> sheet_;
   std::unique_ptr<TemplatePainter> painter_;
-  QString problem_;
 };
 
 } // namespace dishwright
