@@ -288,6 +288,152 @@
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
+    <message>
+        <source>number of struts</source>
+        <translation>Anzahl der Streben</translation>
+    </message>
+    <message>
+        <source>struts from the rim to the feed; blank for none</source>
+        <translation>Streben vom Rand zum Erreger; leer für keine</translation>
+    </message>
+    <message>
+        <source>strut width</source>
+        <translation>Breite der Streben</translation>
+    </message>
+    <message>
+        <source>each strut&apos;s width as the wave sees it; inches for a dish in feet, mm for one in metres</source>
+        <translation>die Breite jeder Strebe, wie die Welle sie sieht; Zoll bei einem Spiegel in Fuß, mm bei einem in Metern</translation>
+    </message>
+    <message>
+        <source>feed VSWR</source>
+        <translation>VSWR des Erregers</translation>
+    </message>
+    <message>
+        <source>the feed&apos;s VSWR at the frequency; blank for a matched feed</source>
+        <translation>das VSWR des Erregers auf der Frequenz; leer für einen angepassten Erreger</translation>
+    </message>
+    <message>
+        <source>mesh size</source>
+        <translation>Maschenweite</translation>
+    </message>
+    <message>
+        <source>centre to centre of the wires of a mesh surface; blank for a solid surface</source>
+        <translation>Abstand der Drähte einer Gitteroberfläche von Mitte zu Mitte; leer für eine geschlossene Oberfläche</translation>
+    </message>
+    <message>
+        <source>mesh wire diameter</source>
+        <translation>Drahtdurchmesser des Gitters</translation>
+    </message>
+    <message>
+        <source>the thickness of the mesh&apos;s wire</source>
+        <translation>die Dicke des Gitterdrahts</translation>
+    </message>
+    <message>
+        <source>of width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Str&amp;uts:</source>
+        <translation>St&amp;reben:</translation>
+    </message>
+    <message>
+        <source>Feed &amp;VSWR:</source>
+        <translation>Erreger-&amp;VSWR:</translation>
+    </message>
+    <message>
+        <source>wire</source>
+        <translation>Draht</translation>
+    </message>
+    <message>
+        <source>Mes&amp;h size:</source>
+        <translation>Mas&amp;chenweite:</translation>
+    </message>
+</context>
+<context>
+    <name>dishwright::BudgetChart</name>
+    <message>
+        <source>bars of the losses in dB</source>
+        <translation>Balken der Verluste in dB</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>The losses show once the dish&apos;s diameter and frequency are typed.</source>
+        <translation>Die Verluste erscheinen, sobald Durchmesser und Frequenz des Spiegels eingegeben sind.</translation>
+    </message>
+</context>
+<context>
+    <name>dishwright::BudgetTable</name>
+    <message>
+        <source>Efficiency</source>
+        <translation>Wirkungsgrad</translation>
+    </message>
+    <message>
+        <source>Loss</source>
+        <translation>Verlust</translation>
+    </message>
+    <message>
+        <source>Gain after</source>
+        <translation>Gewinn</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>loss budget: each loss in percent and dB, and the gain after it</source>
+        <translation>Verlustbilanz: jeder Verlust in Prozent und dB und der Gewinn danach</translation>
+    </message>
+    <message>
+        <source>%1 dB</source>
+        <translation>%1 dB</translation>
+    </message>
+    <message>
+        <source>Spillover</source>
+        <translation>Spillover</translation>
+    </message>
+    <message>
+        <source>Illumination</source>
+        <translation>Ausleuchtung</translation>
+    </message>
+    <message>
+        <source>Cross-polar</source>
+        <translation>Kreuzpol.</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Phase</translation>
+    </message>
+    <message>
+        <source>Blockage</source>
+        <translation>Abschattung</translation>
+    </message>
+    <message>
+        <source>Struts</source>
+        <translation>Streben</translation>
+    </message>
+    <message>
+        <source>Mismatch</source>
+        <translation>Fehlanpassung</translation>
+    </message>
+    <message>
+        <source>Mesh leakage</source>
+        <translation>Gitter</translation>
+    </message>
+    <message>
+        <source>Surface</source>
+        <translation>Oberfläche</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>dBi</source>
+        <translation>dBi</translation>
+    </message>
 </context>
 <context>
     <name>dishwright::CanCheckWindow</name>
@@ -717,10 +863,6 @@ innen</translation>
         <translation>Flächenwirkungsgrad</translation>
     </message>
     <message>
-        <source>spillover times illumination</source>
-        <translation>Spillover mal Ausleuchtung</translation>
-    </message>
-    <message>
         <source>Best f/D</source>
         <translation>Bestes f/D</translation>
     </message>
@@ -757,10 +899,6 @@ innen</translation>
         <translation>Abschattungswirkungsgrad</translation>
     </message>
     <message>
-        <source>what the feed&apos;s shadow on the dish leaves</source>
-        <translation>was der Schatten des Erregers auf dem Spiegel übrig lässt</translation>
-    </message>
-    <message>
         <source>Surface efficiency</source>
         <translation>Oberflächenwirkungsgrad</translation>
     </message>
@@ -771,10 +909,6 @@ innen</translation>
     <message>
         <source>Total efficiency</source>
         <translation>Gesamtwirkungsgrad</translation>
-    </message>
-    <message>
-        <source>aperture times phase, blockage and surface</source>
-        <translation>Fläche mal Phase, Abschattung und Oberfläche</translation>
     </message>
     <message>
         <source>Gain with this feed</source>
@@ -847,6 +981,58 @@ innen</translation>
     <message>
         <source> dBi</source>
         <translation> dBi</translation>
+    </message>
+    <message>
+        <source>Loss bud&amp;get:</source>
+        <translation>Ver&amp;lustbilanz:</translation>
+    </message>
+    <message>
+        <source>Near rim level</source>
+        <translation>Pegel am nahen Rand</translation>
+    </message>
+    <message>
+        <source>the rim nearer the feed against the feed&apos;s axis, path included</source>
+        <translation>der dem Erreger nähere Rand gegenüber der Erregerachse, Weg eingerechnet</translation>
+    </message>
+    <message>
+        <source>Far rim level</source>
+        <translation>Pegel am fernen Rand</translation>
+    </message>
+    <message>
+        <source>the far rim against the feed&apos;s axis: weaker, its path is longer</source>
+        <translation>der ferne Rand gegenüber der Erregerachse: schwächer, sein Weg ist länger</translation>
+    </message>
+    <message>
+        <source>Cross-polar efficiency</source>
+        <translation>Kreuzpolarisations-Wirkungsgrad</translation>
+    </message>
+    <message>
+        <source>the share of the power caught that stays in the feed&apos;s polarisation</source>
+        <translation>der Anteil der aufgefangenen Leistung, der in der Polarisation des Erregers bleibt</translation>
+    </message>
+    <message>
+        <source>spillover times illumination times cross-polar</source>
+        <translation>Spillover mal Ausleuchtung mal Kreuzpolarisation</translation>
+    </message>
+    <message>
+        <source>Best aim</source>
+        <translation>Beste Ausrichtung</translation>
+    </message>
+    <message>
+        <source>degrees toward the far rim from the aim point</source>
+        <translation>Grad vom Zielpunkt zum fernen Rand hin</translation>
+    </message>
+    <message>
+        <source>what the shadows of the feed and its struts leave, weighted by how brightly the feed lights where they fall</source>
+        <translation>was die Schatten des Erregers und seiner Streben übrig lassen, gewichtet danach, wie hell der Erreger die Stellen ausleuchtet, auf die sie fallen</translation>
+    </message>
+    <message>
+        <source>every loss of the loss budget multiplied</source>
+        <translation>alle Verluste der Verlustbilanz multipliziert</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
