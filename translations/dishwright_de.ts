@@ -2141,36 +2141,8 @@ innen</translation>
         <translation>Die wenigsten Segmente, deren Fehler als flache Segmente innerhalb eines Sechzehntels der Wellenlänge bleibt</translation>
     </message>
     <message>
-        <source>Focal length:</source>
-        <translation>Brennweite:</translation>
-    </message>
-    <message>
-        <source>Depth:</source>
-        <translation>Tiefe:</translation>
-    </message>
-    <message>
-        <source>Rib length:</source>
-        <translation>Rippenlänge:</translation>
-    </message>
-    <message>
-        <source>Gore length:</source>
-        <translation>Segmentlänge:</translation>
-    </message>
-    <message>
-        <source>Gore width at rim:</source>
-        <translation>Segmentbreite am Rand:</translation>
-    </message>
-    <message>
-        <source>Flat gore error:</source>
-        <translation>Fehler flacher Segmente:</translation>
-    </message>
-    <message>
         <source>Gores for λ/16:</source>
         <translation>Segmente für λ/16:</translation>
-    </message>
-    <message>
-        <source>Pages:</source>
-        <translation>Seiten:</translation>
     </message>
     <message>
         <source>Preview</source>
@@ -2191,10 +2163,6 @@ innen</translation>
     <message>
         <source>No template: %1.</source>
         <translation>Keine Schablone: %1.</translation>
-    </message>
-    <message>
-        <source>-</source>
-        <translation>-</translation>
     </message>
     <message>
         <source>1 sheet, %1 x %2 mm</source>
