@@ -6,6 +6,7 @@
 #include "tools/can_check/can_check_window.h"
 #include "tools/feed/feed_window.h"
 #include "tools/kit/screen_place.h"
+#include "tools/kit/tool_state.h"
 #include "tools/measure/measure_window.h"
 #include "tools/measure/prime_focus_page.h"
 #include "tools/measure/surface_page.h"
@@ -242,6 +243,41 @@ private slots:
     QTest::newRow("larger than the screen")
         << QRect(-3000, 0, 2500, 1200) << QRect(0, 0, 1920, 1040);
   }
+  // Every field and chooser a user can change in a tool window is kept: each set
+  // to a value of its own, saved and given to a new window, which shows them all.
+  void everyInputOfEveryToolKept_data() {
+    QTest::addColumn<int>("tool");
+    for (std::size_t i = 0; i < toolTable().size(); ++i)
+      QTest::newRow(qPrintable(toolTable()[i].title)) << int(i);
+  }
+  void everyInputOfEveryToolKept() {
+    QFETCH(int, tool);
+    const DesignSeed seed{0.4, 1.2, DishSizeUnit::Metres, 2304};
+    const std::unique_ptr<QWidget> typed(toolTable()[std::size_t(tool)].open(seed));
+    const auto inputs = [](QWidget *window) {
+      QList<QLineEdit *> fields;
+      for (QLineEdit *field : window->findChildren<QLineEdit *>())
+        if (!field->isReadOnly() && !qobject_cast<QComboBox *>(field->parentWidget()))
+          fields << field;
+      return std::make_pair(fields, window->findChildren<QComboBox *>());
+    };
+    auto [fields, choosers] = inputs(typed.get());
+    for (QComboBox *chooser : choosers)
+      chooser->setCurrentIndex(chooser->count() - 1);
+    for (int i = 0; i < fields.size(); ++i)
+      fields[i]->setText(QString::number(i + 2));
+    const QJsonObject saved = saveToolInputs(typed.get());
+    const std::unique_ptr<QWidget> given(toolTable()[std::size_t(tool)].open(seed));
+    restoreToolInputs(given.get(), saved);
+    auto [givenFields, givenChoosers] = inputs(given.get());
+    for (int i = 0; i < fields.size(); ++i)
+      QVERIFY2(givenFields[i]->text() == fields[i]->text(),
+               qPrintable(fields[i]->accessibleName()));
+    for (int i = 0; i < choosers.size(); ++i)
+      QVERIFY2(givenChoosers[i]->currentIndex() == choosers[i]->currentIndex(),
+               qPrintable(choosers[i]->accessibleName()));
+  }
+
   void offScreenPlaceComesBackOn() {
     QFETCH(QRect, saved);
     QFETCH(QRect, placed);

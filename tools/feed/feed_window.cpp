@@ -159,12 +159,18 @@ FeedWindow::FeedWindow(const DesignSeed &seed, QWidget *parent)
   state->add(QStringLiteral("beamwidth"), beamwidth_);
   state->add(QStringLiteral("canUnit"), canUnit_);
   state->add(QStringLiteral("canDiameter"), canDiameter_);
+  state->add(QStringLiteral("canModel"), canModel_);
   state->add(QStringLiteral("dishUnit"), dishUnit_);
   state->add(QStringLiteral("fd"), fd_);
   state->add(QStringLiteral("diameter"), diameter_);
   state->add(QStringLiteral("frequencyMHz"), frequency_);
   state->add(QStringLiteral("blockage"), blockage_);
   state->add(QStringLiteral("surfaceError"), surfaceError_);
+  state->add(QStringLiteral("strutCount"), budgetFields_->strutCountField());
+  state->add(QStringLiteral("strutWidth"), budgetFields_->strutWidthField());
+  state->add(QStringLiteral("vswr"), budgetFields_->vswrField());
+  state->add(QStringLiteral("meshSize"), budgetFields_->meshSizeField());
+  state->add(QStringLiteral("meshWire"), budgetFields_->meshWireField());
   // The pattern file by its name: read again when the inputs are given back.
   state->add(
       QStringLiteral("patternFile"), [this] { return QJsonValue(filePatternPath_); },
